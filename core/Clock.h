@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/DayNumber.h"
+
+// The local clock as the calendar sees it: today's civil date. The window is handed a
+// Clock, so tests pin "today" with a FixedClock instead of reading the system's.
+namespace tenvik {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual CivilDate LocalDate() const = 0;
+};
+
+class SystemClock final : public Clock {
+public:
+    CivilDate LocalDate() const override;
+};
+
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(CivilDate today) : m_today(today) {}
+    CivilDate LocalDate() const override { return m_today; }
+    void SetToday(CivilDate today) { m_today = today; }
+
+private:
+    CivilDate m_today;
+};
+
+DayNumber TodayDate(const Clock& clock); // a whole day
+int ClockYear(const Clock& clock);
+
+} // namespace tenvik

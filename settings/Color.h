@@ -1,0 +1,86 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// The colour vocabulary: ARGB values, the named-colour table, the texts the settings
+// file stores, and the black-or-white text rule.
+namespace tenvik {
+
+// Alpha in the top byte: opaque red is 0xFFFF0000. Always compared as a whole number.
+using TAlphaColor = std::uint32_t;
+
+struct TAlphaColorMapEntry {
+    TAlphaColor Value;
+    std::string_view Name;
+};
+
+inline constexpr int NamedColorCount = 148;
+inline constexpr int NullColorIndex = 147;
+
+// The 147 CSS Color Level 3 keywords in alphabetical order ("Aliceblue" … "Yellowgreen"),
+// then "Null" (0x00000000), which means no colour is given.
+extern const std::array<TAlphaColorMapEntry, NamedColorCount> NamedColors;
+
+namespace colors {
+inline constexpr TAlphaColor Null = 0x00000000;
+inline constexpr TAlphaColor Black = 0xFF000000;
+inline constexpr TAlphaColor White = 0xFFFFFFFF;
+inline constexpr TAlphaColor Red = 0xFFFF0000;
+inline constexpr TAlphaColor Blue = 0xFF0000FF;
+inline constexpr TAlphaColor Navy = 0xFF000080;
+inline constexpr TAlphaColor Darkblue = 0xFF00008B;
+inline constexpr TAlphaColor Dimgray = 0xFF696969;
+inline constexpr TAlphaColor Slategray = 0xFF708090;
+inline constexpr TAlphaColor Darkgray = 0xFFA9A9A9;
+inline constexpr TAlphaColor Fuchsia = 0xFFFF00FF;
+inline constexpr TAlphaColor Silver = 0xFFC0C0C0;
+} // namespace colors
+
+// A text that names or encodes no colour.
+class EConvertError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The lowest-index name with the same 32-bit value, else "#" and eight upper-case hex digits.
+std::string ColorToText(TAlphaColor color);
+// A name (any ASCII case, optionally behind "cla" or "cl"), or an integer (decimal, or hex
+// behind "#", "$", "x", "X", "0x", "0X"). Throws EConvertError
+// "'<text>' is not a valid integer value" for anything else.
+TAlphaColor TextToColor(std::string_view text);
+// White for the 26 dark fills of a fixed list, black for every other value.
+TAlphaColor ContrastColor(TAlphaColor fill);
+
+// The five colours the user sets. The number is the tag of the role's button.
+enum class ColorRole : int { APlt = 1, BPlt = 2, XPlt = 5, LdTr = 6, BkGr = 7 };
+
+struct ColorRoleInfo {
+    ColorRole role;
+    std::string_view key;         // settings key in section "Colors"
+    std::string_view defaultText; // as stored
+    TAlphaColor defaultValue;
+};
+
+inline constexpr std::array<ColorRoleInfo, 5> ColorRoles = {{
+    {ColorRole::APlt, "APlt", "Red", 0xFFFF0000},
+    {ColorRole::BPlt, "BPlt", "Blue", 0xFF0000FF},
+    {ColorRole::XPlt, "XPlt", "Fuchsia", 0xFFFF00FF},
+    {ColorRole::LdTr, "LdTr", "Silver", 0xFFC0C0C0},
+    {ColorRole::BkGr, "BkGr", "White", 0xFFFFFFFF},
+}};
+
+// The role a button tag names, or nothing for any other tag (3 and 4 included).
+std::optional<ColorRole> ColorRoleForTag(int tag);
+
+// The colour picker lists NamedColors in index order. Setting a colour selects the lowest
+// index with an equal value and keeps the current selection for a colour no item has.
+std::optional<int> PickerSelectionFor(TAlphaColor color, std::optional<int> current);
+// The value of the selected item; no selection reads as Null.
+TAlphaColor PickerColor(std::optional<int> selection);
+
+} // namespace tenvik

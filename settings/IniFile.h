@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/DayNumber.h"
+#include "settings/FileStore.h"
+#include "settings/LocaleDate.h"
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// An INI file with the profile semantics the settings rely on: reads fall back to the
+// caller's default, and each write lands in the file before it returns, touching only
+// its own line.
+namespace tenvik {
+
+// A write that could not be made: "Unable to write to <path>".
+class EIniFileException : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class IniFile {
+public:
+    // The store must outlive the object; the default is the disk.
+    explicit IniFile(std::filesystem::path path);
+    IniFile(std::filesystem::path path, FileStore& store);
+
+    const std::filesystem::path& Path() const { return m_path; }
+
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
+    // "1"/"0" as written; any integer reads (non-zero is on), anything else is the default.
+    bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
+    // The locale's short date; an empty or unreadable value gives the default.
+    DayNumber ReadDate(std::string_view section, std::string_view key, DayNumber defaultValue,
+                       const LocaleFormats& locale) const;
+
+    // Each throws EIniFileException when the file cannot be written.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+    void WriteDate(std::string_view section, std::string_view key, DayNumber value, const LocaleFormats& locale);
+
+private:
+    std::filesystem::path m_path;
+    FileStore* m_store;
+};
+
+} // namespace tenvik

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/DayNumber.h"
+#include "core/Payday.h"
+#include "settings/Color.h"
+#include "settings/IniFile.h"
+#include "settings/LocaleDate.h"
+
+#include <string>
+#include <string_view>
+
+// The user's saved choices, and the read and write passes over the settings file in the
+// order the file keeps them.
+namespace tenvik {
+
+inline constexpr std::string_view DefaultAgencyName = "Velmora Fire";
+
+struct SettingsRecord {
+    std::string agency{DefaultAgencyName};
+    std::string assignment{"RDO"}; // as stored; AssignmentIndexFor picks the item
+    bool showPaydays = false;
+    bool showDebit = false; // the "Show RDOs" switch
+    bool showPayPeriods = false;
+    DayNumber payPeriodStart = DefaultPayPeriodStart;
+    TAlphaColor aPlt = 0xFFFF0000;
+    TAlphaColor bPlt = 0xFF0000FF;
+    TAlphaColor xPlt = 0xFFFF00FF;
+    TAlphaColor ldTr = 0xFFC0C0C0;
+    TAlphaColor bkGr = 0xFFFFFFFF;
+
+    TAlphaColor& Color(ColorRole role);
+    TAlphaColor Color(ColorRole role) const;
+};
+
+// Every key in order, each missing or unreadable value taking its default. A colour text
+// that cannot be read gives that role's default colour. The agency comes back as stored
+// (possibly empty); the window turns an empty one into the default.
+SettingsRecord ReadSettings(const IniFile& ini, const LocaleFormats& locale);
+
+// Writes every key in order. "Agency" is written only when values.agency differs from
+// agencyOnFile, which then takes the new text. Stops with EIniFileException at the first
+// key that cannot be written; the keys before it stay written.
+void WriteSettings(IniFile& ini, const SettingsRecord& values, std::string& agencyOnFile,
+                   const LocaleFormats& locale);
+
+// The item of the assignment box a stored value selects: "RDO" or empty gives 0; else the
+// first item equal to it without regard to ASCII case; no match gives 0.
+int AssignmentIndexFor(std::string_view stored);
+
+} // namespace tenvik
