@@ -33,12 +33,12 @@ public:
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
     // The locale's short date; an empty or unreadable value gives the default.
     DayNumber ReadDate(std::string_view section, std::string_view key, DayNumber defaultValue,
-                       const LocaleFormats& locale) const;
+                       const FormatSettings& locale) const;
 
     // Each throws EIniFileException when the file cannot be written.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
-    void WriteDate(std::string_view section, std::string_view key, DayNumber value, const LocaleFormats& locale);
+    void WriteDate(std::string_view section, std::string_view key, DayNumber value, const FormatSettings& locale);
 
 private:
     std::filesystem::path m_path;

@@ -11,7 +11,7 @@
 // short-date text the settings file stores.
 namespace tenvik {
 
-struct LocaleFormats {
+struct FormatSettings {
     std::array<std::string, 12> LongMonthNames;
     std::array<std::string, 12> ShortMonthNames;
     std::array<std::string, 7> ShortDayNames; // Sunday first
@@ -21,7 +21,7 @@ struct LocaleFormats {
 };
 
 // English (United States): M/d/yyyy. Tests pin it; it is also the fallback.
-LocaleFormats UsEnglishLocaleFormats();
+FormatSettings UsEnglishFormatSettings();
 
 // A locale's short date pattern as the calendar uses it: two-digit years widened to four
 // ("M/d/yy" → "M/d/yyyy", "dd.MM.yy" → "dd.MM.yyyy"); a pattern that is not all numbers
@@ -30,9 +30,9 @@ std::string NormalizeShortDatePattern(std::string_view qtPattern);
 // The separator between the fields of a normalized pattern ("/" for "M/d/yyyy").
 std::string DateSeparatorOf(std::string_view pattern);
 
-std::string FormatShortDate(DayNumber d, const LocaleFormats& locale);
+std::string FormatShortDate(DayNumber d, const FormatSettings& locale);
 // Reads what FormatShortDate writes; when the locale's pattern fails, ISO "yyyy-MM-dd" is
 // tried, so a file survives a change of locale where it can. Nothing for anything else.
-std::optional<DayNumber> ParseShortDate(std::string_view text, const LocaleFormats& locale);
+std::optional<DayNumber> ParseShortDate(std::string_view text, const FormatSettings& locale);
 
 } // namespace tenvik

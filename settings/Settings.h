@@ -35,13 +35,13 @@ struct SettingsRecord {
 // Every key in order, each missing or unreadable value taking its default. A colour text
 // that cannot be read gives that role's default colour. The agency comes back as stored
 // (possibly empty); the window turns an empty one into the default.
-SettingsRecord ReadSettings(const IniFile& ini, const LocaleFormats& locale);
+SettingsRecord ReadSettings(const IniFile& ini, const FormatSettings& locale);
 
 // Writes every key in order. "Agency" is written only when values.agency differs from
 // agencyOnFile, which then takes the new text. Stops with EIniFileException at the first
 // key that cannot be written; the keys before it stay written.
 void WriteSettings(IniFile& ini, const SettingsRecord& values, std::string& agencyOnFile,
-                   const LocaleFormats& locale);
+                   const FormatSettings& locale);
 
 // The item of the assignment box a stored value selects: "RDO" or empty gives 0; else the
 // first item equal to it without regard to ASCII case; no match gives 0.

@@ -1,0 +1,184 @@
+#pragma once
+
+#include "core/Clock.h"
+#include "settings/FileStore.h"
+#include "settings/LocaleDate.h"
+
+#include <QWidget>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+class QKeyEvent;
+class QLineEdit;
+class QTabWidget;
+class QToolButton;
+
+namespace tenvik {
+
+class ColorComboBox;
+class ComboBox;
+class DateEdit;
+class GridLayout;
+class Image;
+class Label;
+class Layout;
+class Rectangle;
+class StateColorButton;
+class Switch;
+class Text;
+
+// What the window takes from its surroundings: the clock, the locale, where the user's
+// configuration folder is and how files are written. The program passes the system's;
+// tests pass pinned ones.
+struct StartupEnvironment {
+    std::shared_ptr<const Clock> clock;
+    FormatSettings locale;
+    std::filesystem::path configBase;
+    std::shared_ptr<FileStore> fileStore; // the settings file's bytes go through it
+    // Shows a failed Save to the user; tests replace the dialog.
+    std::function<void(QWidget* parent, const QString& message)> reportError;
+};
+
+// The calendar window. Its handlers are named after the widget and the event they serve;
+// the routines that compute one rule or repaint one part of the window are free functions
+// of the unit that reach the widgets through Main::MainForm.
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMainForm(StartupEnvironment environment, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    const StartupEnvironment& environment() const { return m_environment; }
+
+    // Calendar page
+    QTabWidget* tabCtrl = nullptr;
+    QWidget* tabCalendar = nullptr;
+    QWidget* tabSettings = nullptr;
+    QWidget* tabHelp = nullptr;
+    QWidget* tabAbout = nullptr;
+
+    QWidget* tbCalendar = nullptr;
+    Rectangle* rectToolbar1 = nullptr;
+    Label* lblToolbar1 = nullptr;
+    QWidget* loMonthName = nullptr;
+    Rectangle* rectMonthName = nullptr;
+    Label* lblMonthName = nullptr;
+    QToolButton* bPrev = nullptr;
+    QToolButton* bNext = nullptr;
+    QWidget* loDaysOfWeek = nullptr;
+    Rectangle* rectDaysOfWeek = nullptr;
+    GridLayout* gloDOW = nullptr;
+    std::array<Label*, 7> lblDOW{}; // lblDOW1 … lblDOW7
+    QWidget* loCalendar = nullptr;
+    Rectangle* rectGloCal = nullptr;
+    GridLayout* gloCal = nullptr;
+    std::array<Rectangle*, 42> gR{}; // gR00 … gR41
+    std::array<Text*, 42> gT{};      // gT00 … gT41
+    std::array<Text*, 42> gX{};      // gX00 … gX41
+    QWidget* loFooter = nullptr;
+    Rectangle* rectFooter = nullptr;
+    Label* lblStatus = nullptr;
+    StateColorButton* bToday = nullptr;
+    DateEdit* deDate = nullptr;
+
+    // Settings page
+    QWidget* tbSettings = nullptr;
+    Rectangle* rectToolbar2 = nullptr;
+    Label* lblToolbar2 = nullptr;
+    StateColorButton* sbBack2 = nullptr;
+    StateColorButton* bSave = nullptr;
+    ColorComboBox* ccbColor = nullptr;
+    DateEdit* dePPStart = nullptr;
+    Rectangle* rectSettings = nullptr;
+    Layout* loSettings = nullptr;
+    Label* lblPlatoon = nullptr;
+    ComboBox* cbPlt = nullptr;
+    Label* lblPaydays = nullptr;
+    Switch* swPaydays = nullptr;
+    Label* lblDebitDays = nullptr;
+    Switch* swDebitDays = nullptr;
+    Label* lblPayPeriods = nullptr;
+    Switch* swPayPeriods = nullptr;
+    StateColorButton* bAPlt = nullptr;
+    StateColorButton* bBPlt = nullptr;
+    StateColorButton* bXPlt = nullptr;
+    StateColorButton* bLdTr = nullptr;
+    StateColorButton* bBkGr = nullptr;
+    QLineEdit* edAgency = nullptr;
+
+    // Help page
+    Rectangle* rectHelp = nullptr;
+    QWidget* tbHelp = nullptr;
+    Rectangle* rectToolbar3 = nullptr;
+    Label* lblToolbar3 = nullptr;
+    StateColorButton* sbBack3 = nullptr;
+    Image* imgHelp = nullptr;
+
+    // About page
+    QWidget* tbAbout = nullptr;
+    Rectangle* rectToolbar4 = nullptr;
+    Label* lblToolbar4 = nullptr;
+    StateColorButton* sbBack4 = nullptr;
+    Rectangle* rectAbout = nullptr;
+    QWidget* loLinks = nullptr;
+    StateColorButton* sbHelp1 = nullptr;
+    StateColorButton* sbHelp2 = nullptr;
+    Label* lblAbout = nullptr;
+    Image* imgSextant = nullptr;
+
+    // Every rectangle and text of the window in creation order (each cell's rectangle right
+    // before its two texts): the order the refresh pass paints them in.
+    const std::vector<QWidget*>& paintOrder() const { return m_paintOrder; }
+
+    // Handlers (calendar)
+    void FormCreate();
+    void FormResize();
+    void FormKeyDown(QKeyEvent* event);
+    void FormKeyUp(QKeyEvent* event);
+    void tabCtrlChange();
+    void bPrevClick();
+    void bNextClick();
+    void bTodayClick();
+    void deDateOpenPicker();
+    void deDateClosePicker();
+    void gR00Click(Rectangle* sender);
+    void gloCalGesture();
+    void sbBack2Click();
+
+    // Handlers (settings, help, about)
+    void bSaveClick();
+    void bAPltClick(StateColorButton* sender);
+    void ccbColorPopup();
+    void ccbColorClosePopup();
+    void dePPStartOpenPicker();
+    void dePPStartClosePicker();
+    void cbPltClosePopup();
+    void loSettingsGesture();
+    void loSettingsDblClick();
+    void edAgencyEnter();
+    void edAgencyExit();
+    void sbHelp1Click();
+    void sbHelp2Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // One builder per page and band; they fill the fields above and m_paintOrder.
+    void buildCalendarPage();
+    void buildSettingsPage();
+    void buildHelpPage();
+    void buildAboutPage();
+    void bindHandlers();
+
+    StartupEnvironment m_environment;
+    std::vector<QWidget*> m_paintOrder;
+};
+
+} // namespace tenvik

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ui/widgets/Layout.h"
+
+#include <vector>
+
+// Places its items in the order added, each of one fixed width and height, left to
+// right, starting a new row when the next item would end beyond the width.
+namespace tenvik {
+
+class GridLayout : public Layout {
+    Q_OBJECT
+public:
+    explicit GridLayout(QWidget* parent = nullptr);
+
+    // Takes ownership (as a child) and places the item.
+    void addItem(QWidget* item);
+    const std::vector<QWidget*>& items() const { return m_items; }
+
+    float itemWidth() const { return m_itemWidth; }
+    float itemHeight() const { return m_itemHeight; }
+    // Sizes of zero or less are kept here; the items are then hidden rather than given
+    // an empty geometry.
+    void setItemSize(float width, float height);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void placeItems();
+
+    std::vector<QWidget*> m_items;
+    float m_itemWidth = 54.0f;
+    float m_itemHeight = 54.0f;
+};
+
+} // namespace tenvik

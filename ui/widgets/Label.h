@@ -1,0 +1,33 @@
+#pragma once
+
+#include "settings/Color.h"
+
+#include <QLabel>
+
+// A themed text whose own colour and fractional font size the refresh pass sets. The
+// text keeps its carriage returns (the program's line breaks); the label shows each as a
+// new line. Setters return early when nothing changed.
+namespace tenvik {
+
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(const QString& text = {}, QWidget* parent = nullptr);
+
+    QString specText() const { return m_text; } // as set, carriage returns included
+    void setSpecText(const QString& text);
+    TAlphaColor color() const { return m_color; }
+    void setColor(TAlphaColor color);
+    float fontSize() const { return m_fontSize; }
+    void setFontSize(float pixels); // zero or less keeps the theme's size
+
+private:
+    QString m_text;
+    TAlphaColor m_color = 0xFF000000;
+    float m_fontSize = 0.0f;
+};
+
+// Qt's QFont takes whole pixel sizes only; point sizes keep the fraction.
+void SetFontPixelSizeF(QFont& font, float pixels, const QWidget& widget);
+
+} // namespace tenvik

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+// An invisible container that reports a double-click and a touch long tap on itself
+// (a double tap on a touch screen reaches Qt as a double-click).
+namespace tenvik {
+
+class Layout : public QWidget {
+    Q_OBJECT
+public:
+    explicit Layout(QWidget* parent = nullptr);
+
+    // Subscribes to the long-tap gesture (off by default, as for a plain container).
+    void setLongTapEnabled(bool on);
+
+signals:
+    void doubleClicked();
+    void longTapped();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+};
+
+} // namespace tenvik

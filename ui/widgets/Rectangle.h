@@ -1,0 +1,43 @@
+#pragma once
+
+#include "settings/Color.h"
+
+#include <QWidget>
+
+// A filled rectangle with an optional border. Its children fill it (a zero-margin
+// layout), as the window's bands and cells need.
+namespace tenvik {
+
+class Rectangle : public QWidget {
+    Q_OBJECT
+public:
+    explicit Rectangle(QWidget* parent = nullptr);
+
+    TAlphaColor fillColor() const { return m_fill; }
+    TAlphaColor strokeColor() const { return m_stroke; }
+    qreal strokeThickness() const { return m_strokeThickness; }
+
+    // Each setter repaints only when the value changes.
+    void setFillColor(TAlphaColor color);
+    void setStrokeColor(TAlphaColor color);
+    void setStrokeThickness(qreal thickness); // 0 draws no border
+
+    // Off: mouse events pass through to the widget below, as for a band that only paints.
+    void setHitTest(bool takesMouseInput);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    TAlphaColor m_fill = 0xFFE0E0E0;
+    TAlphaColor m_stroke = 0xFF000000;
+    qreal m_strokeThickness = 1.0;
+    bool m_pressed = false;
+};
+
+} // namespace tenvik

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "settings/Color.h"
+
+#include <QMarginsF>
+#include <QWidget>
+
+// A painted text without theme: colour, font size in logical pixels (fractional sizes
+// kept), bold, underline, alignment both ways, margins and word wrap. A carriage return
+// in the text breaks the line. Screen readers get the text as the accessible name.
+namespace tenvik {
+
+class Text : public QWidget {
+    Q_OBJECT
+public:
+    enum class Align { Leading, Center, Trailing };
+
+    explicit Text(QWidget* parent = nullptr);
+
+    QString text() const { return m_text; }
+    TAlphaColor color() const { return m_color; }
+    float fontSize() const { return m_fontSize; }
+    bool bold() const { return m_bold; }
+    bool underline() const { return m_underline; }
+    Align horizontalAlign() const { return m_hAlign; }
+    Align verticalAlign() const { return m_vAlign; }
+    QMarginsF margins() const { return m_margins; }
+    bool wordWrap() const { return m_wordWrap; }
+
+    // Each setter repaints only when the value changes.
+    void setText(const QString& text);
+    void setColor(TAlphaColor color);
+    // Sizes of zero or less are kept here but drawn at the smallest size Qt accepts.
+    void setFontSize(float pixels);
+    void setBold(bool on);
+    void setUnderline(bool on);
+    void setAlign(Align horizontal, Align vertical);
+    // Insets of the area the text is laid out in; may be negative.
+    void setMargins(const QMarginsF& margins);
+    void setWordWrap(bool on);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_text;
+    TAlphaColor m_color = 0xFF000000;
+    float m_fontSize = 12.0f;
+    bool m_bold = false;
+    bool m_underline = false;
+    Align m_hAlign = Align::Center;
+    Align m_vAlign = Align::Center;
+    QMarginsF m_margins;
+    bool m_wordWrap = false;
+};
+
+} // namespace tenvik
