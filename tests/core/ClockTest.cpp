@@ -14,6 +14,9 @@ TEST(Clock, TodayIsTheClocksDateAsAWholeDay)
     clock.SetToday({2060, 12, 31});
     EXPECT_EQ(TodayDate(clock), MaxViewDate);
     EXPECT_EQ(ClockYear(clock), 2060);
+
+    clock.SetToday({2021, 2, 30});
+    EXPECT_EQ(TodayDate(clock), 0);
 }
 
 TEST(Clock, SystemClockGivesAValidDate)
