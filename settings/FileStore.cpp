@@ -255,8 +255,9 @@ std::optional<std::string> DiskFileStore::Load(const fs::path& path) const
         return std::nullopt;
     if (ec)
         ThrowError(ec, "Cannot read", path);
-    if (fs::is_directory(status))
-        ThrowError(std::make_error_code(std::errc::is_a_directory), "Cannot read", path);
+    // A folder, a pipe or a device in the file's place would fail, block or never end.
+    if (!fs::is_regular_file(status))
+        ThrowError(std::make_error_code(std::errc::invalid_argument), "Not a plain file", path);
 
     std::ifstream in(path, std::ios::binary);
     if (!in)

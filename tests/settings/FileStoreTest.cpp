@@ -44,6 +44,10 @@ TEST(DiskFileStore, LoadsWhatReplaceWroteAndTellsMissingFromUnreadable)
     // take it for a missing file.
     fs::create_directory(folder.Path() / "folder.ini");
     EXPECT_THROW(store.Load(folder.Path() / "folder.ini"), std::system_error);
+    // Nor may a pipe or a device in its place block the start-up or never end.
+    ASSERT_EQ(::mkfifo((folder.Path() / "pipe.ini").c_str(), 0600), 0);
+    EXPECT_THROW(store.Load(folder.Path() / "pipe.ini"), std::system_error);
+    EXPECT_THROW(store.Load("/dev/zero"), std::system_error);
 }
 
 TEST(DiskFileStore, ReplaceKeepsPermissionsAndWritesThroughALink)
