@@ -5,7 +5,8 @@
 #include <vector>
 
 // Places its items in the order added, each of one fixed width and height, left to
-// right, starting a new row when the next item would end beyond the width.
+// right, starting a new row when the next item would end beyond the width. Item edges
+// are rounded from their exact fractional positions, so items tile without gaps.
 namespace tenvik {
 
 class GridLayout : public Layout {
@@ -30,6 +31,7 @@ private:
     void placeItems();
 
     std::vector<QWidget*> m_items;
+    std::vector<QWidget*> m_hiddenBySize; // shown again once the item size is placeable
     float m_itemWidth = 54.0f;
     float m_itemHeight = 54.0f;
 };
