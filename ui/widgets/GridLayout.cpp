@@ -1,5 +1,6 @@
 #include "ui/widgets/GridLayout.h"
 
+#include <QChildEvent>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -32,10 +33,6 @@ void GridLayout::addItem(QWidget* item)
         item->setVisible(true); // setParent hides a widget; an added item is meant to show
     }
     m_items.push_back(item);
-    connect(item, &QObject::destroyed, this, [this](QObject* gone) {
-        std::erase(m_items, gone);
-        std::erase(m_hiddenBySize, gone);
-    });
     placeItems();
 }
 
@@ -46,6 +43,20 @@ void GridLayout::setItemSize(float width, float height)
     m_itemWidth = width;
     m_itemHeight = height;
     placeItems();
+}
+
+void GridLayout::childEvent(QChildEvent* event)
+{
+    Layout::childEvent(event);
+    // Sent when an item is deleted or moved elsewhere, but not while the grid itself is
+    // being destroyed; the child may be half destroyed, so only its address is used.
+    if (event->removed()) {
+        QObject* gone = event->child();
+        const auto erased = std::erase(m_items, gone);
+        std::erase(m_hiddenBySize, gone);
+        if (erased > 0)
+            placeItems();
+    }
 }
 
 void GridLayout::resizeEvent(QResizeEvent* event)

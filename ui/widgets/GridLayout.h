@@ -14,7 +14,8 @@ class GridLayout : public Layout {
 public:
     explicit GridLayout(QWidget* parent = nullptr);
 
-    // Takes ownership (as a child) and places the item.
+    // Takes ownership (as a child) and places the item. An item deleted or given another
+    // parent leaves the grid.
     void addItem(QWidget* item);
     const std::vector<QWidget*>& items() const { return m_items; }
 
@@ -25,6 +26,7 @@ public:
     void setItemSize(float width, float height);
 
 protected:
+    void childEvent(QChildEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
