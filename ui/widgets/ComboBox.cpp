@@ -30,7 +30,9 @@ bool ComboBox::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::Show)
             emit popupOpened();
         else if (event->type() == QEvent::Hide)
-            emit popupClosed();
+            // QComboBox hides the list before it makes the chosen item current; reported
+            // once that has happened, the close sees the choice.
+            QMetaObject::invokeMethod(this, &ComboBox::popupClosed, Qt::QueuedConnection);
     }
     return QComboBox::eventFilter(watched, event);
 }
