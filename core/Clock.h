@@ -27,7 +27,9 @@ private:
     CivilDate m_today;
 };
 
-DayNumber TodayDate(const Clock& clock); // a whole day
+// A whole day; a clock reading that is no valid date of the years 1 to 9999 gives day 0,
+// which the view raises to its first shown day.
+DayNumber TodayDate(const Clock& clock);
 int ClockYear(const Clock& clock);
 
 } // namespace tenvik

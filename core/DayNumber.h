@@ -30,6 +30,11 @@ struct CivilDate {
 // Truncation towards zero. NaN gives 0; values beyond the 64-bit range saturate.
 std::int64_t WholeDay(DayNumber d);
 
+// The day number the calendar helpers and the schedule rules work on: NaN becomes
+// day 0, and a day outside the years 1 to 9999 becomes the nearest end of that range.
+// A time of day within the range is kept.
+DayNumber EncodableDay(DayNumber d);
+
 bool IsLeapYear(int year);
 int DaysInMonth(int year, int month);
 
