@@ -115,8 +115,10 @@ TEST(LayoutTest, ReportsADoubleClick)
 {
     Layout layout;
     layout.resize(100, 100);
+    layout.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&layout));
     QSignalSpy doubleClicks(&layout, &Layout::doubleClicked);
-    QTest::mouseDClick(&layout, Qt::LeftButton, {}, QPoint(50, 50));
+    QTest::mouseDClick(layout.windowHandle(), Qt::LeftButton, {}, QPoint(50, 50));
     EXPECT_EQ(doubleClicks.count(), 1);
 }
 

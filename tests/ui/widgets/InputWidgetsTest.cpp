@@ -241,6 +241,9 @@ TEST_F(StateColorButtonTest, TextColourFollowsTheState)
     today->setFocus();
     EXPECT_EQ(today->currentTextColor(), 0xFFFF0000u);
 
+    // From a spot beside the button onto it: the pointer may already rest at the
+    // button's spot after an earlier window, and then no move would happen.
+    QTest::mouseMove(window.windowHandle(), QPoint(120, 80));
     QTest::mouseMove(window.windowHandle(), QPoint(40, 30));
     EXPECT_TRUE(today->underMouse());
     EXPECT_EQ(today->currentTextColor(), 0xFF00FF00u); // hot wins over focused
