@@ -52,21 +52,57 @@ TEST(TextTest, RepaintsOnlyWhenAValueChanges)
     }
 }
 
-// The rows of painted pixels, to tell one line of text from two.
-int InkHeight(QWidget& widget)
+// The box around the dark pixels a text painted.
+QRect InkBounds(QWidget& widget)
 {
     const QImage image = widget.grab().toImage();
-    int top = image.height();
-    int bottom = -1;
+    QRect ink;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)) != 0 && qRed(image.pixel(x, y)) < 128) {
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) != 0 && qRed(pixel) < 128)
+                ink |= QRect(x, y, 1, 1);
         }
     }
-    return bottom < top ? 0 : bottom - top + 1;
+    return ink;
+}
+
+int InkHeight(QWidget& widget)
+{
+    return InkBounds(widget).height();
+}
+
+TEST(TextTest, AlignsInsideTheAreaItsMarginsLeave)
+{
+    struct Case {
+        const char* name;
+        Text::Align horizontal;
+        Text::Align vertical;
+        QMarginsF margins;
+        QRect inkWithin; // where the ink must lie in a 54 x 54 cell
+    };
+    const Case cases[] = {
+        {"day number in the corner", Text::Align::Leading, Text::Align::Leading,
+         QMarginsF(4, -2, 0, 0), QRect(4, 0, 16, 16)},
+        {"centred day number", Text::Align::Center, Text::Align::Center, QMarginsF(),
+         QRect(17, 17, 20, 20)},
+        {"small label", Text::Align::Trailing, Text::Align::Trailing, QMarginsF(0, 0, 4, 2),
+         QRect(30, 36, 20, 16)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Text text;
+        text.resize(54, 54);
+        text.setAttribute(Qt::WA_TranslucentBackground);
+        text.setText("8");
+        text.setFontSize(12.0f);
+        text.setAlign(c.horizontal, c.vertical);
+        text.setMargins(c.margins);
+        const QRect ink = InkBounds(text);
+        ASSERT_FALSE(ink.isEmpty());
+        EXPECT_TRUE(c.inkWithin.contains(ink)) << ink.x() << "," << ink.y() << " "
+                                               << ink.width() << "x" << ink.height();
+    }
 }
 
 TEST(TextTest, CarriageReturnBreaksTheLineAndTheNameKeepsTheBreak)
