@@ -20,6 +20,7 @@
 #include "core/MonthGrid.h"
 #include "core/Rotation.h"
 
+#include <QApplication>
 #include <QGraphicsOpacityEffect>
 #include <QLineEdit>
 #include <QStyle>
@@ -41,6 +42,15 @@ constexpr int FirstUnclickableCell = 37; // no day of the shown month reaches ro
 
 const QMarginsF LeftButtonMargins(4, 2, 0, 2);
 const QMarginsF RightButtonMargins(0, 2, 4, 2);
+
+// Qt hands a parent's font down to its children; a button or field lying on a title keeps
+// the theme's font instead of taking the title's scaled size.
+void KeepThemeFont(QWidget& widget)
+{
+    QFont font = QApplication::font(&widget);
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    widget.setFont(font);
+}
 
 template <class W>
 W* Named(W* widget, const char* name)
@@ -117,6 +127,7 @@ QToolButton* AddArrowButton(QWidget& parent, const char* name, Qt::ArrowType arr
                             const QString& accessibleName)
 {
     auto* button = Named(new QToolButton(&parent), name);
+    KeepThemeFont(*button);
     button->setArrowType(arrow);
     button->setText(hiddenText);
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -130,6 +141,7 @@ QToolButton* AddArrowButton(QWidget& parent, const char* name, Qt::ArrowType arr
 StateColorButton* AddBackButton(QWidget& parent, const char* name)
 {
     auto* button = Named(new StateColorButton(QStringLiteral("Back"), &parent), name);
+    KeepThemeFont(*button);
     button->setIcon(button->style()->standardIcon(QStyle::SP_ArrowBack));
     button->setFlat(true);
     DockIn(parent, button, Dock::Left, LeftButtonMargins, 77);
@@ -247,8 +259,10 @@ void TMainForm::buildCalendarPage()
     Fill(*loFooter, rectFooter);
     lblStatus = AddTitle(*rectFooter, "lblStatus", QStringLiteral("Status"));
     bToday = Named(new StateColorButton(QStringLiteral("Today"), lblStatus), "bToday");
+    KeepThemeFont(*bToday);
     DockIn(*lblStatus, bToday, Dock::Left, LeftButtonMargins, 77);
     deDate = Named(new DateEdit(lblStatus), "deDate");
+    KeepThemeFont(*deDate);
     deDate->setAccessibleName(QStringLiteral("Go to date"));
     DockIn(*lblStatus, deDate, Dock::Right, RightButtonMargins, 94);
 }
@@ -264,14 +278,17 @@ void TMainForm::buildSettingsPage()
     lblToolbar2 = AddTitle(*rectToolbar2, "lblToolbar2", QStringLiteral("Tenvik\u00AE"));
     sbBack2 = AddBackButton(*lblToolbar2, "sbBack2");
     bSave = Named(new StateColorButton(QStringLiteral("Save"), lblToolbar2), "bSave");
+    KeepThemeFont(*bSave);
     bSave->setBold(true);
     DockIn(*lblToolbar2, bSave, Dock::Right, RightButtonMargins, 89);
     // The two pickers lie over the title and show only while in use.
     ccbColor = Named(new ColorComboBox(lblToolbar2), "ccbColor");
+    KeepThemeFont(*ccbColor);
     ccbColor->setGeometry(80, 8, 193, 33);
     ccbColor->setMaxVisibleItems(12);
     ccbColor->setAccessibleName(QStringLiteral("Colour"));
     dePPStart = Named(new DateEdit(lblToolbar2), "dePPStart");
+    KeepThemeFont(*dePPStart);
     dePPStart->setGeometry(QRect(QPoint(80, 10), dePPStart->sizeHint()));
     dePPStart->setAccessibleName(QStringLiteral("Pay period start"));
 

@@ -2,11 +2,14 @@
 
 #include "ui/DockLayout.h"
 #include "ui/TabControl.h"
+#include "ui/widgets/DateEdit.h"
 #include "ui/widgets/GridLayout.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Rectangle.h"
+#include "ui/widgets/StateColorButton.h"
 
 #include <QApplication>
+#include <QToolButton>
 
 #include <mutex>
 
@@ -82,6 +85,19 @@ TEST_F(WindowTest, WiderWindowChangesOnlyTheItemWidths)
     EXPECT_EQ(w.gloCal->itemHeight(), itemHeight);
     EXPECT_FLOAT_EQ(w.gloCal->itemWidth(), itemWidth + 150.0f / 7);
     EXPECT_FLOAT_EQ(w.gloDOW->itemWidth(), w.gloCal->itemWidth());
+}
+
+TEST_F(WindowTest, ButtonsAndFieldsOnScaledTitlesKeepTheThemeSize)
+{
+    TMainForm& w = open();
+    w.resize(600, 1200);
+    QApplication::processEvents();
+    ASSERT_GT(TitleFontSize, 30.0f);
+    const QWidget* onTitles[] = {w.sbBack2, w.bSave, w.bToday, w.deDate, w.bNext, w.dePPStart};
+    for (const QWidget* widget : onTitles) {
+        SCOPED_TRACE(widget->objectName().toStdString());
+        EXPECT_EQ(widget->font().pointSizeF(), QApplication::font(widget).pointSizeF());
+    }
 }
 
 std::mutex g_warningsMutex;
