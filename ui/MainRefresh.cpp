@@ -328,7 +328,10 @@ void RefreshAll(DayNumber date)
     RefreshSettingsPage();
     RefreshHelpPage();
     RefreshAboutPage();
-    MainForm->gloCal->setFocus(Qt::OtherFocusReason);
+    // The grid takes the keyboard unless another page hides it: a resize while the user
+    // types on the Settings page must not send the keys to a grid they cannot see.
+    if (MainForm->gloCal->isVisibleTo(MainForm))
+        MainForm->gloCal->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace tenvik::Main

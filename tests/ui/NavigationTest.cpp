@@ -9,6 +9,7 @@
 #include "ui/widgets/StateColorButton.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QToolButton>
 
 namespace tenvik::test {
@@ -186,6 +187,19 @@ TEST_F(WindowTest, PageChangesHideThePickersAndRestoreTheSettingsTitle)
         EXPECT_EQ(w.lblToolbar2->specText(), QStringLiteral("Tenvik\u00AE"));
         EXPECT_EQ(CurrentDate, MinViewDate);
     }
+}
+
+TEST_F(WindowTest, RefreshOnAnotherPageLeavesTheFocusWhereTheUserIs)
+{
+    TMainForm& w = open();
+    w.tabCtrl->setCurrentWidget(w.tabSettings);
+    w.edAgency->setFocus();
+    ASSERT_TRUE(w.edAgency->hasFocus());
+    w.resize(w.width(), w.height() + 40);
+    QApplication::processEvents();
+    EXPECT_TRUE(w.edAgency->hasFocus());
+    QTest::mouseClick(w.sbBack2, Qt::LeftButton);
+    EXPECT_TRUE(w.gloCal->hasFocus());
 }
 
 TEST_F(WindowTest, TodayButtonReturnsToTodayWithoutTouchingTheReturnPoint)
