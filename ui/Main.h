@@ -10,10 +10,13 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string_view>
 #include <vector>
 
+class QAction;
 class QKeyEvent;
 class QLineEdit;
+class QMenu;
 class QToolButton;
 
 namespace tenvik {
@@ -41,6 +44,11 @@ struct StartupEnvironment {
     std::shared_ptr<FileStore> fileStore; // the settings file's bytes go through it
     // Shows a failed Save to the user; tests replace the dialog.
     std::function<void(QWidget* parent, const QString& message)> reportError;
+    // Asks where to save a file (caption, suggested path, name filter); empty when the user
+    // cancels. Unset, it is Qt's save dialog; tests answer for the user.
+    std::function<QString(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                          const QString& filter)>
+        chooseSaveFile;
 };
 
 // The calendar window. Its handlers are named after the widget and the event they serve;
@@ -84,6 +92,10 @@ public:
     Label* lblStatus = nullptr;
     StateColorButton* bToday = nullptr;
     DateEdit* deDate = nullptr;
+    // The grid's context menu: the calendar file and the printed year.
+    QMenu* pmCalendar = nullptr;
+    QAction* miExportCalendar = nullptr;
+    QAction* miPrintYear = nullptr;
 
     // Settings page
     QWidget* tbSettings = nullptr;
@@ -148,6 +160,9 @@ public:
     void gR00Click(Rectangle* sender);
     void gloCalGesture();
     void sbBack2Click();
+    void gloCalContextMenu(const QPoint& position);
+    void miExportCalendarClick();
+    void miPrintYearClick();
 
     // Handlers (settings, help, about)
     void bSaveClick();
@@ -177,6 +192,7 @@ private:
     void buildSettingsPage();
     void buildHelpPage();
     void buildAboutPage();
+    void buildExportMenu();
     void bindHandlers();
     // Widgets the refresh pass paints, recorded as they are made.
     Rectangle* addRectangle(QWidget* parent, const char* name, int tag);
@@ -185,6 +201,11 @@ private:
     // The window's outer size, frame and caption included, as far as the platform has
     // told Qt about the frame yet.
     void setOuterSize(int width, int height);
+
+    // The file dialog of the exports, or what the environment answers in its place.
+    QString chooseSaveFile(const QString& caption, const QString& suggestedPath, const QString& filter);
+    // Writes an export through the file store; a failure is reported, never silent.
+    void saveExport(const QString& path, std::string_view bytes);
 
     StartupEnvironment m_environment;
     std::vector<QWidget*> m_paintOrder;
