@@ -9,6 +9,7 @@ import shutil
 import subprocess
 import sys
 
+sys.dont_write_bytecode = True  # keep the source tree clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from exportcheck import SKIP, Checks, Workspace  # noqa: E402
 
