@@ -17,12 +17,12 @@ namespace tenvik {
 namespace {
 
 // Lengths in millimetres, font sizes in points.
-constexpr qreal PageMargin = 10;
+constexpr qreal PageMargin = 9;
 constexpr qreal TitleBand = 9;
 constexpr qreal SubtitleBand = 6;
 constexpr qreal LegendBand = 8;
 constexpr qreal LegendGap = 4;
-constexpr qreal MonthColumnGap = 6;
+constexpr qreal MonthColumnGap = 4;
 constexpr qreal MonthRowGap = 4;
 constexpr qreal MonthTitleBand = 6;
 constexpr qreal WeekdayBand = 4;
@@ -238,29 +238,33 @@ private:
                                             -mm(CellPadding / 2));
         const QString payday = look.payday ? QString::fromLatin1(PaydayMark) : QString();
         const bool markBold = look.fill != CellLook::Fill::None;
-        // The pay-period label shares the bottom row with the mark; where "RDO" leaves it
-        // no room, it trades places with the payday mark.
-        const bool periodOnTop = !look.payPeriod.isEmpty() && !look.mark.isEmpty()
-            && textWidth(look.mark, MarkPoints, markBold) + mm(CellPadding)
-                    + textWidth(look.payPeriod, PayPeriodPoints, false)
-                > inside.width();
-        const QString topRight = periodOnTop ? look.payPeriod : payday;
-        const QString bottomRight = periodOnTop ? payday : look.payPeriod;
-        const auto cornerText = [&](int flags, const QString& content) {
-            if (content.isEmpty())
-                return;
-            if (content == payday)
-                text(inside, flags, content, PaydayPoints, true, ink);
-            else
-                text(inside, flags, content, PayPeriodPoints, false, ink);
-        };
+        const qreal gap = mm(CellPadding);
 
+        // The pay-period label shares the bottom row with the mark. Where "RDO" leaves it
+        // no room it goes up beside the day number and the payday mark comes down; on
+        // narrow paper it is made as small as it must be to stay inside its cell.
+        bool periodOnTop = false;
+        qreal periodPoints = PayPeriodPoints;
+        if (!look.payPeriod.isEmpty()) {
+            const qreal width = textWidth(look.payPeriod, PayPeriodPoints, false);
+            const qreal bottomRoom =
+                inside.width() - (look.mark.isEmpty() ? 0 : textWidth(look.mark, MarkPoints, markBold) + gap);
+            if (width > bottomRoom) {
+                periodOnTop = true;
+                const qreal topRoom = inside.width() - textWidth(look.number, DayPoints, true) - gap;
+                periodPoints = std::clamp<qreal>(PayPeriodPoints * topRoom / width, 1, PayPeriodPoints);
+            }
+        }
+        const Qt::Alignment periodRow = periodOnTop ? Qt::AlignTop : Qt::AlignBottom;
+        const Qt::Alignment paydayRow = periodOnTop ? Qt::AlignBottom : Qt::AlignTop;
         if (!look.number.isEmpty())
             text(inside, Qt::AlignLeft | Qt::AlignTop, look.number, DayPoints, true, ink);
-        cornerText(Qt::AlignRight | Qt::AlignTop, topRight);
+        if (!payday.isEmpty())
+            text(inside, Qt::AlignRight | paydayRow, payday, PaydayPoints, true, ink);
         if (!look.mark.isEmpty())
             text(inside, Qt::AlignLeft | Qt::AlignBottom, look.mark, MarkPoints, markBold, ink);
-        cornerText(Qt::AlignRight | Qt::AlignBottom, bottomRight);
+        if (!look.payPeriod.isEmpty())
+            text(inside, Qt::AlignRight | periodRow, look.payPeriod, periodPoints, false, ink);
     }
 
     QPainter& m_painter;
