@@ -1,0 +1,281 @@
+#include "settings/FileStore.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace tenvik {
+namespace {
+
+[[noreturn]] void ThrowError(std::error_code code, const std::string& what, const fs::path& path)
+{
+    const std::u8string utf8 = path.u8string();
+    throw std::system_error(code, what + " " + std::string(utf8.begin(), utf8.end()));
+}
+
+// A user who keeps the file behind a link (a dotfiles folder, say) keeps the link: the
+// file it points to is the one replaced.
+fs::path ResolveLink(const fs::path& path)
+{
+    std::error_code ec;
+    if (!fs::is_symlink(path, ec))
+        return path;
+    const fs::path target = fs::canonical(path, ec);
+    return ec ? path : target;
+}
+
+// A name no other writer picks: the temporary file is made with "create new" only.
+fs::path TemporaryNameBeside(const fs::path& target)
+{
+    static std::mt19937_64 generator{std::random_device{}()};
+    constexpr std::string_view digits = "0123456789abcdefghijklmnopqrstuvwxyz";
+    std::string suffix = ".tmp-";
+    for (int i = 0; i < 10; ++i)
+        suffix += digits[generator() % digits.size()];
+    fs::path name = target;
+    name += suffix;
+    return name;
+}
+
+constexpr int CreateAttempts = 100;
+
+#ifdef _WIN32
+
+std::error_code LastError()
+{
+    return {static_cast<int>(GetLastError()), std::system_category()};
+}
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle) : m_handle(handle) {}
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    ~Handle() { Close(); }
+    HANDLE Get() const { return m_handle; }
+    bool Valid() const { return m_handle != INVALID_HANDLE_VALUE; }
+    bool Close()
+    {
+        if (!Valid())
+            return true;
+        const bool closed = CloseHandle(m_handle) != 0;
+        m_handle = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE m_handle;
+};
+
+void ReplaceFile(const fs::path& target, std::string_view bytes)
+{
+    // A read-only file stays unwritten, as the user asked of it.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        ThrowError(std::make_error_code(std::errc::permission_denied), "Read-only file", target);
+
+    fs::path temporary;
+    HANDLE created = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < CreateAttempts && created == INVALID_HANDLE_VALUE; ++attempt) {
+        temporary = TemporaryNameBeside(target);
+        created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+        if (created == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
+            ThrowError(LastError(), "Cannot create a file beside", target);
+    }
+    if (created == INVALID_HANDLE_VALUE)
+        ThrowError(std::make_error_code(std::errc::file_exists), "Cannot create a file beside", target);
+    Handle file{created};
+
+    const auto fail = [&](const char* what) {
+        const std::error_code code = LastError();
+        file.Close();
+        DeleteFileW(temporary.c_str());
+        ThrowError(code, what, target);
+    };
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1 << 20));
+        DWORD done = 0;
+        if (!WriteFile(file.Get(), bytes.data() + written, chunk, &done, nullptr))
+            fail("Cannot write");
+        written += done;
+    }
+    if (!FlushFileBuffers(file.Get()))
+        fail("Cannot flush");
+    if (!file.Close())
+        fail("Cannot close");
+    if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const std::error_code code = LastError();
+        DeleteFileW(temporary.c_str());
+        ThrowError(code, "Cannot replace", target);
+    }
+}
+
+#else
+
+std::error_code Errno()
+{
+    return {errno, std::generic_category()};
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd = -1) : m_fd(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() { Close(); }
+    int Get() const { return m_fd; }
+    bool Valid() const { return m_fd >= 0; }
+    void Reset(int fd)
+    {
+        Close();
+        m_fd = fd;
+    }
+    bool Close()
+    {
+        if (!Valid())
+            return true;
+        const bool closed = ::close(m_fd) == 0;
+        m_fd = -1;
+        return closed;
+    }
+
+private:
+    int m_fd;
+};
+
+// Removes the temporary file unless the rename has taken it over.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(fs::path path) : m_path(std::move(path)) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile()
+    {
+        if (!m_path.empty())
+            ::unlink(m_path.c_str());
+    }
+    const fs::path& Path() const { return m_path; }
+    void Release() { m_path.clear(); }
+
+private:
+    fs::path m_path;
+};
+
+void WriteAll(int fd, std::string_view bytes, const fs::path& target)
+{
+    while (!bytes.empty()) {
+        const ssize_t done = ::write(fd, bytes.data(), bytes.size());
+        if (done < 0) {
+            if (errno == EINTR)
+                continue;
+            ThrowError(Errno(), "Cannot write", target);
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(done));
+    }
+}
+
+// The rename is only durable once the folder's entry is on the disk too.
+void SyncFolder(const fs::path& folder, const fs::path& target)
+{
+    Descriptor dir{::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (!dir.Valid())
+        ThrowError(Errno(), "Cannot open the folder of", target);
+    // Some file systems cannot sync a folder; the rename itself has happened.
+    if (::fsync(dir.Get()) != 0 && errno != EINVAL && errno != ENOTSUP)
+        ThrowError(Errno(), "Cannot flush the folder of", target);
+}
+
+void ReplaceFile(const fs::path& target, std::string_view bytes)
+{
+    struct stat old {};
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    // A file the user made read-only stays as it is, although its folder would allow
+    // the rename.
+    if (exists && ::access(target.c_str(), W_OK) != 0)
+        ThrowError(Errno(), "Read-only file", target);
+
+    Descriptor file;
+    fs::path name;
+    for (int attempt = 0; attempt < CreateAttempts && !file.Valid(); ++attempt) {
+        name = TemporaryNameBeside(target);
+        file.Reset(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (!file.Valid() && errno != EEXIST)
+            ThrowError(Errno(), "Cannot create a file beside", target);
+    }
+    if (!file.Valid())
+        ThrowError(std::make_error_code(std::errc::file_exists), "Cannot create a file beside", target);
+    TemporaryFile temporary{name};
+
+    if (exists) {
+        // Keep the file's permissions and, where we may, its owner.
+        if (::fchmod(file.Get(), old.st_mode & 07777) != 0)
+            ThrowError(Errno(), "Cannot set the permissions of", target);
+        if (::fchown(file.Get(), old.st_uid, old.st_gid) != 0) {
+            // Only a privileged writer may give the file away; anyone else keeps it.
+        }
+    }
+    WriteAll(file.Get(), bytes, target);
+    if (::fsync(file.Get()) != 0)
+        ThrowError(Errno(), "Cannot flush", target);
+    if (!file.Close())
+        ThrowError(Errno(), "Cannot close", target);
+    if (::rename(temporary.Path().c_str(), target.c_str()) != 0)
+        ThrowError(Errno(), "Cannot replace", target);
+    temporary.Release();
+    SyncFolder(target.parent_path(), target);
+}
+
+#endif
+
+} // namespace
+
+std::optional<std::string> DiskFileStore::Load(const fs::path& path) const
+{
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (status.type() == fs::file_type::not_found)
+        return std::nullopt;
+    if (ec)
+        ThrowError(ec, "Cannot read", path);
+    // A folder, a pipe or a device in the file's place would fail, block or never end.
+    if (!fs::is_regular_file(status))
+        ThrowError(std::make_error_code(std::errc::invalid_argument), "Not a plain file", path);
+
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        ThrowError(std::make_error_code(std::errc::permission_denied), "Cannot open", path);
+    std::string bytes;
+    std::array<char, 1 << 16> buffer{};
+    while (in) {
+        in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        bytes.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
+    }
+    if (in.bad())
+        ThrowError(std::make_error_code(std::errc::io_error), "Cannot read", path);
+    return bytes;
+}
+
+void DiskFileStore::Replace(const fs::path& path, std::string_view bytes)
+{
+    ReplaceFile(ResolveLink(path), bytes);
+}
+
+} // namespace tenvik

@@ -12,7 +12,8 @@ namespace tenvik {
 class FileStore {
 public:
     virtual ~FileStore() = default;
-    // The whole file, or nothing when it is missing or cannot be read.
+    // The whole file, or nothing when it is missing. Throws std::system_error when it is
+    // there but cannot be read, so that a write never mistakes it for a missing file.
     virtual std::optional<std::string> Load(const std::filesystem::path& path) const = 0;
     // Replaces the whole file. Throws std::system_error when it cannot; the old file is
     // then still there, whole.

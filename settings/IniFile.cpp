@@ -1,0 +1,348 @@
+#include "settings/IniFile.h"
+
+#include "settings/AsciiText.h"
+#include "settings/IntegerText.h"
+
+#include <optional>
+#include <vector>
+
+// The dialect: UTF-8, with or without a byte-order mark; LF or CRLF line ends; "[name]"
+// section headers; "key=value" lines; lines starting with ";" or "#" are comments. Names
+// match without regard to ASCII case, and blanks around names and values are dropped.
+// A value that would lose blanks at its ends, or that is itself wrapped in double quotes,
+// is written inside a pair of double quotes, which a read removes, so that every value
+// written reads back unchanged.
+//
+// Duplicates: the first section of a name and the first key of a name inside it are the
+// ones read and written alike; later copies are left as they are.
+namespace tenvik {
+namespace {
+
+constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
+// Values were read into a buffer of 2048 characters; longer values come back cut.
+constexpr std::size_t MaxValueCharacters = 2047;
+
+#ifdef _WIN32
+constexpr std::string_view NativeLineEnd = "\r\n";
+#else
+constexpr std::string_view NativeLineEnd = "\n";
+#endif
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trim(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool IsContinuation(unsigned char c)
+{
+    return (c & 0xC0) == 0x80;
+}
+
+// The length of the well-formed UTF-8 character at the start of text; a byte that starts
+// no well-formed character counts as a character of its own.
+std::size_t CharacterLength(std::string_view text)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 1;
+    unsigned char secondLow = 0x80;
+    unsigned char secondHigh = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            secondLow = 0xA0; // no overlong forms
+        if (lead == 0xED)
+            secondHigh = 0x9F; // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            secondLow = 0x90;
+        if (lead == 0xF4)
+            secondHigh = 0x8F; // nothing beyond U+10FFFF
+    }
+    if (length == 1 || text.size() < length)
+        return 1;
+    if (byte(1) < secondLow || byte(1) > secondHigh)
+        return 1;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (!IsContinuation(byte(i)))
+            return 1;
+    }
+    return length;
+}
+
+std::string_view CutToCharacters(std::string_view text, std::size_t maxCharacters)
+{
+    std::size_t end = 0;
+    for (std::size_t count = 0; end < text.size() && count < maxCharacters; ++count)
+        end += CharacterLength(text.substr(end));
+    return text.substr(0, end);
+}
+
+std::string_view Unquote(std::string_view value)
+{
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+// The stored form of a value. Line breaks would end the line and start another, so they
+// become blanks: a value can never add lines of its own to the file.
+std::string Encode(std::string_view value)
+{
+    std::string text{value};
+    for (char& c : text) {
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    }
+    const bool quote = !text.empty() && (IsBlank(text.front()) || IsBlank(text.back()) ||
+                                         (text.size() >= 2 && text.front() == '"' && text.back() == '"'));
+    return quote ? '"' + text + '"' : text;
+}
+
+enum class LineKind { Other, Section, BrokenSection, Key };
+
+struct IniLine {
+    std::size_t begin = 0;      // first byte
+    std::size_t end = 0;        // end of the text, before the line end
+    std::size_t next = 0;       // first byte of the next line
+    std::size_t valueBegin = 0; // key lines: where the value's text starts
+    LineKind kind = LineKind::Other;
+    std::string_view name;  // section or key name, trimmed
+    std::string_view value; // key value, trimmed
+};
+
+IniLine ClassifyLine(std::string_view text, std::size_t begin, std::size_t end, std::size_t next)
+{
+    IniLine line;
+    line.begin = begin;
+    line.end = end;
+    line.next = next;
+    const std::string_view content = text.substr(begin, end - begin);
+    const std::string_view trimmed = Trim(content);
+    if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '#')
+        return line;
+    if (trimmed.front() == '[') {
+        const std::size_t close = trimmed.find(']');
+        // A header without "]" opens a section no name matches, so that the keys below it
+        // are not taken for keys of the section above.
+        if (close == std::string_view::npos) {
+            line.kind = LineKind::BrokenSection;
+        } else {
+            line.kind = LineKind::Section;
+            line.name = Trim(trimmed.substr(1, close - 1));
+        }
+        return line;
+    }
+    const std::size_t equals = content.find('=');
+    if (equals == std::string_view::npos)
+        return line;
+    const std::string_view name = Trim(content.substr(0, equals));
+    if (name.empty())
+        return line;
+    std::size_t valueBegin = equals + 1;
+    while (valueBegin < content.size() && IsBlank(content[valueBegin]))
+        ++valueBegin;
+    line.kind = LineKind::Key;
+    line.name = name;
+    line.valueBegin = begin + valueBegin;
+    line.value = Trim(content.substr(valueBegin));
+    return line;
+}
+
+// The file's text without its byte-order mark, split into classified lines.
+class IniText {
+public:
+    explicit IniText(std::string_view bytes)
+    {
+        if (bytes.starts_with(Utf8Bom)) {
+            m_bom = true;
+            bytes.remove_prefix(Utf8Bom.size());
+        }
+        m_text = bytes;
+        std::size_t begin = 0;
+        while (begin < m_text.size()) {
+            const std::size_t newline = m_text.find('\n', begin);
+            std::size_t end = newline == std::string_view::npos ? m_text.size() : newline;
+            const std::size_t next = newline == std::string_view::npos ? m_text.size() : newline + 1;
+            if (newline != std::string_view::npos && end > begin && m_text[end - 1] == '\r')
+                --end;
+            m_lines.push_back(ClassifyLine(m_text, begin, end, next));
+            begin = next;
+        }
+    }
+
+    struct Location {
+        std::optional<std::size_t> header;  // the section's header line
+        std::optional<std::size_t> key;     // the key's line
+        std::optional<std::size_t> lastKey; // the section's last key line
+    };
+
+    Location Find(std::string_view section, std::string_view key) const
+    {
+        Location found;
+        std::size_t i = 0;
+        for (; i < m_lines.size() && !found.header; ++i) {
+            if (m_lines[i].kind == LineKind::Section && EqualsIgnoringAsciiCase(m_lines[i].name, section))
+                found.header = i;
+        }
+        if (!found.header)
+            return found;
+        for (; i < m_lines.size(); ++i) {
+            const IniLine& line = m_lines[i];
+            if (line.kind == LineKind::Section || line.kind == LineKind::BrokenSection)
+                break;
+            if (line.kind != LineKind::Key)
+                continue;
+            found.lastKey = i;
+            if (!found.key && EqualsIgnoringAsciiCase(line.name, key))
+                found.key = i;
+        }
+        return found;
+    }
+
+    std::optional<std::string_view> Value(std::string_view section, std::string_view key) const
+    {
+        const Location found = Find(section, key);
+        if (!found.key)
+            return std::nullopt;
+        return Unquote(m_lines[*found.key].value);
+    }
+
+    // The whole file with the key set: in place when present, else after the section's
+    // last key, else in a new section at the end. Every other byte stays as it was.
+    std::string With(std::string_view section, std::string_view key, std::string_view value) const
+    {
+        const std::string entry = std::string{key} + '=' + Encode(value);
+        const std::string_view lineEnd = LineEnd();
+        std::string out{m_bom ? Utf8Bom : std::string_view{}};
+        out.reserve(out.size() + m_text.size() + entry.size() + section.size() + 8);
+
+        const Location found = Find(section, key);
+        if (found.key) {
+            const IniLine& line = m_lines[*found.key];
+            out.append(m_text.substr(0, line.valueBegin));
+            out.append(Encode(value));
+            out.append(m_text.substr(line.end));
+        } else if (found.header) {
+            const IniLine& after = m_lines[found.lastKey.value_or(*found.header)];
+            out.append(m_text.substr(0, after.next));
+            if (after.next == after.end) // the file's last line, without a line end
+                out.append(lineEnd);
+            out.append(entry).append(lineEnd);
+            out.append(m_text.substr(after.next));
+        } else {
+            out.append(m_text);
+            if (!m_text.empty() && !m_text.ends_with('\n'))
+                out.append(lineEnd);
+            out.append("[").append(section).append("]").append(lineEnd);
+            out.append(entry).append(lineEnd);
+        }
+        return out;
+    }
+
+private:
+    // New lines take the file's own line end, judged by its first line.
+    std::string_view LineEnd() const
+    {
+        const std::size_t newline = m_text.find('\n');
+        if (newline == std::string_view::npos)
+            return NativeLineEnd;
+        return (newline > 0 && m_text[newline - 1] == '\r') ? std::string_view{"\r\n"} : std::string_view{"\n"};
+    }
+
+    bool m_bom = false;
+    std::string_view m_text;
+    std::vector<IniLine> m_lines;
+};
+
+std::string PathText(const std::filesystem::path& path)
+{
+    const std::u8string utf8 = path.u8string();
+    return {utf8.begin(), utf8.end()};
+}
+
+// Names are the program's own constants; one that could not be read back is a mistake of
+// the caller, not of the disk.
+void CheckName(std::string_view name, std::string_view forbidden)
+{
+    const bool usable = !name.empty() && Trim(name) == name && name.find_first_of(forbidden) == std::string_view::npos &&
+                        name.find_first_of("\r\n") == std::string_view::npos;
+    if (!usable)
+        throw std::invalid_argument("Not a usable INI name: " + std::string{name});
+}
+
+DiskFileStore& DefaultStore()
+{
+    static DiskFileStore disk;
+    return disk;
+}
+
+} // namespace
+
+IniFile::IniFile(std::filesystem::path path) : IniFile(std::move(path), DefaultStore()) {}
+
+IniFile::IniFile(std::filesystem::path path, FileStore& store) : m_path(std::move(path)), m_store(&store) {}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const
+{
+    std::optional<std::string> bytes;
+    try {
+        bytes = m_store->Load(m_path);
+    } catch (const std::exception&) {
+        // A file that cannot be read counts as missing: every value takes its default.
+    }
+    if (!bytes)
+        return std::string{defaultValue};
+    const auto value = IniText{*bytes}.Value(section, key);
+    if (!value)
+        return std::string{defaultValue};
+    return std::string{CutToCharacters(*value, MaxValueCharacters)};
+}
+
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const
+{
+    const auto number = ParseInt32(ReadString(section, key, ""));
+    return number ? *number != 0 : defaultValue;
+}
+
+DayNumber IniFile::ReadDate(std::string_view section, std::string_view key, DayNumber defaultValue,
+                            const FormatSettings& locale) const
+{
+    return ParseShortDate(ReadString(section, key, ""), locale).value_or(defaultValue);
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
+{
+    CheckName(section, "[]");
+    CheckName(key, "=[;#");
+    try {
+        const std::string bytes = m_store->Load(m_path).value_or(std::string{});
+        m_store->Replace(m_path, IniText{bytes}.With(section, key, value));
+    } catch (const std::exception&) {
+        throw EIniFileException("Unable to write to " + PathText(m_path));
+    }
+}
+
+void IniFile::WriteBool(std::string_view section, std::string_view key, bool value)
+{
+    WriteString(section, key, value ? "1" : "0");
+}
+
+void IniFile::WriteDate(std::string_view section, std::string_view key, DayNumber value, const FormatSettings& locale)
+{
+    WriteString(section, key, FormatShortDate(value, locale));
+}
+
+} // namespace tenvik

@@ -1,0 +1,92 @@
+#include "settings/Settings.h"
+
+#include "core/Rotation.h"
+#include "settings/AsciiText.h"
+
+namespace tenvik {
+namespace {
+
+constexpr std::string_view ConfigSection = "Config";
+constexpr std::string_view ColorsSection = "Colors";
+
+// One switch for the const and the mutable record.
+template <typename Record>
+auto& ColorOf(Record& record, ColorRole role)
+{
+    switch (role) {
+    case ColorRole::APlt:
+        return record.aPlt;
+    case ColorRole::BPlt:
+        return record.bPlt;
+    case ColorRole::XPlt:
+        return record.xPlt;
+    case ColorRole::LdTr:
+        return record.ldTr;
+    case ColorRole::BkGr:
+        break;
+    }
+    return record.bkGr;
+}
+
+} // namespace
+
+TAlphaColor& SettingsRecord::Color(ColorRole role)
+{
+    return ColorOf(*this, role);
+}
+
+TAlphaColor SettingsRecord::Color(ColorRole role) const
+{
+    return ColorOf(*this, role);
+}
+
+SettingsRecord ReadSettings(const IniFile& ini, const FormatSettings& locale)
+{
+    SettingsRecord values;
+    values.agency = ini.ReadString(ConfigSection, "Agency", DefaultAgencyName);
+    values.assignment = ini.ReadString(ConfigSection, "RDO", "RDO");
+    values.showPaydays = ini.ReadBool(ConfigSection, "ShowPaydays", false);
+    values.showDebit = ini.ReadBool(ConfigSection, "ShowDebit", false);
+    values.showPayPeriods = ini.ReadBool(ConfigSection, "ShowPayPeriods", false);
+    values.payPeriodStart = ini.ReadDate(ConfigSection, "PPStart", DefaultPayPeriodStart, locale);
+    for (const ColorRoleInfo& info : ColorRoles) {
+        // A colour the file spells wrongly keeps its role's default: the calendar still
+        // starts, with the colours the user saw before choosing any.
+        try {
+            values.Color(info.role) = TextToColor(ini.ReadString(ColorsSection, info.key, info.defaultText));
+        } catch (const EConvertError&) {
+            values.Color(info.role) = info.defaultValue;
+        }
+    }
+    return values;
+}
+
+void WriteSettings(IniFile& ini, const SettingsRecord& values, std::string& agencyOnFile, const FormatSettings& locale)
+{
+    // Compared with what the file holds now, not with what it held at start-up: typing the
+    // old agency back after saving another one must write it again.
+    if (values.agency != agencyOnFile) {
+        ini.WriteString(ConfigSection, "Agency", values.agency);
+        agencyOnFile = values.agency;
+    }
+    ini.WriteString(ConfigSection, "RDO", AssignmentCodes[static_cast<std::size_t>(AssignmentIndexFor(values.assignment))]);
+    ini.WriteBool(ConfigSection, "ShowPaydays", values.showPaydays);
+    ini.WriteBool(ConfigSection, "ShowDebit", values.showDebit);
+    ini.WriteBool(ConfigSection, "ShowPayPeriods", values.showPayPeriods);
+    ini.WriteDate(ConfigSection, "PPStart", values.payPeriodStart, locale);
+    for (const ColorRoleInfo& info : ColorRoles)
+        ini.WriteString(ColorsSection, info.key, ColorToText(values.Color(info.role)));
+}
+
+int AssignmentIndexFor(std::string_view stored)
+{
+    if (stored == "RDO" || stored.empty())
+        return 0;
+    for (std::size_t i = 0; i < AssignmentCodes.size(); ++i) {
+        if (EqualsIgnoringAsciiCase(stored, AssignmentCodes[i]))
+            return static_cast<int>(i);
+    }
+    return 0;
+}
+
+} // namespace tenvik

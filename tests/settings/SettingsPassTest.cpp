@@ -1,0 +1,319 @@
+#include "settings/Settings.h"
+
+#include "SettingsTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace tenvik {
+namespace {
+
+using testing::FailingFileStore;
+using testing::ReadFileBytes;
+using testing::TempFolder;
+using testing::WriteFileBytes;
+
+class SettingsPassTest : public ::testing::Test {
+protected:
+    fs::path File() const { return m_folder.Path() / "Tenvik.ini"; }
+    void Given(std::string_view bytes) const { WriteFileBytes(File(), bytes); }
+    std::string FileText() const { return ReadFileBytes(File()); }
+
+    SettingsRecord Read() const { return ReadSettings(IniFile{File()}, m_locale); }
+    // One Save: the agency is compared with what the file was last given.
+    void Save(const SettingsRecord& values)
+    {
+        IniFile ini{File()};
+        WriteSettings(ini, values, m_agencyOnFile, m_locale);
+    }
+    std::string& AgencyOnFile() { return m_agencyOnFile; }
+
+private:
+    TempFolder m_folder;
+    FormatSettings m_locale = UsEnglishFormatSettings();
+    std::string m_agencyOnFile{DefaultAgencyName};
+};
+
+void ExpectDefaults(const SettingsRecord& values)
+{
+    EXPECT_EQ(values.agency, "Velmora Fire");
+    EXPECT_EQ(values.assignment, "RDO");
+    EXPECT_FALSE(values.showPaydays);
+    EXPECT_FALSE(values.showDebit);
+    EXPECT_FALSE(values.showPayPeriods);
+    EXPECT_EQ(values.payPeriodStart, 44185);
+    EXPECT_EQ(values.aPlt, 0xFFFF0000u);
+    EXPECT_EQ(values.bPlt, 0xFF0000FFu);
+    EXPECT_EQ(values.xPlt, 0xFFFF00FFu);
+    EXPECT_EQ(values.ldTr, 0xFFC0C0C0u);
+    EXPECT_EQ(values.bkGr, 0xFFFFFFFFu);
+}
+
+TEST_F(SettingsPassTest, FirstSaveOfTheDefaultsWritesEveryKeyButTheAgency)
+{
+    const SettingsRecord values = Read();
+    ExpectDefaults(values);
+    EXPECT_FALSE(fs::exists(File()));
+
+    Save(values);
+
+    EXPECT_EQ(FileText(), "[Config]\n"
+                          "RDO=RDO\n"
+                          "ShowPaydays=0\n"
+                          "ShowDebit=0\n"
+                          "ShowPayPeriods=0\n"
+                          "PPStart=12/20/2020\n"
+                          "[Colors]\n"
+                          "APlt=Red\n"
+                          "BPlt=Blue\n"
+                          "XPlt=Fuchsia\n"
+                          "LdTr=Silver\n"
+                          "BkGr=White\n");
+}
+
+TEST_F(SettingsPassTest, EverySavedValueReadsBack)
+{
+    SettingsRecord values;
+    values.agency = "Fire & Rescue Nord";
+    values.assignment = "B3";
+    values.showPaydays = true;
+    values.showPayPeriods = true;
+    values.payPeriodStart = 45000;
+    values.aPlt = 0xFF008080;
+    values.bPlt = 0x80FF0000; // no name: stored as #80FF0000
+    values.xPlt = 0x00000000;
+    values.ldTr = 0xFFA9A9A9;
+    values.bkGr = 0xFF000000;
+    Save(values);
+
+    const SettingsRecord back = Read();
+    EXPECT_EQ(back.agency, values.agency);
+    EXPECT_EQ(back.assignment, "B3");
+    EXPECT_TRUE(back.showPaydays);
+    EXPECT_FALSE(back.showDebit);
+    EXPECT_TRUE(back.showPayPeriods);
+    EXPECT_EQ(back.payPeriodStart, 45000);
+    for (const ColorRoleInfo& info : ColorRoles)
+        EXPECT_EQ(back.Color(info.role), values.Color(info.role)) << info.key;
+    EXPECT_NE(FileText().find("BPlt=#80FF0000\n"), std::string::npos);
+}
+
+TEST_F(SettingsPassTest, ASaveKeepsWhatTheProgramDoesNotKnow)
+{
+    Given("\xEF\xBB\xBF; Tenvik settings, edited by hand\r\n"
+          "[config]\r\n"
+          "rdo = a3\r\n"
+          "Theme=dark\r\n"
+          "\r\n"
+          "[Network]\r\n"
+          "Proxy=none\r\n"
+          "[Colors]\r\n"
+          "APlt=Cyan\r\n"
+          "BPlt=#80FF0000\r\n"
+          "Extra=1\r\n");
+    const SettingsRecord values = Read();
+    EXPECT_EQ(AssignmentIndexFor(values.assignment), 3);
+    Save(values);
+
+    EXPECT_EQ(FileText(), "\xEF\xBB\xBF; Tenvik settings, edited by hand\r\n"
+                          "[config]\r\n"
+                          "rdo = A3\r\n"
+                          "Theme=dark\r\n"
+                          "ShowPaydays=0\r\n"
+                          "ShowDebit=0\r\n"
+                          "ShowPayPeriods=0\r\n"
+                          "PPStart=12/20/2020\r\n"
+                          "\r\n"
+                          "[Network]\r\n"
+                          "Proxy=none\r\n"
+                          "[Colors]\r\n"
+                          "APlt=Aqua\r\n"
+                          "BPlt=#80FF0000\r\n"
+                          "Extra=1\r\n"
+                          "XPlt=Fuchsia\r\n"
+                          "LdTr=Silver\r\n"
+                          "BkGr=White\r\n");
+}
+
+TEST_F(SettingsPassTest, StoredValuesReadAsTheirRulesSay)
+{
+    struct Case {
+        const char* line; // under its section
+        const char* section;
+        void (*check)(const SettingsRecord&);
+    };
+    const Case cases[] = {
+        {"ShowPaydays=2", "Config", [](const SettingsRecord& v) { EXPECT_TRUE(v.showPaydays); }},
+        {"ShowPaydays=0x1", "Config", [](const SettingsRecord& v) { EXPECT_TRUE(v.showPaydays); }},
+        {"ShowPaydays=true", "Config", [](const SettingsRecord& v) { EXPECT_FALSE(v.showPaydays); }},
+        {"ShowPaydays=", "Config", [](const SettingsRecord& v) { EXPECT_FALSE(v.showPaydays); }},
+        {"ShowDebit=1", "Config", [](const SettingsRecord& v) { EXPECT_TRUE(v.showDebit); }},
+        {"Agency=", "Config", [](const SettingsRecord& v) { EXPECT_EQ(v.agency, ""); }},
+        {"PPStart=20.12.2021", "Config", [](const SettingsRecord& v) { EXPECT_EQ(v.payPeriodStart, 44185); }},
+        {"PPStart=2021-12-19", "Config", [](const SettingsRecord& v) { EXPECT_EQ(v.payPeriodStart, 44549); }},
+        {"APlt=Cyan", "Colors", [](const SettingsRecord& v) { EXPECT_EQ(v.aPlt, 0xFF00FFFFu); }},
+        {"APlt=#FF0000", "Colors", [](const SettingsRecord& v) { EXPECT_EQ(v.aPlt, 0x00FF0000u); }},
+        // A colour that cannot be read keeps its role's default, and the rest still reads.
+        {"APlt=Rouge\nBPlt=Green", "Colors",
+         [](const SettingsRecord& v) {
+             EXPECT_EQ(v.aPlt, 0xFFFF0000u);
+             EXPECT_EQ(v.bPlt, 0xFF008000u);
+         }},
+        {"XPlt=", "Colors", [](const SettingsRecord& v) { EXPECT_EQ(v.xPlt, 0xFFFF00FFu); }},
+        {"BkGr=rebeccapurple", "Colors", [](const SettingsRecord& v) { EXPECT_EQ(v.bkGr, 0xFFFFFFFFu); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        Given(std::string("[") + c.section + "]\n" + c.line + "\n");
+        c.check(Read());
+    }
+
+    Given("[Config]\nAgency=" + std::string(3000, 'a') + "\n");
+    EXPECT_EQ(Read().agency, std::string(2047, 'a'));
+}
+
+TEST_F(SettingsPassTest, AssignmentSelectsAnItemAndSavesItsText)
+{
+    struct Case {
+        const char* stored;
+        int index;
+        const char* saved;
+    };
+    const Case cases[] = {
+        {"RDO", 0, "RDO"}, {"", 0, "RDO"},  {"rdo", 0, "RDO"}, {"a3", 3, "A3"}, {"A7", 7, "A7"},
+        {"b7", 14, "B7"},  {"C1", 0, "RDO"}, {"B8", 0, "RDO"}, {"B1 B2", 0, "RDO"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        EXPECT_EQ(AssignmentIndexFor(c.stored), c.index);
+        Given(std::string("[Config]\nRDO=") + c.stored + "\n");
+        Save(Read());
+        EXPECT_EQ(IniFile{File()}.ReadString("Config", "RDO", "<missing>"), c.saved);
+    }
+}
+
+TEST_F(SettingsPassTest, AgencyIsWrittenOnlyWhenItDiffersFromTheFile)
+{
+    Given("[Config]\nAgency=Velmora Fire\n");
+    SettingsRecord values = Read();
+    AgencyOnFile() = values.agency;
+
+    values.agency = "Ostmark Fire";
+    Save(values);
+    EXPECT_EQ(Read().agency, "Ostmark Fire");
+    EXPECT_EQ(AgencyOnFile(), "Ostmark Fire");
+
+    // Typed back to the start-up text in the same run: the file holds another agency, so
+    // it is written again and the next start shows what the user saw.
+    values.agency = "Velmora Fire";
+    Save(values);
+    EXPECT_EQ(Read().agency, "Velmora Fire");
+
+    // Unchanged: the key is left alone, whatever another program put there meanwhile.
+    IniFile{File()}.WriteString("Config", "Agency", "Edited Elsewhere");
+    Save(values);
+    EXPECT_EQ(Read().agency, "Edited Elsewhere");
+
+    values.agency = "";
+    Save(values);
+    EXPECT_EQ(Read().agency, "");
+    EXPECT_NE(FileText().find("Agency=\n"), std::string::npos);
+}
+
+TEST_F(SettingsPassTest, ASaveThatFailsAtAPltKeepsTheConfigWrittenAndTheOldColours)
+{
+    Given("[Config]\n"
+          "Agency=Velmora Fire\n"
+          "RDO=A1\n"
+          "ShowPaydays=0\n"
+          "ShowDebit=0\n"
+          "ShowPayPeriods=0\n"
+          "PPStart=12/20/2020\n"
+          "[Colors]\n"
+          "APlt=Red\n"
+          "BPlt=Blue\n"
+          "XPlt=Fuchsia\n"
+          "LdTr=Silver\n"
+          "BkGr=White\n");
+    SettingsRecord values = Read();
+    AgencyOnFile() = values.agency;
+    values.agency = "Ostmark Fire";
+    values.assignment = "B2";
+    values.showPaydays = values.showDebit = values.showPayPeriods = true;
+    values.payPeriodStart = 44549;
+    for (const ColorRoleInfo& info : ColorRoles)
+        values.Color(info.role) = 0xFF123456;
+
+    // Agency, RDO, three switches and PPStart come first: APlt is the seventh write.
+    FailingFileStore store{7};
+    IniFile ini{File(), store};
+    std::string agencyOnFile = AgencyOnFile();
+    try {
+        WriteSettings(ini, values, agencyOnFile, UsEnglishFormatSettings());
+        FAIL() << "the failed write must reach the caller";
+    } catch (const EIniFileException& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + File().string());
+    }
+    EXPECT_EQ(store.Replaces(), 7) << "nothing is written after the failed key";
+    EXPECT_EQ(agencyOnFile, "Ostmark Fire");
+
+    EXPECT_EQ(FileText(), "[Config]\n"
+                          "Agency=Ostmark Fire\n"
+                          "RDO=B2\n"
+                          "ShowPaydays=1\n"
+                          "ShowDebit=1\n"
+                          "ShowPayPeriods=1\n"
+                          "PPStart=12/19/2021\n"
+                          "[Colors]\n"
+                          "APlt=Red\n"
+                          "BPlt=Blue\n"
+                          "XPlt=Fuchsia\n"
+                          "LdTr=Silver\n"
+                          "BkGr=White\n");
+}
+
+TEST_F(SettingsPassTest, ADateSavedUnderOneLocaleAndReadUnderAnother)
+{
+    FormatSettings german = UsEnglishFormatSettings();
+    german.ShortDateFormat = "dd.MM.yyyy";
+    FormatSettings british = UsEnglishFormatSettings();
+    british.ShortDateFormat = "dd/MM/yyyy";
+
+    SettingsRecord values;
+    values.payPeriodStart = 44170; // 5 December 2020
+    Save(values);                  // US: 12/5/2020
+    EXPECT_EQ(ReadSettings(IniFile{File()}, german).payPeriodStart, 44185) << "unreadable: the default";
+    EXPECT_EQ(ReadSettings(IniFile{File()}, british).payPeriodStart, 43963) << "read as 12 May 2020";
+
+    IniFile{File()}.WriteDate("Config", "PPStart", 44170, german);
+    EXPECT_EQ(Read().payPeriodStart, 44185);
+}
+
+TEST_F(SettingsPassTest, BadFilesGiveTheDefaults)
+{
+    std::string huge = "[Config]\n";
+    while (huge.size() < 10 * 1024 * 1024)
+        huge += "; " + std::string(200, '.') + "\n";
+    const std::string files[] = {
+        "",
+        std::string("\0\xFF\x01[\n=\n]\r\r\n\x80", 12),
+        huge,
+        "[Config\nRDO=B7\nShowPaydays=1\n",
+        "[Config]\nRDO\nShowPaydays\n[Colors]\nAPlt\n",
+        "[Config]\nAgency=\xFF\xFE\nRDO=\xC3\x28\nPPStart=\xE2\x82\n[Colors]\nAPlt=\xED\xA0\x80\n",
+    };
+    for (const std::string& bytes : files) {
+        SCOPED_TRACE(bytes.substr(0, 20));
+        Given(bytes);
+        SettingsRecord values = Read();
+        // Text values come back as stored, readable or not; the window makes them safe.
+        EXPECT_EQ(AssignmentIndexFor(values.assignment), 0);
+        values.agency = DefaultAgencyName;
+        values.assignment = "RDO";
+        ExpectDefaults(values);
+    }
+}
+
+} // namespace
+} // namespace tenvik

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "settings/FileStore.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+
+// Helpers shared by the settings tests: a private folder per test, whole-file reads and
+// writes, and a store that fails on purpose.
+namespace tenvik::testing {
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tenvik-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::system_error(errno, std::generic_category(), "mkdtemp");
+        m_path = pattern;
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    ~TempFolder()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    const std::filesystem::path& Path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+inline std::string ReadFileBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The disk store, except that its Nth Replace (counting from 1) fails as a full disk would.
+class FailingFileStore final : public FileStore {
+public:
+    explicit FailingFileStore(int failingReplace) : m_failingReplace(failingReplace) {}
+
+    std::optional<std::string> Load(const std::filesystem::path& path) const override { return m_disk.Load(path); }
+    void Replace(const std::filesystem::path& path, std::string_view bytes) override
+    {
+        if (++m_replaces == m_failingReplace)
+            throw std::system_error(std::make_error_code(std::errc::no_space_on_device), "injected fault");
+        m_disk.Replace(path, bytes);
+    }
+    int Replaces() const { return m_replaces; }
+
+private:
+    DiskFileStore m_disk;
+    int m_failingReplace;
+    int m_replaces = 0;
+};
+
+} // namespace tenvik::testing
