@@ -3,6 +3,7 @@
 #include "ui/AboutText.h"
 #include "ui/DockLayout.h"
 #include "ui/Main.h"
+#include "ui/MainUnit.h"
 #include "ui/TabControl.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
@@ -324,9 +325,8 @@ void TMainForm::buildSettingsPage()
     edAgency->setGeometry(16, 280, 185, 33);
     edAgency->setPlaceholderText(QStringLiteral("Enter agency name"));
     edAgency->setAccessibleName(QStringLiteral("Agency name"));
-    auto* opacity = new QGraphicsOpacityEffect(edAgency);
-    opacity->setOpacity(0.5);
-    edAgency->setGraphicsEffect(opacity);
+    edAgency->setGraphicsEffect(new QGraphicsOpacityEffect(edAgency));
+    Main::ShowAgencyFocus(*edAgency, false);
 }
 
 void TMainForm::buildHelpPage()
