@@ -25,7 +25,7 @@ public slots:
     void open(const QUrl& url) { opened.push_back(url.toString(QUrl::FullyEncoded)); }
 };
 
-class HelpAboutTest : public WindowTest {
+class HelpAboutWindowTest : public WindowTest {
 protected:
     void SetUp() override
     {
@@ -41,7 +41,7 @@ protected:
     LinkCatcher m_links;
 };
 
-TEST_F(HelpAboutTest, EachLinkHandsOverItsOneAddressAndChangesNothing)
+TEST_F(HelpAboutWindowTest, EachLinkHandsOverItsOneAddressAndChangesNothing)
 {
     TMainForm& w = open();
     w.tabCtrl->setCurrentWidget(w.tabAbout);
@@ -62,7 +62,7 @@ TEST_F(HelpAboutTest, EachLinkHandsOverItsOneAddressAndChangesNothing)
     EXPECT_EQ(w.sbHelp2->text(), QStringLiteral("email: support@tenvik.example.org"));
 }
 
-TEST_F(HelpAboutTest, PagesShowTheirPicturesAndTheAboutTextAsTenLines)
+TEST_F(HelpAboutWindowTest, PagesShowTheirPicturesAndTheAboutTextAsTenLines)
 {
     TMainForm& w = open(Show::No);
     EXPECT_EQ(w.imgHelp->pictureForScale(1.0).size(), QSize(761, 1067));

@@ -28,7 +28,7 @@ using namespace Main;
 const QString SettingsTitle = QStringLiteral("Tenvik\u00AE");
 constexpr TAlphaColor Aqua = 0xFF00FFFF;
 
-class SettingsPageTest : public WindowTest {
+class SettingsWindowTest : public WindowTest {
 protected:
     TMainForm& openSettings()
     {
@@ -61,7 +61,7 @@ protected:
     void save() { QTest::mouseClick(m_form->bSave, Qt::LeftButton); }
 };
 
-TEST_F(SettingsPageTest, FirstSaveOfTheDefaultsWritesEveryKeyButTheAgencyAndShowsTheCalendar)
+TEST_F(SettingsWindowTest, FirstSaveOfTheDefaultsWritesEveryKeyButTheAgencyAndShowsTheCalendar)
 {
     TMainForm& w = openSettings();
     save();
@@ -83,7 +83,7 @@ TEST_F(SettingsPageTest, FirstSaveOfTheDefaultsWritesEveryKeyButTheAgencyAndShow
     EXPECT_TRUE(m_reportedErrors.empty());
 }
 
-TEST_F(SettingsPageTest, EverySettingSurvivesSaveAndRestart)
+TEST_F(SettingsWindowTest, EverySettingSurvivesSaveAndRestart)
 {
     TMainForm& w = openSettings();
     w.cbPlt->setCurrentIndex(w.cbPlt->findText(QStringLiteral("B3")));
@@ -122,7 +122,7 @@ TEST_F(SettingsPageTest, EverySettingSurvivesSaveAndRestart)
     }
 }
 
-TEST_F(SettingsPageTest, ColourListChangesOnlyTheRoleOfItsButtonAndOnlyForARealColour)
+TEST_F(SettingsWindowTest, ColourListChangesOnlyTheRoleOfItsButtonAndOnlyForARealColour)
 {
     struct Case {
         const char* name;
@@ -158,7 +158,7 @@ TEST_F(SettingsPageTest, ColourListChangesOnlyTheRoleOfItsButtonAndOnlyForARealC
     }
 }
 
-TEST_F(SettingsPageTest, AnEditedColourShowsOnTheCalendarAndIsGoneAfterARestartWithoutSave)
+TEST_F(SettingsWindowTest, AnEditedColourShowsOnTheCalendarAndIsGoneAfterARestartWithoutSave)
 {
     TMainForm& w = openSettings();
     chooseColor(*w.bBkGr, "Navy");
@@ -170,7 +170,7 @@ TEST_F(SettingsPageTest, AnEditedColourShowsOnTheCalendarAndIsGoneAfterARestartW
     EXPECT_EQ(BkGrColor, colors::White);
 }
 
-TEST_F(SettingsPageTest, DoubleClickOrLongTapRevealsThePayPeriodPicker)
+TEST_F(SettingsWindowTest, DoubleClickOrLongTapRevealsThePayPeriodPicker)
 {
     const std::pair<const char*, std::function<void(TMainForm&)>> reveals[] = {
         {"double-click", [](TMainForm& w) { QTest::mouseDClick(w.loSettings, Qt::LeftButton, {}, QPoint(300, 400)); }},
@@ -185,7 +185,7 @@ TEST_F(SettingsPageTest, DoubleClickOrLongTapRevealsThePayPeriodPicker)
     }
 }
 
-TEST_F(SettingsPageTest, PayPeriodPickerStartsFromTheDateInForceAndStoresWhatIsPicked)
+TEST_F(SettingsWindowTest, PayPeriodPickerStartsFromTheDateInForceAndStoresWhatIsPicked)
 {
     TMainForm& w = openSettings();
     w.loSettingsDblClick();
@@ -207,7 +207,7 @@ TEST_F(SettingsPageTest, PayPeriodPickerStartsFromTheDateInForceAndStoresWhatIsP
     EXPECT_EQ(w.lblToolbar2->specText(), SettingsTitle);
 }
 
-TEST_F(SettingsPageTest, LeavingThePageHidesBothPickersAndRestoresTheTitle)
+TEST_F(SettingsWindowTest, LeavingThePageHidesBothPickersAndRestoresTheTitle)
 {
     TMainForm& w = openSettings();
     w.loSettingsDblClick();
@@ -217,7 +217,7 @@ TEST_F(SettingsPageTest, LeavingThePageHidesBothPickersAndRestoresTheTitle)
     EXPECT_EQ(w.lblToolbar2->specText(), SettingsTitle);
 }
 
-TEST_F(SettingsPageTest, SaveWritesAPayPeriodStartTypedWithoutThePicker)
+TEST_F(SettingsWindowTest, SaveWritesAPayPeriodStartTypedWithoutThePicker)
 {
     TMainForm& w = openSettings();
     w.loSettingsDblClick();
@@ -234,7 +234,7 @@ TEST_F(SettingsPageTest, SaveWritesAPayPeriodStartTypedWithoutThePicker)
     EXPECT_EQ(PayPeriodStart, Day(2021, 12, 20));
 }
 
-TEST_F(SettingsPageTest, TheFileEndsWithTheAgencyLastSaved)
+TEST_F(SettingsWindowTest, TheFileEndsWithTheAgencyLastSaved)
 {
     struct Step {
         const char* typed;
@@ -264,7 +264,7 @@ TEST_F(SettingsPageTest, TheFileEndsWithTheAgencyLastSaved)
     EXPECT_EQ(again.edAgency->text(), QStringLiteral("Velmora Fire"));
 }
 
-TEST_F(SettingsPageTest, AFailedWriteIsReportedAndLeavesThePageAsItWas)
+TEST_F(SettingsWindowTest, AFailedWriteIsReportedAndLeavesThePageAsItWas)
 {
     writeSettings("[Config]\nRDO=A1\n[Colors]\nAPlt=Green\n");
     // The sixth write is APlt: the agency is unchanged, so the "Config" keys come first.
@@ -291,7 +291,7 @@ TEST_F(SettingsPageTest, AFailedWriteIsReportedAndLeavesThePageAsItWas)
     EXPECT_TRUE(text.contains("APlt=Green\n")) << text.toStdString();
 }
 
-TEST_F(SettingsPageTest, AssignmentListClosedWithNoItemSelectsRdo)
+TEST_F(SettingsWindowTest, AssignmentListClosedWithNoItemSelectsRdo)
 {
     TMainForm& w = openSettings();
     w.cbPlt->setCurrentIndex(-1);
@@ -302,7 +302,7 @@ TEST_F(SettingsPageTest, AssignmentListClosedWithNoItemSelectsRdo)
     EXPECT_EQ(w.cbPlt->currentIndex(), 5);
 }
 
-TEST_F(SettingsPageTest, AgencyEditIsBoldAndOpaqueOnlyWhileFocused)
+TEST_F(SettingsWindowTest, AgencyEditIsBoldAndOpaqueOnlyWhileFocused)
 {
     TMainForm& w = openSettings();
     const auto opacity = [&w] {
