@@ -42,7 +42,7 @@ struct StartupEnvironment {
     FormatSettings locale;
     std::filesystem::path configBase;
     std::shared_ptr<FileStore> fileStore; // the settings file's bytes go through it
-    // Shows a failed Save to the user; tests replace the dialog.
+    // Shows a failed write (Save, an export) to the user; tests replace the dialog.
     std::function<void(QWidget* parent, const QString& message)> reportError;
     // Asks where to save a file (caption, suggested path, name filter); empty when the user
     // cancels. Unset, it is Qt's save dialog; tests answer for the user.

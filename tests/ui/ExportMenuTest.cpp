@@ -22,7 +22,7 @@ using namespace Main;
 
 // The window with the file dialog answered by the test: each question is recorded and
 // answered with m_answer (empty: the user cancels).
-class ExportMenuTest : public WindowTest {
+class ExportMenuWindowTest : public WindowTest {
 protected:
     TMainForm& openWithDialogs()
     {
@@ -31,7 +31,7 @@ protected:
         environment.clock = std::make_shared<FixedClock>(PinnedToday);
         environment.locale = m_locale;
         environment.configBase = m_config.path().toStdString();
-        environment.fileStore = std::make_shared<DiskFileStore>();
+        environment.fileStore = m_fileStore;
         environment.reportError = [this](QWidget*, const QString& message) { m_reportedErrors.push_back(message); };
         environment.chooseSaveFile = [this](QWidget*, const QString& caption, const QString& suggested,
                                             const QString& filter) {
@@ -76,7 +76,7 @@ std::vector<TAlphaColor> CellFills(const TMainForm& w)
     return fills;
 }
 
-TEST_F(ExportMenuTest, RightClickOnTheGridOpensTheMenuAndChangesNothing)
+TEST_F(ExportMenuWindowTest, RightClickOnTheGridOpensTheMenuAndChangesNothing)
 {
     TMainForm& w = openWithDialogs();
     GoTo(Day(2026, 12, 16));
@@ -126,7 +126,7 @@ std::string BasicDate(DayNumber day)
 
 // Today and the next 365 days, month by month through the window: every day's colour,
 // underline and pay-period label on the grid must match the events of the file.
-TEST_F(ExportMenuTest, ExportToCalendarAgreesWithTheGridForEveryDay)
+TEST_F(ExportMenuWindowTest, ExportToCalendarAgreesWithTheGridForEveryDay)
 {
     writeSettings("[Config]\nAgency=Ostrand Fire\nRDO=A2\nShowPaydays=1\nShowDebit=0\nShowPayPeriods=1\n"
                   "PPStart=1/3/2021\n");
@@ -168,7 +168,7 @@ TEST_F(ExportMenuTest, ExportToCalendarAgreesWithTheGridForEveryDay)
     EXPECT_EQ(fromGrid.count({BasicDate(Day(2026, 12, 27)), "pp"}), 1u); // PP1 from 3 January 2021
 }
 
-TEST_F(ExportMenuTest, PrintYearWritesTheShownYearOnOnePage)
+TEST_F(ExportMenuWindowTest, PrintYearWritesTheShownYearOnOnePage)
 {
     writeSettings("[Config]\nRDO=B5\n");
     TMainForm& w = openWithDialogs();
@@ -187,7 +187,7 @@ TEST_F(ExportMenuTest, PrintYearWritesTheShownYearOnOnePage)
     EXPECT_EQ(CurrentDate, Day(2027, 3, 5));
 }
 
-TEST_F(ExportMenuTest, CancelWritesNothingAndAFailedWriteIsReported)
+TEST_F(ExportMenuWindowTest, CancelWritesNothingAndAFailedWriteIsReported)
 {
     TMainForm& w = openWithDialogs();
     m_answer.clear();
