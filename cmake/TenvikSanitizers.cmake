@@ -13,6 +13,23 @@ if(TENVIK_SANITIZE)
     -fno-omit-frame-pointer)
   add_compile_options(${TENVIK_SANITIZER_FLAGS})
   add_link_options(${TENVIK_SANITIZER_FLAGS})
+
+  # CTest reads this before it runs any test, so a test run by hand in the sanitizer build
+  # meets the same settings as one run by scripts/check-sanitizers. Settings already in
+  # the environment win.
+  set(TENVIK_SANITIZER_ENVIRONMENT ${CMAKE_BINARY_DIR}/TenvikSanitizerEnvironment.cmake)
+  file(CONFIGURE OUTPUT ${TENVIK_SANITIZER_ENVIRONMENT} @ONLY CONTENT [[
+if(NOT DEFINED ENV{ASAN_OPTIONS})
+  set(ENV{ASAN_OPTIONS} "detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:strict_string_checks=1")
+endif()
+if(NOT DEFINED ENV{UBSAN_OPTIONS})
+  set(ENV{UBSAN_OPTIONS} "print_stacktrace=1")
+endif()
+if(NOT DEFINED ENV{LSAN_OPTIONS})
+  set(ENV{LSAN_OPTIONS} "suppressions=@PROJECT_SOURCE_DIR@/cmake/lsan-suppressions.txt:print_suppressions=0")
+endif()
+]])
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${TENVIK_SANITIZER_ENVIRONMENT})
 endif()
 
 # TENVIK_FUZZ_ENABLED tells fuzz/ whether it can build; TENVIK_FUZZ only asks for it.

@@ -46,19 +46,34 @@ fs::path FastFolderBase()
     return fs::temp_directory_path();
 }
 
+// The disk store, telling the test each time it has replaced the file, so that the test
+// can aim its kill at any key of a Save.
+class ReportingFileStore final : public FileStore {
+public:
+    explicit ReportingFileStore(int progressFd) : m_progressFd(progressFd) {}
+    std::optional<std::string> Load(const fs::path& path) const override { return m_disk.Load(path); }
+    void Replace(const fs::path& path, std::string_view bytes) override
+    {
+        m_disk.Replace(path, bytes);
+        const char replaced = 'k';
+        if (::write(m_progressFd, &replaced, 1) != 1)
+            ::_exit(3);
+    }
+
+private:
+    DiskFileStore m_disk;
+    int m_progressFd;
+};
+
 // What the user does who keeps pressing Save with other choices: A, B, A, B … until killed.
-[[noreturn]] void SaveForEver(const fs::path& file, bool startWithB, int readyFd)
+[[noreturn]] void SaveForEver(const fs::path& file, std::string agencyOnFile, bool startWithB, int progressFd)
 {
     try {
-        IniFile ini{file};
+        ReportingFileStore store{progressFd};
+        IniFile ini{file, store};
         const FormatSettings locale = ScenarioLocale();
-        std::string agencyOnFile = ReadSettings(ini, locale).agency;
         const SettingsRecord choices[] = {ChoicesA(), ChoicesB()};
         std::size_t next = startWithB ? 1 : 0;
-        const char ready = 'r';
-        if (::write(readyFd, &ready, 1) != 1)
-            ::_exit(3);
-        ::close(readyFd);
         for (;;) {
             WriteSettings(ini, choices[next], agencyOnFile, locale);
             next ^= 1;
@@ -71,26 +86,33 @@ fs::path FastFolderBase()
 // Kills and reaps the saving process however the test leaves.
 class SavingProcess {
 public:
-    SavingProcess(const fs::path& file, bool startWithB)
+    SavingProcess(const fs::path& file, const std::string& agencyOnFile, bool startWithB)
     {
-        int ready[2];
-        if (::pipe(ready) != 0)
+        int progress[2];
+        if (::pipe(progress) != 0)
             throw std::system_error(errno, std::generic_category(), "pipe");
         m_pid = ::fork();
         if (m_pid == 0) {
-            ::close(ready[0]);
-            SaveForEver(file, startWithB, ready[1]);
+            ::close(progress[0]);
+            SaveForEver(file, agencyOnFile, startWithB, progress[1]);
         }
-        ::close(ready[1]);
-        char byte = 0;
-        m_started = m_pid > 0 && ::read(ready[0], &byte, 1) == 1;
-        ::close(ready[0]);
+        ::close(progress[1]);
+        m_progressFd = progress[0];
     }
     SavingProcess(const SavingProcess&) = delete;
     SavingProcess& operator=(const SavingProcess&) = delete;
     ~SavingProcess() { Kill(); }
 
-    bool Started() const { return m_started; }
+    // False when the process ended before it had replaced the file that often.
+    bool WaitForReplaces(int count) const
+    {
+        char replaced = 0;
+        for (int i = 0; i < count; ++i) {
+            if (::read(m_progressFd, &replaced, 1) != 1)
+                return false;
+        }
+        return m_pid > 0;
+    }
     // The wait status.
     int Kill()
     {
@@ -100,12 +122,16 @@ public:
             ::waitpid(m_pid, &status, 0);
             m_pid = -1;
         }
+        if (m_progressFd >= 0) {
+            ::close(m_progressFd);
+            m_progressFd = -1;
+        }
         return status;
     }
 
 private:
     pid_t m_pid = -1;
-    bool m_started = false;
+    int m_progressFd = -1;
 };
 
 struct FileState {
@@ -152,11 +178,13 @@ TEST(SaveCrash, AKilledSaveLeavesEveryKeyOldOrNewAndEveryOtherLineIntact)
     StoredTexts before = TextsOf(ChoicesA());
     WriteFileBytes(file, FileWith(before));
 
-    // Kills from the moment the first key is written to well past the end of a Save, at
-    // moments that come back the same on every run as far as the scheduler allows.
-    const auto oneSave = std::max<std::int64_t>(TimeOfOneSave(folder.Path()).count(), 100);
+    // Each kill waits for a number of keys to be written, up to two whole Saves, and then a
+    // moment shorter than writing one more: moments that come back the same on every run,
+    // as far as the scheduler allows.
+    const auto oneKey = std::max<std::int64_t>(TimeOfOneSave(folder.Path()).count() / KeyCount, 20);
     std::mt19937 random{20201220};
-    std::uniform_int_distribution<std::int64_t> delay{0, oneSave * 3 / 2};
+    std::uniform_int_distribution<int> keysBeforeKill{0, 2 * static_cast<int>(KeyCount) - 1};
+    std::uniform_int_distribution<std::int64_t> delay{0, oneKey * 3 / 2};
 
     std::map<std::size_t, int> keysWrittenWhenKilled;
     int killsThatFoundProgress = 0;
@@ -166,8 +194,8 @@ TEST(SaveCrash, AKilledSaveLeavesEveryKeyOldOrNewAndEveryOtherLineIntact)
         const bool startWithB = kill % 2 == 1;
         const std::vector<FileState> states = startWithB ? PossibleStates(before, ChoicesB(), ChoicesA())
                                                          : PossibleStates(before, ChoicesA(), ChoicesB());
-        SavingProcess saving{file, startWithB};
-        ASSERT_TRUE(saving.Started()) << "the saving process did not start";
+        SavingProcess saving{file, before[0], startWithB};
+        ASSERT_TRUE(saving.WaitForReplaces(keysBeforeKill(random))) << "the saving process failed";
         std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
         const int status = saving.Kill();
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
@@ -192,7 +220,7 @@ TEST(SaveCrash, AKilledSaveLeavesEveryKeyOldOrNewAndEveryOtherLineIntact)
     std::string spread;
     for (const auto& [written, count] : keysWrittenWhenKilled)
         spread += " " + std::to_string(written) + ":" + std::to_string(count);
-    std::cout << "One Save took " << oneSave << " us. Keys of the last Save in the file (keys:kills):" << spread << ". "
+    std::cout << "One key took " << oneKey << " us. Keys of the last Save in the file (keys:kills):" << spread << ". "
               << killsThatFoundProgress << " kills found a changed file; killed Saves left " << strayFiles
               << " temporary files.\n";
     EXPECT_GT(killsThatFoundProgress, 0) << "no kill came after a key was written, so the kills proved nothing";
