@@ -20,7 +20,8 @@ if(TENVIK_SANITIZE)
   set(TENVIK_SANITIZER_ENVIRONMENT ${CMAKE_BINARY_DIR}/TenvikSanitizerEnvironment.cmake)
   file(CONFIGURE OUTPUT ${TENVIK_SANITIZER_ENVIRONMENT} @ONLY CONTENT [[
 if(NOT DEFINED ENV{ASAN_OPTIONS})
-  set(ENV{ASAN_OPTIONS} "detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:strict_string_checks=1")
+  set(ENV{ASAN_OPTIONS} "detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:\
+strict_init_order=1:strict_string_checks=1")
 endif()
 if(NOT DEFINED ENV{UBSAN_OPTIONS})
   set(ENV{UBSAN_OPTIONS} "print_stacktrace=1")

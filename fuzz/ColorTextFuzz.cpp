@@ -23,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string written = tenvik::ColorToText(color);
     Require(tenvik::TextToColor(written) == color, "ColorToText of a colour reads back as the same colour");
-    Require(tenvik::ColorToText(tenvik::TextToColor(written)) == written, "a written colour text is written again unchanged");
+    Require(tenvik::ColorToText(tenvik::TextToColor(written)) == written,
+            "a written colour text is written again unchanged");
     return 0;
 }

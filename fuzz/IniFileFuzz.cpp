@@ -178,7 +178,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string written = store.File().value_or("");
 
     Require(ini.ReadString(section, key, "<missing>") == ReadBackForm(value), "the written value reads back");
-    Require(OnlyTheWrittenLineChanged(bytes, written, section, key), "every line the write did not touch is still there, in order");
+    Require(OnlyTheWrittenLineChanged(bytes, written, section, key),
+            "every line the write did not touch is still there, in order");
     for (std::size_t i = 0; i < probes.size(); ++i) {
         if (SameName(probes[i].section, section) && SameName(probes[i].key, key))
             continue;

@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(wide.has_value(), "a text that reads in 32 bits also reads in 64 bits");
         Require(static_cast<std::uint32_t>(*wide) == static_cast<std::uint32_t>(*narrow),
                 "both widths agree in their low 32 bits");
-        Require(tenvik::ParseInt32(std::to_string(*narrow)) == narrow, "a 32-bit value reads back from its decimal text");
+        Require(tenvik::ParseInt32(std::to_string(*narrow)) == narrow,
+                "a 32-bit value reads back from its decimal text");
     }
     if (wide) {
         bool fits = false;
@@ -55,9 +56,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::uint64_t magnitude = IsNegativeText(text) ? ~bits + 1 : bits;
             fits = magnitude <= std::numeric_limits<std::uint32_t>::max();
         } else {
-            fits = *wide >= std::numeric_limits<std::int32_t>::min() && *wide <= std::numeric_limits<std::int32_t>::max();
+            fits = *wide >= std::numeric_limits<std::int32_t>::min() &&
+                   *wide <= std::numeric_limits<std::int32_t>::max();
             if (fits)
-                Require(narrow == static_cast<std::int32_t>(*wide), "a decimal value that fits 32 bits reads the same in both widths");
+                Require(narrow == static_cast<std::int32_t>(*wide),
+                        "a decimal value that fits 32 bits reads the same in both widths");
         }
         Require(narrow.has_value() == fits, "a text reads in 32 bits exactly when its value fits them");
         Require(tenvik::ParseInt64(std::to_string(*wide)) == wide, "a 64-bit value reads back from its decimal text");

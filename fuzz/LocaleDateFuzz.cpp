@@ -82,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Left out: a literal made only of quotes comes back quoted, "'" as "''''", which
     // reads as two quotes, so such a pattern gains a quote each time it is normalised.
     if (text.find("''") == std::string_view::npos)
-        Require(tenvik::NormalizeShortDatePattern(normalized) == normalized, "a normalised pattern normalises to itself");
+        Require(tenvik::NormalizeShortDatePattern(normalized) == normalized,
+                "a normalised pattern normalises to itself");
     // Left out: digits in the pattern's literal text ("M1d" writes 1 November and
     // 11 January both as "1111"), and blanks at either end of it, which the reader drops
     // before it matches the pattern. No real locale has either.

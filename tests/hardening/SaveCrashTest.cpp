@@ -143,7 +143,8 @@ struct FileState {
 // Every file the saving process may leave, having started on a file that held `before`:
 // it saves `first`, then `second`, then `first` again and so on, and it may be killed
 // after any key of any of them.
-std::vector<FileState> PossibleStates(const StoredTexts& before, const SettingsRecord& first, const SettingsRecord& second)
+std::vector<FileState> PossibleStates(const StoredTexts& before, const SettingsRecord& first,
+                                      const SettingsRecord& second)
 {
     std::vector<FileState> states;
     const auto add = [&](const SettingsRecord& newer, const StoredTexts& older) {
@@ -202,7 +203,8 @@ TEST(SaveCrash, AKilledSaveLeavesEveryKeyOldOrNewAndEveryOtherLineIntact)
             << "the saving process ended on its own, exit code " << WEXITSTATUS(status);
 
         const std::string bytes = ReadFileBytes(file);
-        const auto state = std::find_if(states.begin(), states.end(), [&](const FileState& s) { return s.bytes == bytes; });
+        const auto state =
+            std::find_if(states.begin(), states.end(), [&](const FileState& s) { return s.bytes == bytes; });
         ASSERT_NE(state, states.end()) << "a file no Save could leave:\n" << bytes;
         EXPECT_EQ(TextsOf(ReadSettings(IniFile{file}, ScenarioLocale())), state->texts);
         ++keysWrittenWhenKilled[state->written];
