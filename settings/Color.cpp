@@ -1,5 +1,6 @@
 #include "settings/Color.h"
 
+#include "settings/AsciiText.h"
 #include "settings/IntegerText.h"
 
 #include <algorithm>
@@ -192,23 +193,6 @@ constexpr std::array<TAlphaColor, 26> WhiteTextFills = {
     0xFFDC143C, // Crimson
     0xFFFF0000, // Red
 };
-
-// Only ASCII letters fold: names are ASCII, and a locale-aware fold could match
-// texts that no name spells.
-char AsciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(a, b, [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
-}
-
-bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view prefix)
-{
-    return text.size() >= prefix.size() && EqualsIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
-}
 
 std::optional<TAlphaColor> ValueOfName(std::string_view name)
 {

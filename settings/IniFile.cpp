@@ -1,5 +1,6 @@
 #include "settings/IniFile.h"
 
+#include "settings/AsciiText.h"
 #include "settings/IntegerText.h"
 
 #include <optional>
@@ -39,22 +40,6 @@ std::string_view Trim(std::string_view text)
     while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-char FoldAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldAscii(a[i]) != FoldAscii(b[i]))
-            return false;
-    }
-    return true;
 }
 
 bool IsContinuation(unsigned char c)
@@ -209,7 +194,7 @@ public:
         Location found;
         std::size_t i = 0;
         for (; i < m_lines.size() && !found.header; ++i) {
-            if (m_lines[i].kind == LineKind::Section && SameName(m_lines[i].name, section))
+            if (m_lines[i].kind == LineKind::Section && EqualsIgnoringAsciiCase(m_lines[i].name, section))
                 found.header = i;
         }
         if (!found.header)
@@ -221,7 +206,7 @@ public:
             if (line.kind != LineKind::Key)
                 continue;
             found.lastKey = i;
-            if (!found.key && SameName(line.name, key))
+            if (!found.key && EqualsIgnoringAsciiCase(line.name, key))
                 found.key = i;
         }
         return found;

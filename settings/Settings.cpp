@@ -1,24 +1,13 @@
 #include "settings/Settings.h"
 
 #include "core/Rotation.h"
+#include "settings/AsciiText.h"
 
 namespace tenvik {
 namespace {
 
 constexpr std::string_view ConfigSection = "Config";
 constexpr std::string_view ColorsSection = "Colors";
-
-bool SameAsciiText(std::string_view a, std::string_view b)
-{
-    const auto fold = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; };
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (fold(a[i]) != fold(b[i]))
-            return false;
-    }
-    return true;
-}
 
 // One switch for the const and the mutable record.
 template <typename Record>
@@ -94,7 +83,7 @@ int AssignmentIndexFor(std::string_view stored)
     if (stored == "RDO" || stored.empty())
         return 0;
     for (std::size_t i = 0; i < AssignmentCodes.size(); ++i) {
-        if (SameAsciiText(stored, AssignmentCodes[i]))
+        if (EqualsIgnoringAsciiCase(stored, AssignmentCodes[i]))
             return static_cast<int>(i);
     }
     return 0;

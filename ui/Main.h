@@ -10,10 +10,10 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QKeyEvent;
 class QLineEdit;
-class QTabWidget;
 class QToolButton;
 
 namespace tenvik {
@@ -28,6 +28,7 @@ class Layout;
 class Rectangle;
 class StateColorButton;
 class Switch;
+class TabControl;
 class Text;
 
 // What the window takes from its surroundings: the clock, the locale, where the user's
@@ -54,7 +55,7 @@ public:
     const StartupEnvironment& environment() const { return m_environment; }
 
     // Calendar page
-    QTabWidget* tabCtrl = nullptr;
+    TabControl* tabCtrl = nullptr;
     QWidget* tabCalendar = nullptr;
     QWidget* tabSettings = nullptr;
     QWidget* tabHelp = nullptr;
@@ -167,6 +168,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -176,9 +178,17 @@ private:
     void buildHelpPage();
     void buildAboutPage();
     void bindHandlers();
+    // Widgets the refresh pass paints, recorded as they are made.
+    Rectangle* addRectangle(QWidget* parent, const char* name, int tag);
+    Text* addText(QWidget* parent, const char* name, int tag);
+
+    // The window's outer size, frame and caption included, as far as the platform has
+    // told Qt about the frame yet.
+    void setOuterSize(int width, int height);
 
     StartupEnvironment m_environment;
     std::vector<QWidget*> m_paintOrder;
+    bool m_frameKnown = false;
 };
 
 } // namespace tenvik

@@ -3,7 +3,8 @@
 #include <QComboBox>
 
 // A combo box that reports when its list drops down and when it closes, whether or not
-// the user chose an item.
+// the user chose an item. popupClosed comes from the event loop right after the event
+// that closed the list, so a choice is already the current item then.
 namespace tenvik {
 
 class ComboBox : public QComboBox {
@@ -17,6 +18,12 @@ public:
 signals:
     void popupOpened();
     void popupClosed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* m_popupWindow = nullptr; // the list's top-level popup, owned by the combo box
 };
 
 } // namespace tenvik

@@ -5,7 +5,9 @@
 #include <QDateEdit>
 
 // A date field with a drop-down calendar (weeks from Sunday) that reports when the
-// calendar opens and closes. Dates cross its interface as day numbers.
+// calendar opens and closes, however that happens; a date picked in the calendar is
+// already the field's date when pickerClosed comes. Dates cross its interface as day
+// numbers. The field takes the years 100 to 9999; the window clamps dates to its range.
 namespace tenvik {
 
 class DateEdit : public QDateEdit {
@@ -27,9 +29,15 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* m_pickerWindow = nullptr; // the calendar's popup, owned by QDateEdit
 };
 
+// Day 0 is 30 December 1899. The time of day is dropped (truncated towards zero); NaN
+// reads as day 0 and values beyond the years 1 to 9999 saturate at that range's ends.
 QDate DayNumberToQDate(DayNumber d);
+// An invalid date gives day 0.
 DayNumber QDateToDayNumber(QDate date);
 
 } // namespace tenvik

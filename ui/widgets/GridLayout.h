@@ -5,7 +5,8 @@
 #include <vector>
 
 // Places its items in the order added, each of one fixed width and height, left to
-// right, starting a new row when the next item would end beyond the width.
+// right, starting a new row when the next item would end beyond the width. Item edges
+// are rounded from their exact fractional positions, so items tile without gaps.
 namespace tenvik {
 
 class GridLayout : public Layout {
@@ -13,7 +14,8 @@ class GridLayout : public Layout {
 public:
     explicit GridLayout(QWidget* parent = nullptr);
 
-    // Takes ownership (as a child) and places the item.
+    // Takes ownership (as a child) and places the item. An item deleted or given another
+    // parent leaves the grid.
     void addItem(QWidget* item);
     const std::vector<QWidget*>& items() const { return m_items; }
 
@@ -24,12 +26,14 @@ public:
     void setItemSize(float width, float height);
 
 protected:
+    void childEvent(QChildEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void placeItems();
 
     std::vector<QWidget*> m_items;
+    std::vector<QWidget*> m_hiddenBySize; // shown again once the item size is placeable
     float m_itemWidth = 54.0f;
     float m_itemHeight = 54.0f;
 };

@@ -27,7 +27,8 @@ private:
     float m_fontSize = 0.0f;
 };
 
-// Qt's QFont takes whole pixel sizes only; point sizes keep the fraction.
+// Qt's QFont takes whole pixel sizes only; point sizes keep the fraction. Sizes below one
+// pixel (NaN, zero and negative ones too) give one pixel, so no refused size reaches Qt.
 void SetFontPixelSizeF(QFont& font, float pixels, const QWidget& widget);
 
 } // namespace tenvik

@@ -4,8 +4,9 @@
 
 #include <QWidget>
 
-// A filled rectangle with an optional border. Its children fill it (a zero-margin
-// layout), as the window's bands and cells need.
+// A filled rectangle with an optional border drawn inside its bounds. Its children fill
+// it: layout() is a QVBoxLayout without margins or spacing, so one child added to it
+// fills the rectangle and further ones stack from top to bottom.
 namespace tenvik {
 
 class Rectangle : public QWidget {
@@ -20,13 +21,15 @@ public:
     // Each setter repaints only when the value changes.
     void setFillColor(TAlphaColor color);
     void setStrokeColor(TAlphaColor color);
-    void setStrokeThickness(qreal thickness); // 0 draws no border
+    void setStrokeThickness(qreal thickness); // 0 (or less) draws no border
 
     // Off: mouse events pass through to the widget below, as for a band that only paints.
+    // Qt lets them pass through the rectangle's children as well.
     void setHitTest(bool takesMouseInput);
+    bool hitTest() const;
 
 signals:
-    void clicked();
+    void clicked(); // a left press and release both inside the rectangle
 
 protected:
     void paintEvent(QPaintEvent* event) override;

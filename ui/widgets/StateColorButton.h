@@ -5,7 +5,10 @@
 #include <QPushButton>
 
 // A push button whose text colour is set per state: normal, hot (pointer over it),
-// focused and pressed, and whose bold weight can be switched.
+// focused and pressed (pressed wins over hot, hot over focused), and whose bold weight,
+// underline and font size can be set. It is painted by the style, so it keeps the
+// platform's look, flat or not, with or without an icon. Setters return early when
+// nothing changes.
 namespace tenvik {
 
 class StateColorButton : public QPushButton {
@@ -30,13 +33,19 @@ public:
     void setBold(bool on);
     bool bold() const;
     void setUnderline(bool on);
+    bool underline() const { return font().underline(); }
+    // Fractional sizes are kept; zero or less gives the theme's size back.
     void setFontPixelSize(float pixels);
+    float fontPixelSize() const { return m_fontPixels; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     TextColors m_colors;
+    float m_fontPixels = 0.0f; // 0: the theme's size
 };
 
 } // namespace tenvik

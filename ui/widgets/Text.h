@@ -30,7 +30,8 @@ public:
     // Each setter repaints only when the value changes.
     void setText(const QString& text);
     void setColor(TAlphaColor color);
-    // Sizes of zero or less are kept here but drawn at the smallest size Qt accepts.
+    // Sizes below one pixel (zero and negative ones too) are kept here but drawn at one
+    // pixel, since Qt refuses fonts of size zero or less.
     void setFontSize(float pixels);
     void setBold(bool on);
     void setUnderline(bool on);

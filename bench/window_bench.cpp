@@ -1,0 +1,152 @@
+// What the calendar window costs: the refresh pass alone, and a month step with the
+// repaint of the whole window, next to a bare window of the same size and the same number
+// of child widgets that repaints the same kind of content, so the ratio shows our share.
+#include "core/Clock.h"
+#include "settings/FileStore.h"
+#include "settings/LocaleDate.h"
+#include "ui/Main.h"
+#include "ui/MainState.h"
+#include "ui/MainUnit.h"
+#include "ui/widgets/Switch.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using namespace tenvik;
+
+// The calendar on a fixed day with every label switch on: the busiest grid.
+struct CalendarWindow {
+    QTemporaryDir config;
+    std::unique_ptr<TMainForm> form;
+
+    CalendarWindow()
+    {
+        StartupEnvironment environment;
+        environment.clock = std::make_shared<FixedClock>(CivilDate{2026, 12, 10});
+        environment.locale = UsEnglishFormatSettings();
+        environment.configBase = config.path().toStdString();
+        environment.fileStore = std::make_shared<DiskFileStore>();
+        environment.reportError = [](QWidget*, const QString&) {};
+        form = std::make_unique<TMainForm>(std::move(environment));
+        form->swPaydays->setChecked(true);
+        form->swDebitDays->setChecked(true);
+        form->swPayPeriods->setChecked(true);
+        form->show();
+        Main::RefreshAll(Main::CurrentDate);
+        QApplication::processEvents();
+    }
+};
+
+// A child painted as a cell is: a filled, bordered rectangle, or a line of text over it.
+class PlainCell : public QWidget {
+public:
+    PlainCell(QWidget* parent, bool filled) : QWidget(parent), m_filled(filled) {}
+    QString text;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        if (m_filled) {
+            painter.fillRect(rect(), Qt::white);
+            painter.setPen(Qt::gray);
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+        painter.setPen(Qt::black);
+        painter.drawText(rect(), Qt::AlignCenter, text);
+    }
+
+private:
+    bool m_filled;
+};
+
+void BM_RefreshAll(benchmark::State& state)
+{
+    CalendarWindow window;
+    for (auto _ : state)
+        Main::RefreshAll(Main::CurrentDate);
+}
+BENCHMARK(BM_RefreshAll)->Unit(benchmark::kMicrosecond);
+
+void BM_MonthStepWithRepaint(benchmark::State& state)
+{
+    CalendarWindow window;
+    const auto children = window.form->findChildren<QWidget*>();
+    state.counters["children"] = static_cast<double>(
+        std::count_if(children.begin(), children.end(), [](const QWidget* w) { return w->isVisible(); }));
+    bool forward = true;
+    for (auto _ : state) {
+        // Back and forth, so every step changes what the grid shows.
+        if (forward)
+            window.form->bNextClick();
+        else
+            window.form->bPrevClick();
+        forward = !forward;
+        window.form->repaint();
+    }
+}
+BENCHMARK(BM_MonthStepWithRepaint)->Unit(benchmark::kMicrosecond);
+
+// The same size and as many painted children as the calendar window shows, nested three
+// deep as its cells are (a filled rectangle, a text in it, a text in that), each changing
+// its text and repainting, as every cell may on a month step.
+void BM_BareWindowRepaint(benchmark::State& state)
+{
+    CalendarWindow calendar;
+    const auto children = calendar.form->findChildren<QWidget*>();
+    const auto shown = std::count_if(children.begin(), children.end(), [](const QWidget* w) { return w->isVisible(); });
+    const QSize size = calendar.form->size();
+    calendar.form.reset();
+
+    QWidget bare;
+    bare.resize(size);
+    std::vector<PlainCell*> cells;
+    constexpr int Columns = 7;
+    const int groups = static_cast<int>((shown + 2) / 3);
+    const int rows = (groups + Columns - 1) / Columns;
+    const QSize tile(size.width() / Columns, size.height() / rows);
+    for (int group = 0; group < groups; ++group) {
+        auto* rect = new PlainCell(&bare, true);
+        rect->setGeometry(QRect(QPoint(group % Columns * tile.width(), group / Columns * tile.height()), tile));
+        auto* number = new PlainCell(rect, false);
+        number->setGeometry(rect->rect());
+        auto* label = new PlainCell(number, false);
+        label->setGeometry(number->rect().adjusted(0, 0, -4, -2));
+        cells.insert(cells.end(), {rect, number, label});
+    }
+    bare.show();
+    QApplication::processEvents();
+    int round = 0;
+    for (auto _ : state) {
+        ++round;
+        for (PlainCell* cell : cells)
+            cell->text = QString::number(round % 31 + 1);
+        bare.repaint();
+    }
+    state.counters["children"] = static_cast<double>(cells.size());
+}
+BENCHMARK(BM_BareWindowRepaint)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,144 @@
+#include "WindowFixture.h"
+
+#include "ui/AboutText.h"
+#include "ui/TabControl.h"
+#include "ui/widgets/ColorComboBox.h"
+#include "ui/widgets/ComboBox.h"
+#include "ui/widgets/DateEdit.h"
+#include "ui/widgets/GridLayout.h"
+#include "ui/widgets/Image.h"
+#include "ui/widgets/Label.h"
+#include "ui/widgets/Rectangle.h"
+#include "ui/widgets/StateColorButton.h"
+#include "ui/widgets/Switch.h"
+#include "ui/widgets/Text.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include <cmath>
+
+namespace tenvik::test {
+namespace {
+
+using namespace Main;
+
+TEST_F(WindowTest, FirstStartOpensTodayWithTheDefaults)
+{
+    TMainForm& w = open();
+
+    EXPECT_EQ(w.frameGeometry().size(), QSize(350, 640));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Tenvik\u00AE"));
+    EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabCalendar);
+    EXPECT_EQ(CurrentDate, Today);
+    EXPECT_EQ(SavedDate, Today);
+    EXPECT_EQ(CellOf(Today), 11);
+    for (DayNumber d : CellDates)
+        EXPECT_EQ(d, std::trunc(d));
+    EXPECT_TRUE(w.gloCal->hasFocus());
+
+    // The folder is made at start-up; the file only by Save.
+    EXPECT_TRUE(QFileInfo(configPath(QStringLiteral("Quorvell/Tenvik"))).isDir());
+    EXPECT_FALSE(QFileInfo::exists(configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini"))));
+    EXPECT_EQ(QString::fromStdString(SettingsPath.string()), configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini")));
+
+    EXPECT_EQ(w.edAgency->text(), QStringLiteral("Velmora Fire"));
+    EXPECT_EQ(w.lblToolbar1->specText(), QStringLiteral("Velmora Fire"));
+    EXPECT_EQ(w.cbPlt->currentIndex(), 0);
+    EXPECT_EQ(w.cbPlt->count(), 15);
+    EXPECT_FALSE(w.swPaydays->isChecked());
+    EXPECT_FALSE(w.swDebitDays->isChecked());
+    EXPECT_FALSE(w.swPayPeriods->isChecked());
+    EXPECT_EQ(PayPeriodStart, 44185);
+    EXPECT_EQ(w.dePPStart->dayNumber(), 44185);
+    EXPECT_TRUE(w.dePPStart->isHidden());
+    EXPECT_TRUE(w.ccbColor->isHidden());
+    EXPECT_EQ(w.deDate->dayNumber(), Today);
+    EXPECT_TRUE(w.bPrev->autoRepeat());
+    EXPECT_TRUE(w.bNext->autoRepeat());
+    EXPECT_EQ(w.lblAbout->specText(), AboutText());
+    EXPECT_EQ(w.lblAbout->specText().count(u'\r'), 9);
+
+    const std::pair<StateColorButton*, TAlphaColor> buttons[] = {
+        {w.bAPlt, colors::Red}, {w.bBPlt, colors::Blue}, {w.bXPlt, colors::Fuchsia},
+        {w.bLdTr, colors::Silver}, {w.bBkGr, colors::White}};
+    for (const auto& [button, color] : buttons) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        EXPECT_EQ(button->textColors().normal, color);
+    }
+    EXPECT_EQ(m_reportedErrors.size(), 0u);
+}
+
+TEST_F(WindowTest, EveryWidgetCarriesItsName)
+{
+    TMainForm& w = open(Show::No);
+    const QWidget* named[] = {w.tabCtrl, w.tabCalendar, w.loCalendar, w.gloCal, w.gR[0], w.gT[41], w.gX[7],
+                              w.lblDOW[6], w.deDate, w.cbPlt, w.edAgency, w.imgHelp, w.imgSextant, w.sbHelp2};
+    const char* names[] = {"tabCtrl", "tabCalendar", "loCalendar", "gloCal", "gR00", "gT41", "gX07",
+                           "lblDOW7", "deDate", "cbPlt", "edAgency", "imgHelp", "imgSextant", "sbHelp2"};
+    for (std::size_t i = 0; i < std::size(names); ++i)
+        EXPECT_EQ(named[i]->objectName(), QLatin1String(names[i]));
+
+    // Each cell's rectangle comes right before its two texts in the refresh order.
+    const auto& order = w.paintOrder();
+    const auto at = std::find(order.begin(), order.end(), w.gR[12]);
+    ASSERT_NE(at, order.end());
+    ASSERT_LT(at + 2, order.end());
+    EXPECT_EQ(*(at + 1), w.gT[12]);
+    EXPECT_EQ(*(at + 2), w.gX[12]);
+    EXPECT_EQ(w.gX[12]->parentWidget(), w.gT[12]);
+    EXPECT_EQ(w.gT[12]->parentWidget(), w.gR[12]);
+}
+
+struct StoredCase {
+    const char* name;
+    const char* ini;
+    int assignment;
+    const char* title;
+    bool paydays;
+    bool debit;
+    bool payPeriods;
+    TAlphaColor aPlt;
+    TAlphaColor bkGr;
+};
+
+TEST_F(WindowTest, StoredSettingsReachTheWidgets)
+{
+    const StoredCase cases[] = {
+        {"group in lower case", "[Config]\nRDO=a3\n", 3, "Velmora Fire - A3", false, false, false, colors::Red,
+         colors::White},
+        {"rdo in lower case", "[Config]\nAgency=Station 9\nRDO=rdo\n", 0, "Station 9", false, false, false,
+         colors::Red, colors::White},
+        {"empty agency, unknown group", "[Config]\nAgency=\nRDO=C1\n", 0, "Velmora Fire", false, false, false,
+         colors::Red, colors::White},
+        {"switches and colours",
+         "[Config]\nRDO=B7\nShowPaydays=1\nShowDebit=2\nShowPayPeriods=0x1\n[Colors]\nAPlt=Green\nBkGr=Navy\n", 14,
+         "Velmora Fire - B7", true, true, true, 0xFF008000, colors::Navy},
+    };
+    for (const StoredCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeSettings(c.ini);
+        TMainForm& w = open(Show::No);
+        EXPECT_EQ(w.cbPlt->currentIndex(), c.assignment);
+        EXPECT_EQ(w.lblToolbar1->specText(), QString::fromUtf8(c.title));
+        EXPECT_EQ(w.swPaydays->isChecked(), c.paydays);
+        EXPECT_EQ(w.swDebitDays->isChecked(), c.debit);
+        EXPECT_EQ(w.swPayPeriods->isChecked(), c.payPeriods);
+        EXPECT_EQ(APltColor, c.aPlt);
+        EXPECT_EQ(w.bAPlt->textColors().normal, c.aPlt);
+        EXPECT_EQ(w.bBkGr->textColors().normal, c.bkGr);
+        EXPECT_EQ(w.rectSettings->fillColor(), c.bkGr);
+    }
+}
+
+TEST_F(WindowTest, StoredPayPeriodStartReachesItsPicker)
+{
+    writeSettings("[Config]\nPPStart=12/4/2011\n");
+    TMainForm& w = open(Show::No);
+    EXPECT_EQ(PayPeriodStart, Day(2011, 12, 4));
+    EXPECT_EQ(w.dePPStart->dayNumber(), Day(2011, 12, 4));
+}
+
+} // namespace
+} // namespace tenvik::test

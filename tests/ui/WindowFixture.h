@@ -1,0 +1,90 @@
+#pragma once
+
+#include "core/Clock.h"
+#include "core/DayNumber.h"
+#include "settings/FileStore.h"
+#include "settings/LocaleDate.h"
+#include "ui/Main.h"
+#include "ui/MainState.h"
+#include "ui/MainUnit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace tenvik::test {
+
+// A Thursday; its month starts on a Tuesday, so the 10th is cell 11.
+inline constexpr CivilDate PinnedToday{2026, 12, 10};
+
+inline DayNumber Day(int year, int month, int day)
+{
+    return EncodeDate(year, month, day);
+}
+
+inline const DayNumber Today = Day(2026, 12, 10);
+
+// The grid cell that shows a day of the present grid; -1 when it is not shown.
+inline int CellOf(DayNumber date)
+{
+    const auto it = std::find(Main::CellDates.begin(), Main::CellDates.end(), date);
+    return it == Main::CellDates.end() ? -1 : static_cast<int>(it - Main::CellDates.begin());
+}
+
+// Selects a day as the navigation handlers do.
+inline void GoTo(DayNumber date)
+{
+    Main::CurrentDate = date;
+    Main::UpdateView();
+}
+
+// A fresh window per test: today pinned, US English, a settings folder of its own.
+class WindowTest : public ::testing::Test {
+protected:
+    enum class Show { No, Yes };
+
+    // Puts a settings file where the window will look for it.
+    void writeSettings(std::string_view ini)
+    {
+        const QString folder = m_config.path() + QStringLiteral("/Quorvell/Tenvik");
+        ASSERT_TRUE(QDir().mkpath(folder));
+        QFile file(folder + QStringLiteral("/Tenvik.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(ini.data(), static_cast<qint64>(ini.size()));
+    }
+
+    TMainForm& open(Show show = Show::Yes)
+    {
+        m_form.reset();
+        StartupEnvironment environment;
+        environment.clock = std::make_shared<FixedClock>(PinnedToday);
+        environment.locale = m_locale;
+        environment.configBase = m_config.path().toStdString();
+        environment.fileStore = std::make_shared<DiskFileStore>();
+        environment.reportError = [this](QWidget*, const QString& message) { m_reportedErrors.push_back(message); };
+        m_form = std::make_unique<TMainForm>(std::move(environment));
+        if (show == Show::Yes) {
+            m_form->show();
+            m_form->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
+        }
+        return *m_form;
+    }
+
+    QString configPath(const QString& relative) const { return m_config.path() + u'/' + relative; }
+
+    QTemporaryDir m_config;
+    FormatSettings m_locale = UsEnglishFormatSettings();
+    std::vector<QString> m_reportedErrors;
+    std::unique_ptr<TMainForm> m_form;
+};
+
+} // namespace tenvik::test

@@ -1,0 +1,68 @@
+#include "ui/widgets/ColorComboBox.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace tenvik {
+namespace {
+
+int IndexNamed(const ColorComboBox& picker, const char* name)
+{
+    return picker.findText(QString::fromLatin1(name), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+TEST(ColorComboBoxTest, ListsTheNamedColoursInTableOrder)
+{
+    ColorComboBox picker;
+    ASSERT_EQ(picker.count(), NamedColorCount);
+    for (int i = 0; i < NamedColorCount; ++i) {
+        const auto& entry = NamedColors[static_cast<std::size_t>(i)];
+        EXPECT_EQ(picker.itemText(i).toStdString(), entry.Name) << i;
+    }
+    EXPECT_EQ(picker.maxVisibleItems(), 12);
+}
+
+TEST(ColorComboBoxTest, SelectsTheFirstNameOfAValueAndKeepsTheSelectionForAnUnknownOne)
+{
+    ColorComboBox picker;
+    picker.setColor(colors::Darkgray);
+    EXPECT_EQ(picker.currentText(), "Darkgray"); // not its twin "Darkgrey"
+    EXPECT_EQ(picker.color(), colors::Darkgray);
+
+    picker.setColor(0xFF123456);
+    EXPECT_EQ(picker.currentText(), "Darkgray");
+
+    picker.setColor(colors::Null);
+    EXPECT_EQ(picker.currentIndex(), NullColorIndex);
+    EXPECT_EQ(picker.color(), colors::Null);
+
+    picker.setCurrentIndex(IndexNamed(picker, "Navy"));
+    EXPECT_EQ(picker.color(), colors::Navy);
+    picker.setCurrentIndex(-1);
+    EXPECT_EQ(picker.color(), colors::Null);
+    picker.setColor(0xFF123456); // nothing selected and nothing to select
+    EXPECT_EQ(picker.currentIndex(), -1);
+}
+
+std::set<QRgb> SwatchColours(const ColorComboBox& picker, int index)
+{
+    const QImage swatch = picker.itemIcon(index).pixmap(QSize(16, 16), 1.0).toImage();
+    std::set<QRgb> found;
+    for (int y = 2; y < 14; ++y)
+        for (int x = 2; x < 14; ++x)
+            found.insert(swatch.pixel(x, y));
+    return found;
+}
+
+TEST(ColorComboBoxTest, SwatchShowsTheColourAndNullAsACheckerboard)
+{
+    ColorComboBox picker;
+    EXPECT_EQ(SwatchColours(picker, IndexNamed(picker, "Red")), std::set<QRgb>{0xFFFF0000});
+    EXPECT_EQ(SwatchColours(picker, NullColorIndex).size(), 2u);
+}
+
+} // namespace
+} // namespace tenvik

@@ -1,0 +1,205 @@
+#include "PaintCounter.h"
+#include "ui/widgets/Label.h"
+#include "ui/widgets/Text.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace tenvik {
+namespace {
+
+struct SetterCase {
+    const char* name;
+    std::function<void(Text&)> set;
+};
+
+// A setter called again with the value it already holds must not repaint: the refresh
+// pass writes every property of every cell on each event.
+TEST(TextTest, RepaintsOnlyWhenAValueChanges)
+{
+    const std::vector<SetterCase> cases = {
+        {"text", [](Text& t) { t.setText("17"); }},
+        {"color", [](Text& t) { t.setColor(0xFFFF0000); }},
+        {"font size", [](Text& t) { t.setFontSize(13.965f); }},
+        {"font size of zero", [](Text& t) { t.setFontSize(0.0f); }},
+        {"bold", [](Text& t) { t.setBold(true); }},
+        {"underline", [](Text& t) { t.setUnderline(true); }},
+        {"alignment", [](Text& t) { t.setAlign(Text::Align::Leading, Text::Align::Leading); }},
+        {"margins", [](Text& t) { t.setMargins(QMarginsF(4, -2, 0, 0)); }},
+        {"word wrap", [](Text& t) { t.setWordWrap(true); }},
+    };
+    for (const SetterCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Text text;
+        text.setText("1");
+        text.resize(54, 54);
+        test::PaintCounter paints(text);
+        ASSERT_TRUE(test::ShowAndSettle(text));
+
+        paints.reset();
+        c.set(text);
+        test::FlushRepaints();
+        EXPECT_EQ(paints.count(), 1);
+
+        paints.reset();
+        c.set(text);
+        test::FlushRepaints();
+        EXPECT_EQ(paints.count(), 0);
+    }
+}
+
+// The box around the dark pixels a text painted.
+QRect InkBounds(QWidget& widget)
+{
+    const QImage image = widget.grab().toImage();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) != 0 && qRed(pixel) < 128)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+int InkHeight(QWidget& widget)
+{
+    return InkBounds(widget).height();
+}
+
+TEST(TextTest, AlignsInsideTheAreaItsMarginsLeave)
+{
+    struct Case {
+        const char* name;
+        Text::Align horizontal;
+        Text::Align vertical;
+        QMarginsF margins;
+        QRect inkWithin; // where the ink must lie in a 54 x 54 cell
+    };
+    const Case cases[] = {
+        {"day number in the corner", Text::Align::Leading, Text::Align::Leading,
+         QMarginsF(4, -2, 0, 0), QRect(4, 0, 16, 16)},
+        {"centred day number", Text::Align::Center, Text::Align::Center, QMarginsF(),
+         QRect(17, 17, 20, 20)},
+        {"small label", Text::Align::Trailing, Text::Align::Trailing, QMarginsF(0, 0, 4, 2),
+         QRect(30, 36, 20, 16)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Text text;
+        text.resize(54, 54);
+        text.setAttribute(Qt::WA_TranslucentBackground);
+        text.setText("8");
+        text.setFontSize(12.0f);
+        text.setAlign(c.horizontal, c.vertical);
+        text.setMargins(c.margins);
+        const QRect ink = InkBounds(text);
+        ASSERT_FALSE(ink.isEmpty());
+        EXPECT_TRUE(c.inkWithin.contains(ink)) << ink.x() << "," << ink.y() << " "
+                                               << ink.width() << "x" << ink.height();
+    }
+}
+
+TEST(TextTest, CarriageReturnBreaksTheLineAndTheNameKeepsTheBreak)
+{
+    Text oneLine;
+    Text twoLines;
+    for (Text* t : {&oneLine, &twoLines}) {
+        t->resize(60, 60);
+        t->setFontSize(12.0f);
+        t->setAttribute(Qt::WA_TranslucentBackground);
+    }
+    oneLine.setText("PP3 A1");
+    twoLines.setText("PP3\rA1");
+
+    EXPECT_EQ(twoLines.text(), "PP3\rA1");
+    EXPECT_EQ(twoLines.accessibleName(), "PP3\nA1");
+    const int single = InkHeight(oneLine);
+    ASSERT_GT(single, 0);
+    EXPECT_GT(InkHeight(twoLines), single + single / 2);
+}
+
+TEST(TextTest, SizesOfZeroOrLessAreKeptAndDrawnWithoutQtWarnings)
+{
+    static int warnings = 0;
+    warnings = 0;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext&, const QString&) {
+            if (type != QtDebugMsg)
+                ++warnings;
+        });
+    Text text;
+    text.setText("9");
+    text.resize(20, 20);
+    for (const float size : {0.0f, -0.016f, -12.0f}) {
+        text.setFontSize(size);
+        EXPECT_EQ(text.fontSize(), size);
+        text.grab();
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(warnings, 0);
+}
+
+TEST(LabelTest, KeepsCarriageReturnsAndShowsThemAsLineBreaks)
+{
+    Label label;
+    label.setSpecText("12/31/2024\rPP1 - A3 *");
+    EXPECT_EQ(label.specText(), "12/31/2024\rPP1 - A3 *");
+    EXPECT_EQ(label.text(), "12/31/2024\nPP1 - A3 *");
+    EXPECT_EQ(label.accessibleName(), "12/31/2024\nPP1 - A3 *");
+
+    // An agency name is text, never markup.
+    label.setSpecText("<b>Velmora</b>");
+    EXPECT_EQ(label.textFormat(), Qt::PlainText);
+}
+
+TEST(LabelTest, RepaintsOnlyWhenAValueChanges)
+{
+    Label label("Title");
+    label.resize(100, 30);
+    test::PaintCounter paints(label);
+    ASSERT_TRUE(test::ShowAndSettle(label));
+
+    const std::vector<std::function<void()>> setters = {
+        [&] { label.setSpecText("Velmora Fire - A3"); },
+        [&] { label.setColor(0xFFFFFFFF); },
+        [&] { label.setFontSize(16.0f); },
+    };
+    for (std::size_t i = 0; i < setters.size(); ++i) {
+        SCOPED_TRACE(i);
+        paints.reset();
+        setters[i]();
+        test::FlushRepaints();
+        EXPECT_GE(paints.count(), 1);
+        paints.reset();
+        setters[i]();
+        test::FlushRepaints();
+        EXPECT_EQ(paints.count(), 0);
+    }
+}
+
+TEST(LabelTest, FractionalSizeIsKeptAndZeroGivesTheThemeSizeBack)
+{
+    QWidget page;
+    QFont theme = page.font();
+    theme.setPointSizeF(11.0);
+    page.setFont(theme);
+    Label label("Month and Year", &page);
+
+    label.setFontSize(13.965f);
+    const qreal drawnPixels = label.font().pointSizeF() * label.logicalDpiY() / 72.0;
+    EXPECT_NEAR(drawnPixels, 13.965, 1e-4);
+    EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(0, 0, 0));
+
+    label.setFontSize(0.0f);
+    EXPECT_EQ(label.fontSize(), 0.0f);
+    EXPECT_DOUBLE_EQ(label.font().pointSizeF(), 11.0);
+}
+
+} // namespace
+} // namespace tenvik

@@ -1,0 +1,196 @@
+#include "ui/Main.h"
+
+#include "core/Clock.h"
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
+#include "settings/SettingsFolder.h"
+#include "ui/AboutText.h"
+#include "ui/DockLayout.h"
+#include "ui/MainState.h"
+#include "ui/MainUnit.h"
+#include "ui/TabControl.h"
+#include "ui/widgets/ColorComboBox.h"
+#include "ui/widgets/DateEdit.h"
+#include "ui/widgets/Label.h"
+#include "ui/widgets/StateColorButton.h"
+#include "ui/widgets/Switch.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace tenvik {
+
+using namespace Main;
+
+namespace {
+
+const QSize StartSize(350, 640);
+
+// What a date field with a drop-down arrow needs to show the widest date of the calendar's
+// range whole. (QDateEdit's own size hint measures spin buttons, which are narrower.)
+int DateFieldWidth(const DateEdit& edit)
+{
+    const QString widest = QDate(2060, 12, 28).toString(edit.displayFormat()) + u' ';
+    const int cursorRoom = 2;
+    QStyleOptionComboBox option;
+    option.initFrom(&edit);
+    option.editable = true;
+    const QSize text(edit.fontMetrics().horizontalAdvance(widest) + cursorRoom, edit.sizeHint().height());
+    return edit.style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, &edit).width();
+}
+
+} // namespace
+
+TMainForm::TMainForm(StartupEnvironment environment, QWidget* parent)
+    : QWidget(parent), m_environment(std::move(environment))
+{
+    if (!m_environment.clock)
+        m_environment.clock = std::make_shared<SystemClock>();
+    if (!m_environment.fileStore)
+        m_environment.fileStore = std::make_shared<DiskFileStore>();
+
+    ResetState();
+    MainForm = this;
+    TheClock = m_environment.clock.get();
+
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Tenvik\u00AE"));
+    auto* window = new DockLayout(this);
+    tabCtrl = new TabControl(this);
+    tabCtrl->setObjectName(QStringLiteral("tabCtrl"));
+    window->addDocked(tabCtrl, Dock::Client);
+
+    buildCalendarPage();
+    buildSettingsPage();
+    buildHelpPage();
+    buildAboutPage();
+    bindHandlers();
+
+    FormCreate();
+    // Qt sends no resize event to a window that is not shown yet, so the first sizing is
+    // run here: the window opens with its bands and fonts already sized.
+    FormResize();
+}
+
+TMainForm::~TMainForm()
+{
+    if (MainForm == this)
+        ResetState();
+}
+
+void TMainForm::FormCreate()
+{
+    LocaleFormats = m_environment.locale;
+
+    SettingsPath = FindSettingsPath(m_environment.configBase);
+    const IniFile ini(SettingsPath, *m_environment.fileStore);
+    const SettingsRecord stored = ReadSettings(ini, LocaleFormats);
+    AgencyName = stored.agency;
+    swPaydays->setChecked(stored.showPaydays);
+    swDebitDays->setChecked(stored.showDebit);
+    swPayPeriods->setChecked(stored.showPayPeriods);
+    PayPeriodStart = stored.payPeriodStart;
+    for (const ColorRoleInfo& info : ColorRoles)
+        RoleColor(info.role) = stored.Color(info.role);
+
+    if (AgencyName.empty())
+        AgencyName = DefaultAgencyName;
+    edAgency->setText(QString::fromStdString(AgencyName));
+
+    // Both date fields write dates as the rest of the window does, with four-digit years
+    // so that 1901 and 2001 cannot be mistaken.
+    const QString dateFormat = QString::fromStdString(LocaleFormats.ShortDateFormat);
+    const DayNumber today = TodayDate(*TheClock);
+    deDate->setDisplayFormat(dateFormat);
+    deDate->setDayNumber(today);
+    // The footer's stored width was made for two-digit years; the field gets the room
+    // the longer date needs, so it is never cut off.
+    if (auto* footer = qobject_cast<DockLayout*>(lblStatus->layout()))
+        footer->setExtent(deDate, std::max<qreal>(footer->extent(deDate), DateFieldWidth(*deDate)));
+
+    dePPStart->setDisplayFormat(dateFormat);
+    dePPStart->resize(DateFieldWidth(*dePPStart), dePPStart->sizeHint().height());
+    dePPStart->setDayNumber(PayPeriodStart);
+    dePPStart->hide();
+    ccbColor->hide();
+
+    bPrev->setAutoRepeat(true);
+    bNext->setAutoRepeat(true);
+
+    cbPlt->setCurrentIndex(AssignmentIndexFor(stored.assignment));
+    lblToolbar1->setSpecText(CalendarTitle());
+
+    // The colour list is always Qt's own drop-down; there is no native picker to leave.
+
+    bAPlt->setTextColor(APltColor);
+    bBPlt->setTextColor(BPltColor);
+    bXPlt->setTextColor(XPltColor);
+    bLdTr->setTextColor(LdTrColor);
+    bBkGr->setTextColor(BkGrColor);
+
+    lblAbout->setSpecText(AboutText());
+
+    setOuterSize(StartSize.width(), StartSize.height());
+    tabCtrl->setCurrentWidget(tabCalendar);
+
+    CurrentDate = today;
+    // End before any other move comes back here rather than to January 1901.
+    SavedDate = CurrentDate;
+    SetViewDate(CurrentDate);
+    RefreshAll(CurrentDate);
+}
+
+void TMainForm::setOuterSize(int width, int height)
+{
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(std::max(1, width - frame.width()), std::max(1, height - frame.height()));
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event)
+{
+    FormKeyDown(event);
+}
+
+void TMainForm::keyReleaseEvent(QKeyEvent* event)
+{
+    FormKeyUp(event);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The frame and caption are known only once the platform has made the window. The
+    // window opens 350 × 640 outside, so the first time they are known the inside gives
+    // way to them (a resize, which sizes the bands again).
+    // A window someone has sized otherwise in the meantime keeps its size.
+    if (!m_frameKnown && frameGeometry().size() != geometry().size()) {
+        m_frameKnown = true;
+        if (size() == StartSize)
+            setOuterSize(StartSize.width(), StartSize.height());
+    }
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == edAgency) {
+        if (event->type() == QEvent::FocusIn)
+            edAgencyEnter();
+        else if (event->type() == QEvent::FocusOut)
+            edAgencyExit();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tenvik

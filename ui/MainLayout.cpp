@@ -1,0 +1,407 @@
+// The widget tree of the window: one builder per page, in the order the widgets are made.
+// The refresh pass paints rectangles and texts in this order, so it matters.
+#include "ui/AboutText.h"
+#include "ui/DockLayout.h"
+#include "ui/Main.h"
+#include "ui/TabControl.h"
+#include "ui/widgets/ColorComboBox.h"
+#include "ui/widgets/ComboBox.h"
+#include "ui/widgets/DateEdit.h"
+#include "ui/widgets/GridLayout.h"
+#include "ui/widgets/Image.h"
+#include "ui/widgets/Label.h"
+#include "ui/widgets/Layout.h"
+#include "ui/widgets/Rectangle.h"
+#include "ui/widgets/StateColorButton.h"
+#include "ui/widgets/Switch.h"
+#include "ui/widgets/Tag.h"
+#include "ui/widgets/Text.h"
+
+#include "core/MonthGrid.h"
+#include "core/Rotation.h"
+
+#include <QApplication>
+#include <QGraphicsOpacityEffect>
+#include <QLineEdit>
+#include <QStyle>
+#include <QToolButton>
+
+namespace tenvik {
+namespace {
+
+// Tags of the rectangles that are not grid cells.
+constexpr int WhiteBackground = -3;
+constexpr int BackgroundNoBorder = -2;
+constexpr int BackgroundWithBorder = -1;
+constexpr int CellLabelTagBase = 100;
+
+constexpr qreal BandHeight = 48;      // the bands as stored, before the first sizing
+constexpr qreal ToolbarHeight = 48;   // the other pages' toolbars keep it
+constexpr int GridItemSize = 54;
+constexpr int FirstUnclickableCell = 37; // no day of the shown month reaches row 6, column 2
+
+const QMarginsF LeftButtonMargins(4, 2, 0, 2);
+const QMarginsF RightButtonMargins(0, 2, 4, 2);
+
+// Qt hands a parent's font down to its children; a button or field lying on a title keeps
+// the theme's font instead of taking the title's scaled size.
+void KeepThemeFont(QWidget& widget)
+{
+    QFont font = QApplication::font(&widget);
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    widget.setFont(font);
+}
+
+template <class W>
+W* Named(W* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+DockLayout& DockOf(QWidget& parent)
+{
+    if (auto* dock = qobject_cast<DockLayout*>(parent.layout()))
+        return *dock;
+    // A rectangle comes with a box layout that stacks its children; the window's
+    // rectangles dock theirs instead (a band at the bottom, pictures over text).
+    delete parent.layout();
+    return *new DockLayout(&parent);
+}
+
+void DockIn(QWidget& parent, QWidget* child, Dock where, const QMarginsF& margins = {}, qreal extent = 0)
+{
+    DockOf(parent).addDocked(child, where, margins, extent);
+}
+
+void Fill(QWidget& parent, QWidget* child, const QMarginsF& margins = {})
+{
+    DockIn(parent, child, Dock::Client, margins);
+}
+
+QWidget* AddPage(TabControl& tabs, const char* name, const QString& caption)
+{
+    auto* page = Named(new QWidget, name);
+    tabs.addTab(page, caption);
+    DockOf(*page);
+    return page;
+}
+
+Label* AddTitle(QWidget& parent, const char* name, const QString& text)
+{
+    auto* label = Named(new Label(text, &parent), name);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    Fill(parent, label);
+    return label;
+}
+
+Label* AddSettingLabel(QWidget& parent, const char* name, const QString& text, QPoint at, bool wrap)
+{
+    auto* label = Named(new Label(text, &parent), name);
+    label->setGeometry(QRect(at, QSize(137, 25)));
+    label->setWordWrap(wrap);
+    return label;
+}
+
+Switch* AddSwitch(QWidget& parent, const char* name, const QString& accessibleName, QPoint at)
+{
+    auto* sw = Named(new Switch(&parent), name);
+    sw->setGeometry(QRect(at, QSize(41, 26)));
+    sw->setAccessibleName(accessibleName);
+    return sw;
+}
+
+StateColorButton* AddColorButton(QWidget& parent, const char* name, const QString& text, ColorRole role,
+                                 QRect geometry)
+{
+    auto* button = Named(new StateColorButton(text, &parent), name);
+    button->setGeometry(geometry);
+    button->setBold(true);
+    SetTag(*button, static_cast<int>(role));
+    return button;
+}
+
+// The arrows beside the month title: icon only, repeating while held.
+QToolButton* AddArrowButton(QWidget& parent, const char* name, Qt::ArrowType arrow, const QString& hiddenText,
+                            const QString& accessibleName)
+{
+    auto* button = Named(new QToolButton(&parent), name);
+    KeepThemeFont(*button);
+    button->setArrowType(arrow);
+    button->setText(hiddenText);
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setAutoRaise(true);
+    button->setIconSize(QSize(24, 24));
+    button->setAutoRepeat(true);
+    button->setAccessibleName(accessibleName);
+    return button;
+}
+
+StateColorButton* AddBackButton(QWidget& parent, const char* name)
+{
+    auto* button = Named(new StateColorButton(QStringLiteral("Back"), &parent), name);
+    KeepThemeFont(*button);
+    button->setIcon(button->style()->standardIcon(QStyle::SP_ArrowBack));
+    button->setFlat(true);
+    DockIn(parent, button, Dock::Left, LeftButtonMargins, 77);
+    return button;
+}
+
+StateColorButton* AddLinkButton(QWidget& parent, const char* name, const QString& caption)
+{
+    auto* button = Named(new StateColorButton(caption, &parent), name);
+    button->setFlat(true);
+    button->setUnderline(true);
+    button->setTextColor(colors::Blue);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+QString CellName(const char* prefix, int cell)
+{
+    return QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(cell, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+Rectangle* TMainForm::addRectangle(QWidget* parent, const char* name, int tag)
+{
+    auto* rect = Named(new Rectangle(parent), name);
+    SetTag(*rect, tag);
+    m_paintOrder.push_back(rect);
+    return rect;
+}
+
+Text* TMainForm::addText(QWidget* parent, const char* name, int tag)
+{
+    auto* text = Named(new Text(parent), name);
+    SetTag(*text, tag);
+    text->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_paintOrder.push_back(text);
+    return text;
+}
+
+void TMainForm::buildCalendarPage()
+{
+    tabCalendar = AddPage(*tabCtrl, "tabCalendar", QStringLiteral("Calendar"));
+
+    // Title bar
+    tbCalendar = Named(new QWidget(tabCalendar), "tbCalendar");
+    DockIn(*tabCalendar, tbCalendar, Dock::MostTop, {}, BandHeight);
+    rectToolbar1 = addRectangle(tbCalendar, "rectToolbar1", BackgroundNoBorder);
+    rectToolbar1->setHitTest(false);
+    Fill(*tbCalendar, rectToolbar1);
+    lblToolbar1 = AddTitle(*rectToolbar1, "lblToolbar1", QStringLiteral("Title"));
+
+    // Month bar
+    loMonthName = Named(new QWidget(tabCalendar), "loMonthName");
+    DockIn(*tabCalendar, loMonthName, Dock::MostTop, {}, BandHeight);
+    rectMonthName = addRectangle(loMonthName, "rectMonthName", BackgroundNoBorder);
+    Fill(*loMonthName, rectMonthName);
+    lblMonthName = AddTitle(*rectMonthName, "lblMonthName", QStringLiteral("Month and Year"));
+    bPrev = AddArrowButton(*lblMonthName, "bPrev", Qt::LeftArrow, QStringLiteral("bPrev"),
+                           QStringLiteral("Previous month"));
+    DockIn(*lblMonthName, bPrev, Dock::Left, LeftButtonMargins, 53);
+    bNext = AddArrowButton(*lblMonthName, "bNext", Qt::RightArrow, QStringLiteral("Button1"),
+                           QStringLiteral("Next month"));
+    DockIn(*lblMonthName, bNext, Dock::Right, RightButtonMargins, 54);
+
+    // Weekday bar
+    loDaysOfWeek = Named(new QWidget(tabCalendar), "loDaysOfWeek");
+    DockIn(*tabCalendar, loDaysOfWeek, Dock::Top, {}, BandHeight);
+    rectDaysOfWeek = addRectangle(loDaysOfWeek, "rectDaysOfWeek", BackgroundWithBorder);
+    Fill(*loDaysOfWeek, rectDaysOfWeek);
+    gloDOW = Named(new GridLayout(rectDaysOfWeek), "gloDOW");
+    gloDOW->setAttribute(Qt::WA_TransparentForMouseEvents);
+    gloDOW->setItemSize(GridItemSize, BandHeight);
+    Fill(*rectDaysOfWeek, gloDOW);
+    static constexpr std::array<const char*, 7> StoredDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    for (std::size_t i = 0; i < lblDOW.size(); ++i) {
+        auto* label = new Label(QString::fromLatin1(StoredDayNames[i]));
+        label->setObjectName(QStringLiteral("lblDOW%1").arg(i + 1));
+        label->setAlignment(Qt::AlignCenter);
+        gloDOW->addItem(label);
+        lblDOW[i] = label;
+    }
+
+    // The grid band takes what the four bars leave.
+    loCalendar = Named(new QWidget(tabCalendar), "loCalendar");
+    DockIn(*tabCalendar, loCalendar, Dock::Client);
+    rectGloCal = addRectangle(loCalendar, "rectGloCal", BackgroundNoBorder);
+    Fill(*loCalendar, rectGloCal);
+    gloCal = Named(new GridLayout(rectGloCal), "gloCal");
+    gloCal->setItemSize(GridItemSize, GridItemSize);
+    gloCal->setFocusPolicy(Qt::StrongFocus);
+    gloCal->setAccessibleName(QStringLiteral("Month grid"));
+    gloCal->setLongTapEnabled(true);
+    Fill(*rectGloCal, gloCal);
+    for (int cell = 0; cell < GridCellCount; ++cell) {
+        const auto i = static_cast<std::size_t>(cell);
+        const QByteArray rName = CellName("gR", cell).toLatin1();
+        const QByteArray tName = CellName("gT", cell).toLatin1();
+        const QByteArray xName = CellName("gX", cell).toLatin1();
+        gR[i] = addRectangle(nullptr, rName.constData(), cell);
+        gloCal->addItem(gR[i]);
+        if (cell >= FirstUnclickableCell)
+            gR[i]->setHitTest(false);
+        gT[i] = addText(gR[i], tName.constData(), cell);
+        Fill(*gR[i], gT[i]);
+        gX[i] = addText(gT[i], xName.constData(), CellLabelTagBase + cell);
+        gX[i]->setAlign(Text::Align::Trailing, Text::Align::Trailing);
+        Fill(*gT[i], gX[i], QMarginsF(0, 0, 4, 2));
+    }
+
+    // Footer
+    loFooter = Named(new QWidget(tabCalendar), "loFooter");
+    DockIn(*tabCalendar, loFooter, Dock::Bottom, {}, 45);
+    rectFooter = addRectangle(loFooter, "rectFooter", BackgroundNoBorder);
+    Fill(*loFooter, rectFooter);
+    lblStatus = AddTitle(*rectFooter, "lblStatus", QStringLiteral("Status"));
+    bToday = Named(new StateColorButton(QStringLiteral("Today"), lblStatus), "bToday");
+    KeepThemeFont(*bToday);
+    DockIn(*lblStatus, bToday, Dock::Left, LeftButtonMargins, 77);
+    deDate = Named(new DateEdit(lblStatus), "deDate");
+    KeepThemeFont(*deDate);
+    deDate->setAccessibleName(QStringLiteral("Go to date"));
+    DockIn(*lblStatus, deDate, Dock::Right, RightButtonMargins, 94);
+}
+
+void TMainForm::buildSettingsPage()
+{
+    tabSettings = AddPage(*tabCtrl, "tabSettings", QStringLiteral("Settings"));
+
+    tbSettings = Named(new QWidget(tabSettings), "tbSettings");
+    DockIn(*tabSettings, tbSettings, Dock::Top, {}, ToolbarHeight);
+    rectToolbar2 = addRectangle(tbSettings, "rectToolbar2", BackgroundWithBorder);
+    Fill(*tbSettings, rectToolbar2);
+    lblToolbar2 = AddTitle(*rectToolbar2, "lblToolbar2", QStringLiteral("Tenvik\u00AE"));
+    sbBack2 = AddBackButton(*lblToolbar2, "sbBack2");
+    bSave = Named(new StateColorButton(QStringLiteral("Save"), lblToolbar2), "bSave");
+    KeepThemeFont(*bSave);
+    bSave->setBold(true);
+    DockIn(*lblToolbar2, bSave, Dock::Right, RightButtonMargins, 89);
+    // The two pickers lie over the title and show only while in use.
+    ccbColor = Named(new ColorComboBox(lblToolbar2), "ccbColor");
+    KeepThemeFont(*ccbColor);
+    ccbColor->setGeometry(80, 8, 193, 33);
+    ccbColor->setMaxVisibleItems(12);
+    ccbColor->setAccessibleName(QStringLiteral("Colour"));
+    dePPStart = Named(new DateEdit(lblToolbar2), "dePPStart");
+    KeepThemeFont(*dePPStart);
+    dePPStart->setGeometry(QRect(QPoint(80, 10), dePPStart->sizeHint()));
+    dePPStart->setAccessibleName(QStringLiteral("Pay period start"));
+
+    rectSettings = addRectangle(tabSettings, "rectSettings", BackgroundWithBorder);
+    Fill(*tabSettings, rectSettings);
+    loSettings = Named(new Layout(rectSettings), "loSettings");
+    loSettings->setLongTapEnabled(true);
+    Fill(*rectSettings, loSettings);
+
+    lblPlatoon = AddSettingLabel(*loSettings, "lblPlatoon", QStringLiteral("Assignment"), {8, 16}, false);
+    cbPlt = Named(new ComboBox(loSettings), "cbPlt");
+    cbPlt->setGeometry(150, 12, 67, 32);
+    for (std::string_view code : AssignmentCodes)
+        cbPlt->addItem(QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())));
+    cbPlt->setMaxVisibleItems(static_cast<int>(AssignmentCodes.size()));
+    cbPlt->setCurrentIndex(0);
+    cbPlt->setAccessibleName(QStringLiteral("Assignment"));
+
+    lblPaydays = AddSettingLabel(*loSettings, "lblPaydays", QStringLiteral("Paydays"), {8, 56}, false);
+    swPaydays = AddSwitch(*loSettings, "swPaydays", QStringLiteral("Paydays"), {152, 56});
+    lblDebitDays = AddSettingLabel(*loSettings, "lblDebitDays", QStringLiteral("Show RDOs"), {8, 96}, false);
+    swDebitDays = AddSwitch(*loSettings, "swDebitDays", QStringLiteral("Show RDOs"), {152, 96});
+    lblPayPeriods = AddSettingLabel(*loSettings, "lblPayPeriods", QStringLiteral("Pay Periods"), {8, 136}, true);
+    swPayPeriods = AddSwitch(*loSettings, "swPayPeriods", QStringLiteral("Pay Periods"), {152, 136});
+
+    bAPlt = AddColorButton(*loSettings, "bAPlt", QStringLiteral("A"), ColorRole::APlt, {16, 184, 57, 33});
+    bBPlt = AddColorButton(*loSettings, "bBPlt", QStringLiteral("B"), ColorRole::BPlt, {80, 184, 57, 33});
+    bXPlt = AddColorButton(*loSettings, "bXPlt", QStringLiteral("RDO"), ColorRole::XPlt, {144, 184, 57, 33});
+    bLdTr = AddColorButton(*loSettings, "bLdTr", QStringLiteral("Ld / Tr"), ColorRole::LdTr, {32, 232, 65, 33});
+    bBkGr = AddColorButton(*loSettings, "bBkGr", QStringLiteral("BkGr"), ColorRole::BkGr, {120, 232, 65, 33});
+
+    edAgency = Named(new QLineEdit(loSettings), "edAgency");
+    edAgency->setGeometry(16, 280, 185, 33);
+    edAgency->setPlaceholderText(QStringLiteral("Enter agency name"));
+    edAgency->setAccessibleName(QStringLiteral("Agency name"));
+    auto* opacity = new QGraphicsOpacityEffect(edAgency);
+    opacity->setOpacity(0.5);
+    edAgency->setGraphicsEffect(opacity);
+}
+
+void TMainForm::buildHelpPage()
+{
+    tabHelp = AddPage(*tabCtrl, "tabHelp", QStringLiteral("Help"));
+
+    rectHelp = addRectangle(tabHelp, "rectHelp", WhiteBackground);
+    Fill(*tabHelp, rectHelp);
+    tbHelp = Named(new QWidget(tabHelp), "tbHelp");
+    DockIn(*tabHelp, tbHelp, Dock::Top, {}, ToolbarHeight);
+    rectToolbar3 = addRectangle(tbHelp, "rectToolbar3", WhiteBackground);
+    Fill(*tbHelp, rectToolbar3);
+    lblToolbar3 = AddTitle(*rectToolbar3, "lblToolbar3", QStringLiteral("Tenvik\u00AE"));
+    sbBack3 = AddBackButton(*lblToolbar3, "sbBack3");
+    imgHelp = Named(new Image(tabHelp), "imgHelp");
+    imgHelp->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Fill(*tabHelp, imgHelp, QMarginsF(10, 10, 10, 10));
+}
+
+void TMainForm::buildAboutPage()
+{
+    tabAbout = AddPage(*tabCtrl, "tabAbout", QStringLiteral("About"));
+
+    tbAbout = Named(new QWidget(tabAbout), "tbAbout");
+    DockIn(*tabAbout, tbAbout, Dock::Top, {}, ToolbarHeight);
+    rectToolbar4 = addRectangle(tbAbout, "rectToolbar4", BackgroundWithBorder);
+    Fill(*tbAbout, rectToolbar4);
+    lblToolbar4 = AddTitle(*rectToolbar4, "lblToolbar4", QStringLiteral("Tenvik\u00AE"));
+    sbBack4 = AddBackButton(*lblToolbar4, "sbBack4");
+
+    rectAbout = addRectangle(tabAbout, "rectAbout", BackgroundWithBorder);
+    Fill(*tabAbout, rectAbout);
+    loLinks = Named(new QWidget(rectAbout), "loLinks");
+    DockIn(*rectAbout, loLinks, Dock::Bottom, {}, 134);
+    sbHelp1 = AddLinkButton(*loLinks, "sbHelp1", IssuesLinkCaption());
+    DockIn(*loLinks, sbHelp1, Dock::Top, QMarginsF(16, 12, 16, 0), 41);
+    sbHelp2 = AddLinkButton(*loLinks, "sbHelp2", SupportLinkCaption());
+    DockIn(*loLinks, sbHelp2, Dock::Bottom, QMarginsF(16, 0, 16, 24), 41);
+    lblAbout = AddTitle(*rectAbout, "lblAbout", QString());
+    // A faint watermark over the text: it must not take the clicks or the text selection.
+    imgSextant = Named(new Image(rectAbout), "imgSextant");
+    imgSextant->setOpacity(0.1);
+    imgSextant->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Fill(*rectAbout, imgSextant, QMarginsF(10, 10, 10, 10));
+}
+
+void TMainForm::bindHandlers()
+{
+    connect(tabCtrl, &QTabWidget::currentChanged, this, &TMainForm::tabCtrlChange);
+    connect(bPrev, &QToolButton::clicked, this, &TMainForm::bPrevClick);
+    connect(bNext, &QToolButton::clicked, this, &TMainForm::bNextClick);
+    connect(bToday, &QPushButton::clicked, this, &TMainForm::bTodayClick);
+    connect(deDate, &DateEdit::pickerOpened, this, &TMainForm::deDateOpenPicker);
+    connect(deDate, &DateEdit::pickerClosed, this, &TMainForm::deDateClosePicker);
+    for (int cell = 0; cell <= FirstUnclickableCell; ++cell) {
+        Rectangle* rect = gR[static_cast<std::size_t>(cell)];
+        connect(rect, &Rectangle::clicked, this, [this, rect] { gR00Click(rect); });
+    }
+    connect(gloCal, &Layout::longTapped, this, &TMainForm::gloCalGesture);
+    for (StateColorButton* back : {sbBack2, sbBack3, sbBack4})
+        connect(back, &QPushButton::clicked, this, &TMainForm::sbBack2Click);
+
+    connect(bSave, &QPushButton::clicked, this, &TMainForm::bSaveClick);
+    for (StateColorButton* button : {bAPlt, bBPlt, bXPlt, bLdTr, bBkGr})
+        connect(button, &QPushButton::clicked, this, [this, button] { bAPltClick(button); });
+    connect(ccbColor, &ComboBox::popupOpened, this, &TMainForm::ccbColorPopup);
+    connect(ccbColor, &ComboBox::popupClosed, this, &TMainForm::ccbColorClosePopup);
+    connect(dePPStart, &DateEdit::pickerOpened, this, &TMainForm::dePPStartOpenPicker);
+    connect(dePPStart, &DateEdit::pickerClosed, this, &TMainForm::dePPStartClosePicker);
+    connect(cbPlt, &ComboBox::popupClosed, this, &TMainForm::cbPltClosePopup);
+    connect(loSettings, &Layout::longTapped, this, &TMainForm::loSettingsGesture);
+    connect(loSettings, &Layout::doubleClicked, this, &TMainForm::loSettingsDblClick);
+    edAgency->installEventFilter(this);
+    connect(sbHelp1, &QPushButton::clicked, this, &TMainForm::sbHelp1Click);
+    connect(sbHelp2, &QPushButton::clicked, this, &TMainForm::sbHelp2Click);
+}
+
+} // namespace tenvik

@@ -1,0 +1,141 @@
+// Moving the calendar: month buttons, Today, keys, the footer picker, clicks on days,
+// page changes and the Back buttons.
+#include "core/Clock.h"
+#include "core/MonthGrid.h"
+#include "ui/Main.h"
+#include "ui/MainState.h"
+#include "ui/MainUnit.h"
+#include "ui/TabControl.h"
+#include "ui/widgets/ColorComboBox.h"
+#include "ui/widgets/DateEdit.h"
+#include "ui/widgets/Label.h"
+#include "ui/widgets/Rectangle.h"
+#include "ui/widgets/Tag.h"
+
+#include <QKeyEvent>
+
+namespace tenvik {
+
+using namespace Main;
+
+namespace {
+
+DayNumber StepMonths(DayNumber date, int months)
+{
+    return static_cast<DayNumber>(WholeDay(MonthStep(date, months)));
+}
+
+} // namespace
+
+void TMainForm::bNextClick()
+{
+    CurrentDate = StepMonths(CurrentDate, +1);
+    UpdateView();
+}
+
+void TMainForm::bPrevClick()
+{
+    CurrentDate = StepMonths(CurrentDate, -1);
+    UpdateView();
+}
+
+void TMainForm::bTodayClick()
+{
+    CurrentDate = TodayDate(*TheClock);
+    UpdateView();
+}
+
+// Only the key counts: Shift, Ctrl or Alt held with it change nothing. Every key that
+// reaches the window is consumed and refreshes the view, which puts the focus back on
+// the grid.
+void TMainForm::FormKeyDown(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+        CurrentDate = StepMonths(CurrentDate, -1);
+        SavedDate = CurrentDate;
+        break;
+    case Qt::Key_PageDown:
+        CurrentDate = StepMonths(CurrentDate, +1);
+        SavedDate = CurrentDate;
+        break;
+    case Qt::Key_End:
+        CurrentDate = SavedDate;
+        break;
+    case Qt::Key_Home:
+        CurrentDate = TodayDate(*TheClock);
+        break;
+    case Qt::Key_Left:
+        CurrentDate -= 1;
+        SavedDate = CurrentDate;
+        break;
+    case Qt::Key_Up:
+        CurrentDate -= 7;
+        SavedDate = CurrentDate;
+        break;
+    case Qt::Key_Right:
+        CurrentDate += 1;
+        SavedDate = CurrentDate;
+        break;
+    case Qt::Key_Down:
+        CurrentDate += 7;
+        SavedDate = CurrentDate;
+        break;
+    default:
+        break;
+    }
+    event->accept();
+    UpdateView();
+}
+
+void TMainForm::FormKeyUp(QKeyEvent*) {}
+
+void TMainForm::deDateOpenPicker() {}
+
+void TMainForm::deDateClosePicker()
+{
+    // The edit is clamped too, so it shows the date the calendar goes to.
+    if (deDate->dayNumber() < MinViewDate)
+        deDate->setDayNumber(MinViewDate);
+    if (deDate->dayNumber() > MaxViewDate)
+        deDate->setDayNumber(MaxViewDate);
+    CurrentDate = deDate->dayNumber();
+    SavedDate = CurrentDate;
+    // Disabled for a moment so that it gives up the keyboard focus.
+    deDate->setEnabled(false);
+    deDate->setEnabled(true);
+    UpdateView();
+}
+
+void TMainForm::gR00Click(Rectangle* sender)
+{
+    const int cell = TagOf(*sender);
+    if (cell < 0 || cell >= GridCellCount)
+        return;
+    const DayNumber clicked = CellDates[static_cast<std::size_t>(cell)];
+    // Within the 42 consecutive days the month number alone tells the shown month from
+    // its neighbours; a day of a neighbouring month does nothing at all.
+    if (!SameMonthNumber(clicked, CurrentDate))
+        return;
+    sender->setFocus(Qt::MouseFocusReason);
+    CurrentDate = clicked;
+    RefreshAll(CurrentDate); // same month, same grid
+}
+
+// A long tap on the grid is swallowed (the grid layout accepts the gesture).
+void TMainForm::gloCalGesture() {}
+
+void TMainForm::tabCtrlChange()
+{
+    ccbColor->hide();
+    dePPStart->hide();
+    lblToolbar2->setSpecText(QStringLiteral("Tenvik\u00AE"));
+    UpdateView();
+}
+
+void TMainForm::sbBack2Click()
+{
+    tabCtrl->setCurrentWidget(tabCalendar);
+}
+
+} // namespace tenvik

@@ -1,0 +1,77 @@
+// The Calendar page scales with the window: its four bars are fixed fractions of the
+// window's outer height, the grid cells share what the bars leave, and the fonts follow
+// the bars and cells.
+#include "ui/DockLayout.h"
+#include "ui/Main.h"
+#include "ui/MainState.h"
+#include "ui/MainUnit.h"
+#include "ui/TabControl.h"
+#include "ui/widgets/GridLayout.h"
+
+#include "core/MonthGrid.h"
+
+namespace tenvik {
+
+using namespace Main;
+
+namespace {
+
+// Taken off before dividing so that seven items always fit a row and six rows the band
+// (a grid layout starts a new row only when the next item would end beyond its width).
+constexpr long double GridSlack = 0.1L;
+
+float Stored(long double value)
+{
+    return static_cast<float>(value);
+}
+
+} // namespace
+
+void TMainForm::FormResize()
+{
+    const long double h = frameGeometry().height();
+    auto& page = *static_cast<DockLayout*>(tabCalendar->layout());
+    page.setExtent(tbCalendar, Stored(h / 16));
+    page.setExtent(loMonthName, Stored(h / 10));
+    page.setExtent(loDaysOfWeek, Stored(h / 16));
+    page.setExtent(loFooter, Stored(h / 12));
+
+    // Qt lays a hidden window out only when it is first shown; the sizing runs before
+    // that, so the tab control and the page are placed here for the present size.
+    layout()->setGeometry(rect());
+    const QSize pageSize = tabCtrl->pageRect().size();
+    page.setGeometry(QRect(QPoint(0, 0), pageSize));
+
+    // Nothing lies between the page and the two grids but rectangles without margins.
+    const long double width = pageSize.width();
+    const long double weekdayBand = DockExtent(*loDaysOfWeek);
+    const long double gridBand = page.placedRect(loCalendar).height();
+    gloDOW->setItemSize(Stored((width - GridSlack) / GridColumns), Stored(weekdayBand - GridSlack));
+    gloCal->setItemSize(Stored((width - GridSlack) / GridColumns), Stored((gridBand - GridSlack) / GridRows));
+
+    ComputeFontSizes();
+    RefreshAll(CurrentDate);
+}
+
+namespace Main {
+
+void ComputeFontSizes()
+{
+    const TMainForm& form = *MainForm;
+    const long double titleBar = DockExtent(*form.tbCalendar);
+    const long double monthBar = DockExtent(*form.loMonthName);
+    const long double footer = DockExtent(*form.loFooter);
+    const long double weekdayItem = form.gloDOW->itemHeight();
+    const long double cell = form.gloCal->itemHeight();
+    TitleFontSize = Stored(0.4L * titleBar);
+    MonthFontSize = Stored(0.5L * monthBar);
+    WeekdayFontSize = Stored(0.35L * weekdayItem);
+    DayFontSize = Stored(0.5L * cell);
+    DayCornerFontSize = Stored(0.45L * cell);
+    LabelFontSize = Stored(0.25L * cell);
+    LabelSmallFontSize = Stored(0.2L * cell);
+    StatusFontSize = Stored(0.25L * footer);
+}
+
+} // namespace Main
+} // namespace tenvik

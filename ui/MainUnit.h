@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/DayNumber.h"
+#include "core/Rotation.h"
+#include "settings/Color.h"
+
+#include <QColor>
+#include <QString>
+
+#include <string>
+
+class QWidget;
+
+// The routines of the window unit that compute one rule or repaint one part of the
+// window. They read the unit's state and reach the widgets through Main::MainForm.
+namespace tenvik::Main {
+
+// The end of most events: clamp and store the date, rebuild the grid, repaint.
+void UpdateView();
+
+// The refresh pass: writes the state into every page and leaves the focus on the grid.
+void RefreshAll(DayNumber date);
+void PaintGrid();
+TAlphaColor CellFillColor(DayNumber date);
+TAlphaColor DayNumberColor(DayNumber date);
+void RefreshTitles();
+void RefreshMonthTitle(DayNumber date);
+void RefreshWeekdays();
+void RefreshStatus();
+void RefreshSettingsPage();
+void RefreshHelpPage();
+void RefreshAboutPage();
+
+// The eight font sizes from the present band heights and grid item heights.
+void ComputeFontSizes();
+
+// The user's assignment group as the assignment box holds it now ("RDO" for none).
+std::string OwnAssignment();
+using tenvik::ShiftCodeFor;
+ShiftCode ShiftCodeFor(DayNumber date); // for the user's own group
+// The title bar: the agency field, and the group unless none is chosen.
+QString CalendarTitle();
+
+inline QColor ToQColor(TAlphaColor color)
+{
+    return QColor::fromRgba(color); // both are ARGB with alpha in the top byte
+}
+inline TAlphaColor ToAlphaColor(const QColor& color)
+{
+    return color.rgba();
+}
+
+// The text colour of a Qt widget without a colour property of its own (date edits, the
+// agency edit); leaves the palette alone when the colour is already set.
+void SetFontColor(QWidget& widget, TAlphaColor color);
+
+} // namespace tenvik::Main

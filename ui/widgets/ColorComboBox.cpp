@@ -1,0 +1,74 @@
+#include "ui/widgets/ColorComboBox.h"
+
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+
+#include <optional>
+
+namespace tenvik {
+
+namespace {
+
+constexpr int VisibleRows = 12;
+constexpr int SwatchSize = 16;
+constexpr int CheckerCells = 4; // per side of the swatch
+
+QPixmap Swatch(TAlphaColor color, qreal devicePixelRatio)
+{
+    QPixmap pixmap(QSize(SwatchSize, SwatchSize) * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    const QRectF area(0, 0, SwatchSize, SwatchSize);
+    // A see-through colour is drawn over a checkerboard, so "Null" reads as no colour
+    // rather than as white.
+    if (QColor::fromRgba(color).alpha() < 255) {
+        const qreal cell = qreal(SwatchSize) / CheckerCells;
+        for (int row = 0; row < CheckerCells; ++row) {
+            for (int column = row % 2; column < CheckerCells; column += 2)
+                painter.fillRect(QRectF(column * cell, row * cell, cell, cell), Qt::lightGray);
+        }
+    }
+    painter.fillRect(area, QColor::fromRgba(color));
+    painter.setPen(QPen(Qt::gray, 0)); // a light colour still shows its edge
+    painter.drawRect(area.adjusted(0, 0, -1.0 / devicePixelRatio, -1.0 / devicePixelRatio));
+    return pixmap;
+}
+
+QIcon SwatchIcon(TAlphaColor color)
+{
+    QIcon icon;
+    icon.addPixmap(Swatch(color, 1.0));
+    icon.addPixmap(Swatch(color, 2.0));
+    return icon;
+}
+
+} // namespace
+
+ColorComboBox::ColorComboBox(QWidget* parent)
+    : ComboBox(parent)
+{
+    setMaxVisibleItems(VisibleRows);
+    setIconSize(QSize(SwatchSize, SwatchSize));
+    for (const TAlphaColorMapEntry& entry : NamedColors) {
+        addItem(SwatchIcon(entry.Value),
+                QString::fromLatin1(entry.Name.data(), static_cast<qsizetype>(entry.Name.size())));
+    }
+}
+
+void ColorComboBox::setColor(TAlphaColor color)
+{
+    const int current = currentIndex();
+    const std::optional<int> selection =
+        PickerSelectionFor(color, current >= 0 ? std::optional<int>(current) : std::nullopt);
+    setCurrentIndex(selection.value_or(-1));
+}
+
+TAlphaColor ColorComboBox::color() const
+{
+    const int current = currentIndex();
+    return PickerColor(current >= 0 ? std::optional<int>(current) : std::nullopt);
+}
+
+} // namespace tenvik
