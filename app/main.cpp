@@ -2,6 +2,7 @@
 #include "core/Clock.h"
 #include "settings/FileStore.h"
 #include "settings/SettingsFolder.h"
+#include "ui/AppIdentity.h"
 #include "ui/LocaleCapture.h"
 #include "ui/Main.h"
 
@@ -12,9 +13,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tenvik"));
-    QApplication::setOrganizationName(QStringLiteral("Quorvell"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tenvik"));
+    tenvik::SetApplicationIdentity();
 
     tenvik::StartupEnvironment environment;
     environment.clock = std::make_shared<tenvik::SystemClock>();
