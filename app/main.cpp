@@ -15,9 +15,11 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     tenvik::SetApplicationIdentity();
 
+    const QLocale userLocale = QLocale::system();
     tenvik::StartupEnvironment environment;
     environment.clock = std::make_shared<tenvik::SystemClock>();
-    environment.locale = tenvik::CaptureLocaleFormats(QLocale::system());
+    environment.locale = tenvik::CaptureLocaleFormats(userLocale);
+    environment.longDateLocale = userLocale;
     environment.configBase = tenvik::RoamingConfigBase();
     environment.fileStore = std::make_shared<tenvik::DiskFileStore>();
     environment.reportError = [](QWidget* parent, const QString& message) {

@@ -4,6 +4,7 @@
 #include "settings/FileStore.h"
 #include "settings/LocaleDate.h"
 
+#include <QLocale>
 #include <QWidget>
 
 #include <array>
@@ -41,6 +42,9 @@ struct StartupEnvironment {
     std::shared_ptr<FileStore> fileStore; // the settings file's bytes go through it
     // Shows a failed Save to the user; tests replace the dialog.
     std::function<void(QWidget* parent, const QString& message)> reportError;
+    // Whose long dates the screen-reader texts speak ("Tuesday, 17 January 2012"); the
+    // default locale as it is when the environment is made.
+    QLocale longDateLocale;
 };
 
 // The calendar window. Its handlers are named after the widget and the event they serve;
