@@ -3,6 +3,8 @@
 #include "ui/AboutText.h"
 #include "ui/DockLayout.h"
 #include "ui/Main.h"
+#include "ui/MainUnit.h"
+#include "ui/Pictures.h"
 #include "ui/TabControl.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
@@ -331,9 +333,8 @@ void TMainForm::buildSettingsPage()
     edAgency->setGeometry(16, 280, 185, 33);
     edAgency->setPlaceholderText(QStringLiteral("Enter agency name"));
     edAgency->setAccessibleName(QStringLiteral("Agency name"));
-    auto* opacity = new QGraphicsOpacityEffect(edAgency);
-    opacity->setOpacity(0.5);
-    edAgency->setGraphicsEffect(opacity);
+    edAgency->setGraphicsEffect(new QGraphicsOpacityEffect(edAgency));
+    Main::ShowAgencyFocus(*edAgency, false);
 }
 
 void TMainForm::buildHelpPage()
@@ -349,6 +350,8 @@ void TMainForm::buildHelpPage()
     lblToolbar3 = AddTitle(*rectToolbar3, "lblToolbar3", QStringLiteral("Tenvik\u00AE"));
     sbBack3 = AddBackButton(*lblToolbar3, "sbBack3");
     imgHelp = Named(new Image(tabHelp), "imgHelp");
+    LoadPictureResources();
+    imgHelp->setPicture(HelpPicturePath);
     imgHelp->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgHelp->setAccessibleName(QStringLiteral("Help picture"));
     imgHelp->setAccessibleDescription(QStringLiteral(
@@ -379,6 +382,8 @@ void TMainForm::buildAboutPage()
     lblAbout = AddTitle(*rectAbout, "lblAbout", QString());
     // A faint watermark over the text: it must not take the clicks or the text selection.
     imgSextant = Named(new Image(rectAbout), "imgSextant");
+    LoadPictureResources();
+    imgSextant->setPicture(SextantPicturePath);
     imgSextant->setOpacity(0.1);
     imgSextant->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgSextant->setAccessibleName(QStringLiteral("Sextant"));

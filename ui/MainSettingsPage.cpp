@@ -1,19 +1,184 @@
 // The Settings page: colours, pay-period start, assignment, agency edit and Save.
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
 #include "ui/Main.h"
+#include "ui/MainState.h"
+#include "ui/MainUnit.h"
+#include "ui/TabControl.h"
+#include "ui/widgets/ColorComboBox.h"
+#include "ui/widgets/ComboBox.h"
+#include "ui/widgets/DateEdit.h"
+#include "ui/widgets/Label.h"
+#include "ui/widgets/StateColorButton.h"
+#include "ui/widgets/Switch.h"
+#include "ui/widgets/Tag.h"
+
+#include <QGraphicsOpacityEffect>
+#include <QLineEdit>
+#include <QMessageBox>
 
 namespace tenvik {
 
-// Filled next, with the Settings page's behaviour.
-void TMainForm::bSaveClick() {}
-void TMainForm::bAPltClick(StateColorButton*) {}
-void TMainForm::ccbColorPopup() {}
-void TMainForm::ccbColorClosePopup() {}
-void TMainForm::dePPStartOpenPicker() {}
-void TMainForm::dePPStartClosePicker() {}
-void TMainForm::cbPltClosePopup() {}
-void TMainForm::loSettingsGesture() {}
-void TMainForm::loSettingsDblClick() {}
-void TMainForm::edAgencyEnter() {}
-void TMainForm::edAgencyExit() {}
+using namespace Main;
 
+namespace {
+
+const QString SettingsTitle = QStringLiteral("Tenvik\u00AE");
+
+constexpr qreal AgencyIdleOpacity = 0.5;
+constexpr qreal AgencyFocusedOpacity = 1.0;
+constexpr int PromptAlphaOnFocus = 128; // Qt's own strength for a prompt
+constexpr int PromptAlphaWhenFaded = 255;
+
+} // namespace
+
+void TMainForm::bAPltClick(StateColorButton* sender)
+{
+    const int tag = TagOf(*sender);
+    SetTag(*ccbColor, tag);
+    if (const auto role = ColorRoleForTag(tag)) {
+        ccbColor->setColor(RoleColor(*role));
+        // A colour the list lacks (one written into the file by hand) leaves nothing
+        // selected rather than the entry last chosen for another role, so closing the
+        // list without a choice keeps it.
+        if (ccbColor->color() != RoleColor(*role))
+            ccbColor->setCurrentIndex(-1);
+    }
+    if (!dePPStart->isHidden())
+        dePPStart->hide();
+    ccbColor->show();
+    ccbColor->showPopup();
+}
+
+void TMainForm::ccbColorPopup()
+{
+    dePPStart->hide();
+}
+
+void TMainForm::ccbColorClosePopup()
+{
+    // "Null" is not a colour to paint with: choosing it, or closing the list with nothing
+    // selected, leaves the role as it was.
+    const TAlphaColor chosen = ccbColor->color();
+    const int tag = TagOf(*ccbColor);
+    const auto role = ColorRoleForTag(tag);
+    if (chosen != colors::Null && role) {
+        RoleColor(*role) = chosen;
+        for (StateColorButton* button : {bAPlt, bBPlt, bXPlt, bLdTr, bBkGr}) {
+            if (TagOf(*button) == tag)
+                button->setTextColor(chosen);
+        }
+    }
+    ccbColor->hide();
+    if (dePPStart->isHidden())
+        lblToolbar2->setSpecText(SettingsTitle);
+}
+
+void TMainForm::dePPStartOpenPicker()
+{
+    ccbColor->hide();
+    // The picker always starts from the date in force, not from one typed beforehand.
+    dePPStart->setDayNumber(PayPeriodStart);
+}
+
+void TMainForm::dePPStartClosePicker()
+{
+    PayPeriodStart = dePPStart->dayNumber();
+}
+
+void TMainForm::cbPltClosePopup()
+{
+    if (cbPlt->currentIndex() < 0)
+        cbPlt->setCurrentIndex(0);
+}
+
+// Reached by a long tap; a double tap arrives as a double-click.
+void TMainForm::loSettingsGesture()
+{
+    loSettingsDblClick();
+}
+
+void TMainForm::loSettingsDblClick()
+{
+    lblToolbar2->setSpecText(QString());
+    dePPStart->show();
+}
+
+void TMainForm::edAgencyEnter()
+{
+    Main::ShowAgencyFocus(*edAgency, true);
+}
+
+void TMainForm::edAgencyExit()
+{
+    Main::ShowAgencyFocus(*edAgency, false);
+}
+
+void TMainForm::bSaveClick()
+{
+    // The pay-period start is taken from its picker before the write, so the file holds
+    // the date the calendar shows, also one typed into the picker without opening it.
+    PayPeriodStart = dePPStart->dayNumber();
+
+    SettingsRecord values;
+    values.agency = edAgency->text().toStdString();
+    values.assignment = cbPlt->currentText().toStdString();
+    values.showPaydays = swPaydays->isChecked();
+    values.showDebit = swDebitDays->isChecked();
+    values.showPayPeriods = swPayPeriods->isChecked();
+    values.payPeriodStart = PayPeriodStart;
+    for (const ColorRoleInfo& info : ColorRoles)
+        values.Color(info.role) = RoleColor(info.role);
+
+    try {
+        IniFile ini(SettingsPath, *m_environment.fileStore);
+        // AgencyName follows the file: an agency typed back after another was saved is
+        // written again.
+        WriteSettings(ini, values, AgencyName, LocaleFormats);
+    } catch (const EIniFileException& error) {
+        // Save stops here: the page, the pickers and the title stay as they are.
+        const QString message = QString::fromUtf8(error.what());
+        if (m_environment.reportError)
+            m_environment.reportError(this, message);
+        else
+            QMessageBox::critical(this, windowTitle(), message);
+        return;
+    }
+
+    dePPStart->hide();
+    ccbColor->hide();
+    lblToolbar2->setSpecText(SettingsTitle);
+    UpdateView();
+    tabCtrl->setCurrentWidget(tabCalendar);
+}
+
+namespace Main {
+
+void ShowAgencyFocus(QLineEdit& edit, bool focused)
+{
+    // The fade is an opacity effect rather than a paler text colour: the refresh pass
+    // owns the text colour, and at full opacity the effect draws the edit untouched, so
+    // the text the user types is as crisp as anywhere else.
+    if (auto* effect = qobject_cast<QGraphicsOpacityEffect*>(edit.graphicsEffect()))
+        effect->setOpacity(focused ? AgencyFocusedOpacity : AgencyIdleOpacity);
+
+    // Qt draws the prompt in the text colour at half strength; faded once more with the
+    // edit it would be hard to read, so while faded it is drawn at full strength and
+    // looks as it does when the edit has the focus.
+    QPalette palette = edit.palette();
+    QColor prompt = palette.color(QPalette::Text);
+    prompt.setAlpha(focused ? PromptAlphaOnFocus : PromptAlphaWhenFaded);
+    if (palette.color(QPalette::PlaceholderText) != prompt) {
+        palette.setColor(QPalette::PlaceholderText, prompt);
+        edit.setPalette(palette);
+    }
+
+    QFont font = edit.font();
+    if (font.bold() != focused) {
+        font.setBold(focused);
+        edit.setFont(font);
+    }
+}
+
+} // namespace Main
 } // namespace tenvik

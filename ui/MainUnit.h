@@ -9,6 +9,7 @@
 
 #include <string>
 
+class QLineEdit;
 class QWidget;
 
 // The routines of the window unit that compute one rule or repaint one part of the
@@ -53,5 +54,13 @@ inline TAlphaColor ToAlphaColor(const QColor& color)
 // The text colour of a Qt widget without a colour property of its own (date edits, the
 // agency edit); leaves the palette alone when the colour is already set.
 void SetFontColor(QWidget& widget, TAlphaColor color);
+
+// The agency edit's look: opaque and bold while the user types in it, faded and regular
+// while the focus is elsewhere (as at start-up).
+void ShowAgencyFocus(QLineEdit& edit, bool focused);
+
+// Hands a link to the desktop's handler for its scheme (browser, mail program). Whether
+// one opens is not looked at: a link that cannot be opened leaves the program as it was.
+void OpenURL(const QString& url);
 
 } // namespace tenvik::Main

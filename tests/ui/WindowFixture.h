@@ -70,7 +70,7 @@ protected:
         environment.locale = m_locale;
         environment.longDateLocale = m_longDateLocale;
         environment.configBase = m_config.path().toStdString();
-        environment.fileStore = std::make_shared<DiskFileStore>();
+        environment.fileStore = m_fileStore;
         environment.reportError = [this](QWidget*, const QString& message) { m_reportedErrors.push_back(message); };
         m_form = std::make_unique<TMainForm>(std::move(environment));
         if (show == Show::Yes) {
@@ -83,9 +83,17 @@ protected:
 
     QString configPath(const QString& relative) const { return m_config.path() + u'/' + relative; }
 
+    // The settings file as the window left it; empty when there is none.
+    QByteArray settingsText() const
+    {
+        QFile file(configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     QTemporaryDir m_config;
     FormatSettings m_locale = UsEnglishFormatSettings();
     QLocale m_longDateLocale{QLocale::English, QLocale::UnitedStates};
+    std::shared_ptr<FileStore> m_fileStore = std::make_shared<DiskFileStore>(); // the next window's
     std::vector<QString> m_reportedErrors;
     std::unique_ptr<TMainForm> m_form;
 };

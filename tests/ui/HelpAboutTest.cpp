@@ -1,0 +1,86 @@
+#include "WindowFixture.h"
+
+#include "ui/AboutText.h"
+#include "ui/TabControl.h"
+#include "ui/widgets/Image.h"
+#include "ui/widgets/Label.h"
+#include "ui/widgets/Rectangle.h"
+#include "ui/widgets/StateColorButton.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace tenvik::test {
+namespace {
+
+using namespace Main;
+
+// Takes the links the window hands to the desktop, so no browser or mail program starts.
+class LinkCatcher : public QObject {
+    Q_OBJECT
+public:
+    std::vector<QString> opened;
+
+public slots:
+    void open(const QUrl& url) { opened.push_back(url.toString(QUrl::FullyEncoded)); }
+};
+
+class HelpAboutWindowTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        for (const char* scheme : {"http", "mailto"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &m_links, "open");
+    }
+    void TearDown() override
+    {
+        for (const char* scheme : {"http", "mailto"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+
+    LinkCatcher m_links;
+};
+
+TEST_F(HelpAboutWindowTest, EachLinkHandsOverItsOneAddressAndChangesNothing)
+{
+    TMainForm& w = open();
+    w.tabCtrl->setCurrentWidget(w.tabAbout);
+    const DayNumber shown = CurrentDate;
+    const std::pair<StateColorButton*, const char*> links[] = {
+        {w.sbHelp1, "http://tenvik.example.org/win-issues.htm"},
+        {w.sbHelp2, "mailto:support@tenvik.example.org?subject=Support%20Request"},
+    };
+    for (const auto& [button, url] : links) {
+        SCOPED_TRACE(url);
+        m_links.opened.clear();
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(m_links.opened, std::vector<QString>{QString::fromLatin1(url)});
+        EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabAbout);
+        EXPECT_EQ(CurrentDate, shown);
+    }
+    EXPECT_EQ(w.sbHelp1->text(), QStringLiteral("tenvik.example.org/issues.htm"));
+    EXPECT_EQ(w.sbHelp2->text(), QStringLiteral("email: support@tenvik.example.org"));
+}
+
+TEST_F(HelpAboutWindowTest, PagesShowTheirPicturesAndTheAboutTextAsTenLines)
+{
+    TMainForm& w = open(Show::No);
+    EXPECT_EQ(w.imgHelp->pictureForScale(1.0).size(), QSize(761, 1067));
+    EXPECT_EQ(w.imgSextant->pictureForScale(1.0).size(), QSize(250, 212));
+    EXPECT_EQ(w.imgSextant->pictureForScale(2.0).size(), QSize(500, 424));
+    EXPECT_EQ(w.imgSextant->opacity(), 0.1);
+    // The watermark lies over the text it shares the page with.
+    const QObjectList& about = w.rectAbout->children();
+    EXPECT_GT(about.indexOf(w.imgSextant), about.indexOf(w.lblAbout));
+
+    const QStringList lines = w.lblAbout->text().split(u'\n');
+    ASSERT_EQ(lines.size(), 10);
+    EXPECT_EQ(lines[0], QStringLiteral("Tenvik for Ostrand Fire v2.4.4"));
+    EXPECT_EQ(lines[5], QStringLiteral("double-click on background of Settings tab"));
+    EXPECT_EQ(lines[9], QStringLiteral("http://tenvik.example.org"));
+}
+
+} // namespace
+} // namespace tenvik::test
+
+#include "HelpAboutTest.moc"

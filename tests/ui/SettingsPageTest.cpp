@@ -1,0 +1,327 @@
+#include "WindowFixture.h"
+
+#include "../settings/SettingsTestSupport.h"
+
+#include "ui/TabControl.h"
+#include "ui/widgets/ColorComboBox.h"
+#include "ui/widgets/ComboBox.h"
+#include "ui/widgets/DateEdit.h"
+#include "ui/widgets/GridLayout.h"
+#include "ui/widgets/Label.h"
+#include "ui/widgets/Layout.h"
+#include "ui/widgets/Rectangle.h"
+#include "ui/widgets/StateColorButton.h"
+#include "ui/widgets/Switch.h"
+#include "ui/widgets/Tag.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QGraphicsOpacityEffect>
+#include <QLineEdit>
+
+namespace tenvik::test {
+namespace {
+
+using namespace Main;
+
+const QString SettingsTitle = QStringLiteral("Tenvik\u00AE");
+constexpr TAlphaColor Aqua = 0xFF00FFFF;
+
+class SettingsWindowTest : public WindowTest {
+protected:
+    TMainForm& openSettings()
+    {
+        TMainForm& w = open();
+        w.tabCtrl->setCurrentWidget(w.tabSettings);
+        return w;
+    }
+
+    // The colour list as the user works it: a button drops it down, a key closes it.
+    void chooseColor(StateColorButton& button, const char* name)
+    {
+        QTest::mouseClick(&button, Qt::LeftButton);
+        ColorComboBox& list = *m_form->ccbColor;
+        ASSERT_TRUE(list.view()->isVisible());
+        const int index = list.findText(QString::fromLatin1(name), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        ASSERT_GE(index, 0) << name;
+        list.view()->setCurrentIndex(list.model()->index(index, 0));
+        QTest::keyClick(list.view(), Qt::Key_Return);
+        QApplication::processEvents(); // the close is reported from the event loop
+    }
+
+    void dismissColorList(StateColorButton& button)
+    {
+        QTest::mouseClick(&button, Qt::LeftButton);
+        ASSERT_TRUE(m_form->ccbColor->view()->isVisible());
+        QTest::keyClick(m_form->ccbColor->view(), Qt::Key_Escape);
+        QApplication::processEvents();
+    }
+
+    void save() { QTest::mouseClick(m_form->bSave, Qt::LeftButton); }
+};
+
+TEST_F(SettingsWindowTest, FirstSaveOfTheDefaultsWritesEveryKeyButTheAgencyAndShowsTheCalendar)
+{
+    TMainForm& w = openSettings();
+    save();
+
+    EXPECT_EQ(settingsText().toStdString(), "[Config]\n"
+                                            "RDO=RDO\n"
+                                            "ShowPaydays=0\n"
+                                            "ShowDebit=0\n"
+                                            "ShowPayPeriods=0\n"
+                                            "PPStart=12/20/2020\n"
+                                            "[Colors]\n"
+                                            "APlt=Red\n"
+                                            "BPlt=Blue\n"
+                                            "XPlt=Fuchsia\n"
+                                            "LdTr=Silver\n"
+                                            "BkGr=White\n");
+    EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabCalendar);
+    EXPECT_TRUE(w.gloCal->hasFocus());
+    EXPECT_TRUE(m_reportedErrors.empty());
+}
+
+TEST_F(SettingsWindowTest, EverySettingSurvivesSaveAndRestart)
+{
+    TMainForm& w = openSettings();
+    w.cbPlt->setCurrentIndex(w.cbPlt->findText(QStringLiteral("B3")));
+    for (Switch* sw : {w.swPaydays, w.swDebitDays, w.swPayPeriods})
+        QTest::mouseClick(sw, Qt::LeftButton);
+    w.edAgency->setText(QStringLiteral("Station 9 \u00C6gir"));
+    chooseColor(*w.bAPlt, "Green");
+    chooseColor(*w.bBPlt, "Navy");
+    chooseColor(*w.bXPlt, "Orange");
+    chooseColor(*w.bLdTr, "Gray");
+    chooseColor(*w.bBkGr, "Ivory");
+    w.loSettingsDblClick();
+    w.dePPStart->openPicker();
+    w.dePPStart->setDayNumber(Day(2021, 1, 3));
+    w.dePPStart->closePicker();
+    save();
+    ASSERT_TRUE(m_reportedErrors.empty());
+
+    TMainForm& again = open(Show::No);
+    EXPECT_EQ(again.cbPlt->currentText(), QStringLiteral("B3"));
+    EXPECT_TRUE(again.swPaydays->isChecked());
+    EXPECT_TRUE(again.swDebitDays->isChecked());
+    EXPECT_TRUE(again.swPayPeriods->isChecked());
+    EXPECT_EQ(again.edAgency->text(), QStringLiteral("Station 9 \u00C6gir"));
+    EXPECT_EQ(PayPeriodStart, Day(2021, 1, 3));
+    EXPECT_EQ(again.dePPStart->dayNumber(), Day(2021, 1, 3));
+    const std::pair<StateColorButton*, TAlphaColor> colours[] = {{again.bAPlt, 0xFF008000},
+                                                                 {again.bBPlt, colors::Navy},
+                                                                 {again.bXPlt, 0xFFFFA500},
+                                                                 {again.bLdTr, 0xFF808080},
+                                                                 {again.bBkGr, 0xFFFFFFF0}};
+    for (const auto& [button, colour] : colours) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        EXPECT_EQ(RoleColor(static_cast<ColorRole>(TagOf(*button))), colour);
+        EXPECT_EQ(button->textColors().normal, colour);
+    }
+}
+
+TEST_F(SettingsWindowTest, ColourListChangesOnlyTheRoleOfItsButtonAndOnlyForARealColour)
+{
+    struct Case {
+        const char* name;
+        const char* stored; // the "APlt" line of the settings file
+        const char* choice; // nullptr: the list is closed without a choice
+        TAlphaColor expected;
+    };
+    const Case cases[] = {
+        {"a colour", "", "Lime", 0xFF00FF00},
+        {"Null changes nothing", "", "Null", colors::Red},
+        {"closing without a choice keeps the preset", "", nullptr, colors::Red},
+        {"a colour the list lacks survives a close without a choice", "APlt=#80FF0000\n", nullptr, 0x80FF0000},
+        {"a colour the list lacks is replaced by a choice", "APlt=#80FF0000\n", "Teal", 0xFF008080},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeSettings(std::string("[Colors]\n") + c.stored);
+        TMainForm& w = openSettings();
+        // The list still shows the last colour chosen for another role.
+        chooseColor(*w.bBPlt, "Aqua");
+        if (c.choice)
+            chooseColor(*w.bAPlt, c.choice);
+        else
+            dismissColorList(*w.bAPlt);
+
+        EXPECT_EQ(APltColor, c.expected);
+        EXPECT_EQ(w.bAPlt->textColors().normal, c.expected);
+        EXPECT_EQ(BPltColor, Aqua);
+        EXPECT_EQ(XPltColor, colors::Fuchsia);
+        EXPECT_TRUE(w.ccbColor->isHidden());
+        EXPECT_EQ(w.lblToolbar2->specText(), SettingsTitle);
+        EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabSettings);
+    }
+}
+
+TEST_F(SettingsWindowTest, AnEditedColourShowsOnTheCalendarAndIsGoneAfterARestartWithoutSave)
+{
+    TMainForm& w = openSettings();
+    chooseColor(*w.bBkGr, "Navy");
+    EXPECT_EQ(w.rectSettings->fillColor(), colors::White); // the page follows at the next refresh
+    w.sbBack2->click();
+    EXPECT_EQ(w.rectGloCal->fillColor(), colors::Navy);
+
+    open(Show::No);
+    EXPECT_EQ(BkGrColor, colors::White);
+}
+
+TEST_F(SettingsWindowTest, DoubleClickOrLongTapRevealsThePayPeriodPicker)
+{
+    const std::pair<const char*, std::function<void(TMainForm&)>> reveals[] = {
+        {"double-click", [](TMainForm& w) { QTest::mouseDClick(w.loSettings, Qt::LeftButton, {}, QPoint(300, 400)); }},
+        {"long tap", [](TMainForm& w) { emit w.loSettings->longTapped(); }},
+    };
+    for (const auto& [name, reveal] : reveals) {
+        SCOPED_TRACE(name);
+        TMainForm& w = openSettings();
+        reveal(w);
+        EXPECT_FALSE(w.dePPStart->isHidden());
+        EXPECT_EQ(w.lblToolbar2->specText(), QString());
+    }
+}
+
+TEST_F(SettingsWindowTest, PayPeriodPickerStartsFromTheDateInForceAndStoresWhatIsPicked)
+{
+    TMainForm& w = openSettings();
+    w.loSettingsDblClick();
+    w.dePPStart->setDayNumber(Day(2019, 6, 2)); // typed, not picked
+    w.dePPStart->openPicker();
+    ASSERT_TRUE(w.dePPStart->isPickerOpen());
+    EXPECT_EQ(w.dePPStart->dayNumber(), 44185);
+    EXPECT_EQ(DayNumberToQDate(44185), w.dePPStart->calendarWidget()->selectedDate());
+
+    w.dePPStart->setDayNumber(Day(2022, 1, 2));
+    w.dePPStart->closePicker();
+    EXPECT_EQ(PayPeriodStart, Day(2022, 1, 2));
+    EXPECT_FALSE(w.dePPStart->isHidden());
+    EXPECT_EQ(w.lblToolbar2->specText(), QString());
+
+    // A colour button takes the title's place; the title is back once the list closes.
+    dismissColorList(*w.bAPlt);
+    EXPECT_TRUE(w.dePPStart->isHidden());
+    EXPECT_EQ(w.lblToolbar2->specText(), SettingsTitle);
+}
+
+TEST_F(SettingsWindowTest, LeavingThePageHidesBothPickersAndRestoresTheTitle)
+{
+    TMainForm& w = openSettings();
+    w.loSettingsDblClick();
+    w.sbBack2->click();
+    EXPECT_TRUE(w.dePPStart->isHidden());
+    EXPECT_TRUE(w.ccbColor->isHidden());
+    EXPECT_EQ(w.lblToolbar2->specText(), SettingsTitle);
+}
+
+TEST_F(SettingsWindowTest, SaveWritesAPayPeriodStartTypedWithoutThePicker)
+{
+    TMainForm& w = openSettings();
+    w.loSettingsDblClick();
+    w.dePPStart->setFocus();
+    w.dePPStart->setSelectedSection(QDateTimeEdit::YearSection);
+    QTest::keyClicks(w.dePPStart, QStringLiteral("2021"));
+    ASSERT_EQ(w.dePPStart->dayNumber(), Day(2021, 12, 20));
+    save();
+
+    EXPECT_EQ(PayPeriodStart, Day(2021, 12, 20));
+    EXPECT_TRUE(w.dePPStart->isHidden());
+    EXPECT_TRUE(settingsText().contains("PPStart=12/20/2021\n"));
+    open(Show::No);
+    EXPECT_EQ(PayPeriodStart, Day(2021, 12, 20));
+}
+
+TEST_F(SettingsWindowTest, TheFileEndsWithTheAgencyLastSaved)
+{
+    struct Step {
+        const char* typed;
+        const char* onFile; // nullptr: no "Agency" line
+    };
+    const Step steps[] = {
+        {"Velmora Fire", nullptr}, // the untouched default is not written
+        {"Station 9", "Agency=Station 9\n"},
+        {"Velmora Fire", "Agency=Velmora Fire\n"}, // typed back: written again
+        {"Velmora Fire", "Agency=Velmora Fire\n"},
+        {"", "Agency=\n"},
+    };
+    TMainForm& w = openSettings();
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.typed);
+        w.tabCtrl->setCurrentWidget(w.tabSettings);
+        w.edAgency->setText(QString::fromUtf8(step.typed));
+        save();
+        const QByteArray text = settingsText();
+        if (step.onFile)
+            EXPECT_TRUE(text.contains(step.onFile)) << text.toStdString();
+        else
+            EXPECT_FALSE(text.contains("Agency=")) << text.toStdString();
+    }
+    // Cleared and saved, the next start shows the default again.
+    TMainForm& again = open(Show::No);
+    EXPECT_EQ(again.edAgency->text(), QStringLiteral("Velmora Fire"));
+}
+
+TEST_F(SettingsWindowTest, AFailedWriteIsReportedAndLeavesThePageAsItWas)
+{
+    writeSettings("[Config]\nRDO=A1\n[Colors]\nAPlt=Green\n");
+    // The sixth write is APlt: the agency is unchanged, so the "Config" keys come first.
+    auto failing = std::make_shared<testing::FailingFileStore>(6);
+    m_fileStore = failing;
+    TMainForm& w = openSettings();
+    w.cbPlt->setCurrentIndex(w.cbPlt->findText(QStringLiteral("B2")));
+    chooseColor(*w.bAPlt, "Maroon");
+    w.loSettingsDblClick();
+    w.dePPStart->setDayNumber(Day(2021, 1, 3));
+    save();
+
+    const QString path = configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini"));
+    ASSERT_EQ(m_reportedErrors.size(), 1u);
+    EXPECT_EQ(m_reportedErrors[0], QStringLiteral("Unable to write to ") + path);
+    EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabSettings);
+    EXPECT_EQ(PayPeriodStart, Day(2021, 1, 3)); // in force, as every other edit
+    EXPECT_FALSE(w.dePPStart->isHidden());
+    EXPECT_EQ(w.lblToolbar2->specText(), QString());
+    EXPECT_EQ(failing->Replaces(), 6);
+    const QByteArray text = settingsText();
+    EXPECT_TRUE(text.contains("RDO=B2\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("PPStart=1/3/2021\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("APlt=Green\n")) << text.toStdString();
+}
+
+TEST_F(SettingsWindowTest, AssignmentListClosedWithNoItemSelectsRdo)
+{
+    TMainForm& w = openSettings();
+    w.cbPlt->setCurrentIndex(-1);
+    w.cbPltClosePopup();
+    EXPECT_EQ(w.cbPlt->currentIndex(), 0);
+    w.cbPlt->setCurrentIndex(5);
+    w.cbPltClosePopup();
+    EXPECT_EQ(w.cbPlt->currentIndex(), 5);
+}
+
+TEST_F(SettingsWindowTest, AgencyEditIsBoldAndOpaqueOnlyWhileFocused)
+{
+    TMainForm& w = openSettings();
+    const auto opacity = [&w] {
+        return qobject_cast<QGraphicsOpacityEffect*>(w.edAgency->graphicsEffect())->opacity();
+    };
+    EXPECT_EQ(opacity(), 0.5);
+    EXPECT_FALSE(w.edAgency->font().bold());
+    EXPECT_EQ(w.edAgency->placeholderText(), QStringLiteral("Enter agency name"));
+
+    w.edAgency->setFocus();
+    EXPECT_EQ(opacity(), 1.0);
+    EXPECT_TRUE(w.edAgency->font().bold());
+
+    w.swPaydays->setFocus();
+    EXPECT_EQ(opacity(), 0.5);
+    EXPECT_FALSE(w.edAgency->font().bold());
+    // Faded, the prompt is drawn at full strength so that it stays readable.
+    EXPECT_EQ(w.edAgency->palette().color(QPalette::PlaceholderText).alpha(), 255);
+}
+
+} // namespace
+} // namespace tenvik::test
