@@ -11,10 +11,13 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string_view>
 #include <vector>
 
+class QAction;
 class QKeyEvent;
 class QLineEdit;
+class QMenu;
 class QToolButton;
 
 namespace tenvik {
@@ -40,8 +43,13 @@ struct StartupEnvironment {
     FormatSettings locale;
     std::filesystem::path configBase;
     std::shared_ptr<FileStore> fileStore; // the settings file's bytes go through it
-    // Shows a failed Save to the user; tests replace the dialog.
+    // Shows a failed write (Save, an export) to the user; tests replace the dialog.
     std::function<void(QWidget* parent, const QString& message)> reportError;
+    // Asks where to save a file (caption, suggested path, name filter); empty when the user
+    // cancels. Unset, it is Qt's save dialog; tests answer for the user.
+    std::function<QString(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                          const QString& filter)>
+        chooseSaveFile;
     // Whose long dates the screen-reader texts speak ("Tuesday, 17 January 2012"); the
     // default locale as it is when the environment is made.
     QLocale longDateLocale;
@@ -88,6 +96,10 @@ public:
     Label* lblStatus = nullptr;
     StateColorButton* bToday = nullptr;
     DateEdit* deDate = nullptr;
+    // The grid's context menu: the calendar file and the printed year.
+    QMenu* pmCalendar = nullptr;
+    QAction* miExportCalendar = nullptr;
+    QAction* miPrintYear = nullptr;
 
     // Settings page
     QWidget* tbSettings = nullptr;
@@ -152,6 +164,9 @@ public:
     void gR00Click(Rectangle* sender);
     void gloCalGesture();
     void sbBack2Click();
+    void gloCalContextMenu(const QPoint& position);
+    void miExportCalendarClick();
+    void miPrintYearClick();
 
     // Handlers (settings, help, about)
     void bSaveClick();
@@ -181,6 +196,7 @@ private:
     void buildSettingsPage();
     void buildHelpPage();
     void buildAboutPage();
+    void buildExportMenu();
     void bindHandlers();
     // Widgets the refresh pass paints, recorded as they are made.
     Rectangle* addRectangle(QWidget* parent, const char* name, int tag);
@@ -189,6 +205,11 @@ private:
     // The window's outer size, frame and caption included, as far as the platform has
     // told Qt about the frame yet.
     void setOuterSize(int width, int height);
+
+    // The file dialog of the exports, or what the environment answers in its place.
+    QString chooseSaveFile(const QString& caption, const QString& suggestedPath, const QString& filter);
+    // Writes an export through the file store; a failure is reported, never silent.
+    void saveExport(const QString& path, std::string_view bytes);
 
     StartupEnvironment m_environment;
     std::vector<QWidget*> m_paintOrder;

@@ -419,6 +419,7 @@ void TMainForm::bindHandlers()
     edAgency->installEventFilter(this);
     connect(sbHelp1, &QPushButton::clicked, this, &TMainForm::sbHelp1Click);
     connect(sbHelp2, &QPushButton::clicked, this, &TMainForm::sbHelp2Click);
+    buildExportMenu();
 }
 
 } // namespace tenvik

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/DayNumber.h"
+#include "export/DayMarks.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The all-day events of a calendar export: one per day and kind, each with an
+// identifier that depends on nothing but the day and the kind, so that a calendar
+// program importing a newer file updates its events instead of adding copies.
+namespace tenvik {
+
+enum class EventKind { Duty, Rdo, Payday, PayPeriodStart };
+
+// Which kinds an export carries; every kind by default.
+struct EventKinds {
+    bool duty = true;
+    bool rdo = true;
+    bool payday = true;
+    bool payPeriodStart = true;
+};
+
+struct DayEvent {
+    DayNumber day = 0;
+    EventKind kind = EventKind::Duty;
+    std::string summary;
+    std::string description;
+};
+
+// The short name of a kind in identifiers and categories: "duty", "rdo", "payday", "pp".
+std::string_view KindName(EventKind kind);
+// "20261210-rdo@tenvik.example.org".
+std::string EventUid(DayNumber day, EventKind kind);
+
+// Every event of the days from first to last, both included, in date order and, within a
+// day, in the order of EventKind.
+std::vector<DayEvent> EventsFor(DayNumber first, DayNumber last, const ExportProfile& profile,
+                                const EventKinds& kinds = {});
+
+} // namespace tenvik

@@ -1,0 +1,181 @@
+#include "export/ICalendar.h"
+
+#include "export/IsoDate.h"
+
+#include <cstdio>
+
+namespace tenvik {
+namespace {
+
+constexpr std::size_t MaxLineOctets = 75;
+constexpr std::string_view LineEnd = "\r\n";
+constexpr std::string_view ReplacementCharacter = "\xEF\xBF\xBD";
+
+#ifndef TENVIK_VERSION
+#define TENVIK_VERSION "0"
+#endif
+constexpr std::string_view ProductId = "-//Quorvell//Tenvik " TENVIK_VERSION "//EN";
+
+bool IsContinuation(unsigned char c)
+{
+    return (c & 0xC0) == 0x80;
+}
+
+// The length of the well-formed UTF-8 character at the start of text, or 0 when the
+// first byte starts none (overlong forms, surrogates and values past U+10FFFF included).
+std::size_t Utf8Length(std::string_view text)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned char secondLow = 0x80;
+    unsigned char secondHigh = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        secondLow = lead == 0xE0 ? 0xA0 : 0x80;
+        secondHigh = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        secondLow = lead == 0xF0 ? 0x90 : 0x80;
+        secondHigh = lead == 0xF4 ? 0x8F : 0xBF;
+    }
+    if (length == 0 || text.size() < length || byte(1) < secondLow || byte(1) > secondHigh)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (!IsContinuation(byte(i)))
+            return 0;
+    }
+    return length;
+}
+
+std::string Stamp(std::chrono::sys_seconds stamp)
+{
+    using namespace std::chrono;
+    const auto day = floor<days>(stamp);
+    const year_month_day date{day};
+    const hh_mm_ss time{stamp - day};
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d%02u%02uT%02d%02d%02dZ", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                  static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+                  static_cast<int>(time.seconds().count()));
+    return text;
+}
+
+std::string_view Category(EventKind kind)
+{
+    switch (kind) {
+    case EventKind::Duty:
+        return "Duty";
+    case EventKind::Rdo:
+        return "RDO";
+    case EventKind::Payday:
+        return "Payday";
+    case EventKind::PayPeriodStart:
+        return "Pay period";
+    }
+    return "Day";
+}
+
+// A shift blocks the day; a day off, a payday or the start of a pay period does not.
+std::string_view Transparency(EventKind kind)
+{
+    return kind == EventKind::Duty ? "OPAQUE" : "TRANSPARENT";
+}
+
+void AppendLine(std::string& file, std::string_view name, std::string_view value)
+{
+    std::string line{name};
+    line += ':';
+    line += value;
+    file += FoldLine(line);
+}
+
+} // namespace
+
+std::string EscapeText(std::string_view text)
+{
+    std::string escaped;
+    escaped.reserve(text.size());
+    while (!text.empty()) {
+        const char c = text.front();
+        if (c == '\r' || c == '\n') {
+            escaped += "\\n";
+            text.remove_prefix(text.starts_with("\r\n") ? 2 : 1);
+            continue;
+        }
+        if (c == '\\' || c == ';' || c == ',') {
+            escaped += '\\';
+            escaped += c;
+            text.remove_prefix(1);
+            continue;
+        }
+        const std::size_t length = Utf8Length(text);
+        if (length == 0) {
+            escaped += ReplacementCharacter;
+            text.remove_prefix(1);
+            continue;
+        }
+        const bool control = (static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == '\x7F';
+        if (!control)
+            escaped += text.substr(0, length);
+        text.remove_prefix(length);
+    }
+    return escaped;
+}
+
+std::string FoldLine(std::string_view line)
+{
+    std::string folded;
+    folded.reserve(line.size() + line.size() / 60 * 3 + 2);
+    std::size_t room = MaxLineOctets;
+    while (line.size() > room) {
+        std::size_t cut = room;
+        while (cut > 0 && IsContinuation(static_cast<unsigned char>(line[cut])))
+            --cut;
+        if (cut == 0)
+            cut = room; // no character starts within reach: not UTF-8, cut by octets
+        folded += line.substr(0, cut);
+        folded += LineEnd;
+        folded += ' ';
+        line.remove_prefix(cut);
+        room = MaxLineOctets - 1; // the leading space counts
+    }
+    folded += line;
+    folded += LineEnd;
+    return folded;
+}
+
+std::string ICalendarText(const std::vector<DayEvent>& events, std::string_view calendarName,
+                          std::chrono::sys_seconds stamp)
+{
+    const std::string stampText = Stamp(stamp);
+    std::string file;
+    file.reserve(200 + events.size() * 330);
+    AppendLine(file, "BEGIN", "VCALENDAR");
+    AppendLine(file, "VERSION", "2.0");
+    AppendLine(file, "PRODID", ProductId);
+    AppendLine(file, "CALSCALE", "GREGORIAN");
+    AppendLine(file, "X-WR-CALNAME", EscapeText(calendarName));
+    for (const DayEvent& event : events) {
+        AppendLine(file, "BEGIN", "VEVENT");
+        AppendLine(file, "UID", EventUid(event.day, event.kind));
+        AppendLine(file, "DTSTAMP", stampText);
+        // All-day events: the end date is exclusive, the day after.
+        AppendLine(file, "DTSTART;VALUE=DATE", FormatBasicDate(event.day));
+        AppendLine(file, "DTEND;VALUE=DATE", FormatBasicDate(event.day + 1));
+        AppendLine(file, "SUMMARY", EscapeText(event.summary));
+        AppendLine(file, "DESCRIPTION", EscapeText(event.description));
+        AppendLine(file, "CATEGORIES", EscapeText(Category(event.kind)));
+        AppendLine(file, "TRANSP", Transparency(event.kind));
+        AppendLine(file, "END", "VEVENT");
+    }
+    AppendLine(file, "END", "VCALENDAR");
+    return file;
+}
+
+} // namespace tenvik

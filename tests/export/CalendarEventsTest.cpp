@@ -1,0 +1,162 @@
+#include "export/CalendarEvents.h"
+#include "export/DayMarks.h"
+
+#include "core/Rotation.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tenvik {
+namespace {
+
+DayNumber Day(int year, int month, int day)
+{
+    return EncodeDate(year, month, day);
+}
+
+ExportProfile Profile(std::string group, std::string agency = "Velmora Fire")
+{
+    ExportProfile profile;
+    profile.group = std::move(group);
+    profile.agency = std::move(agency);
+    return profile;
+}
+
+std::vector<EventKind> KindsOn(DayNumber day, const ExportProfile& profile, const EventKinds& kinds = {})
+{
+    std::vector<EventKind> found;
+    for (const DayEvent& event : EventsFor(day, day, profile, kinds))
+        found.push_back(event.kind);
+    return found;
+}
+
+TEST(ExportProfileTest, ComesFromTheSavedSettingsAsTheWindowReadsThem)
+{
+    struct Case {
+        const char* agency;
+        const char* assignment;
+        const char* wantAgency;
+        const char* wantGroup;
+    };
+    const Case cases[] = {
+        {"Ostrand Fire", "A3", "Ostrand Fire", "A3"},
+        {"", "b7", "Velmora Fire", "B7"}, // an empty agency shows the default; the group is matched without case
+        {"X", "C1", "X", "RDO"},          // no such group: none, as the assignment box does
+        {"X", "", "X", "RDO"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.assignment);
+        SettingsRecord settings;
+        settings.agency = c.agency;
+        settings.assignment = c.assignment;
+        settings.payPeriodStart = Day(2021, 1, 3);
+        const ExportProfile profile = ProfileFromSettings(settings);
+        EXPECT_EQ(profile.agency, c.wantAgency);
+        EXPECT_EQ(profile.group, c.wantGroup);
+        EXPECT_EQ(profile.payPeriodStart, Day(2021, 1, 3));
+    }
+    EXPECT_EQ(ProfileTitle(Profile("A2")), "Velmora Fire - A2");
+    EXPECT_EQ(ProfileTitle(Profile("RDO")), "Velmora Fire");
+}
+
+TEST(CalendarEventsTest, KnownDays)
+{
+    using K = EventKind;
+    struct Case {
+        DayNumber day;
+        const char* group;
+        std::vector<EventKind> kinds;
+    };
+    const Case cases[] = {
+        {Day(2012, 1, 6), "A1", {K::Payday}},                // a payday before the RDO schedule
+        {Day(2012, 1, 16), "A1", {}},                        // no rotation shown before 17 January 2012
+        {Day(2012, 1, 17), "A1", {K::Rdo}},                  // the schedule's first day is A1's RDO
+        {Day(2012, 1, 17), "B1", {}},                        // an A day
+        {Day(2012, 1, 17), "A2", {K::Duty}},
+        {Day(2012, 1, 17), "RDO", {}},                       // no group: no duty days, no RDOs
+        {Day(2012, 1, 20), "A2", {K::Rdo, K::Payday}},
+        {Day(2012, 1, 20), "A5", {K::Duty, K::Payday}},
+        {Day(2020, 12, 20), "RDO", {K::PayPeriodStart}},     // PP1 with the default start
+        {Day(2020, 12, 25), "B7", {K::Rdo, K::Payday}},
+        {Day(2020, 12, 25), "B1", {K::Duty, K::Payday}},
+        {Day(2021, 12, 5), "RDO", {K::PayPeriodStart}},      // PP26
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(CalendarYear(c.day)) + "-" + std::to_string(CalendarMonth(c.day)) + "-"
+                     + std::to_string(CalendarDay(c.day)) + " " + c.group);
+        EXPECT_EQ(KindsOn(c.day, Profile(c.group)), c.kinds);
+    }
+}
+
+// Every day the user's platoon works is a duty day or the user's RDO, never both; each
+// group has 14 RDOs in every 196 days.
+TEST(CalendarEventsTest, DutyAndRdoSplitThePlatoonsWorkingDays)
+{
+    const DayNumber first = RdoAnchor;
+    const DayNumber last = RdoAnchor + 2 * RdoCycleLength - 1;
+    for (std::string_view code : AssignmentCodes) {
+        if (code == "RDO")
+            continue;
+        SCOPED_TRACE(std::string(code));
+        const ExportProfile profile = Profile(std::string(code));
+        std::map<DayNumber, std::vector<EventKind>> byDay;
+        for (const DayEvent& event : EventsFor(first, last, profile, {true, true, false, false}))
+            byDay[event.day].push_back(event.kind);
+        int rdos = 0;
+        for (DayNumber d = first; d <= last; d += 1) {
+            const bool platoonWorks = static_cast<char>(ShiftCodeFor(d, "RDO")) == code.front();
+            const auto it = byDay.find(d);
+            ASSERT_EQ(it != byDay.end(), platoonWorks) << d;
+            if (platoonWorks) {
+                ASSERT_EQ(it->second.size(), 1u) << d;
+                const bool rdo = it->second.front() == EventKind::Rdo;
+                EXPECT_EQ(rdo, ShiftCodeFor(d, code) == ShiftCode::X) << d;
+                rdos += rdo ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(rdos, 28);
+    }
+}
+
+TEST(CalendarEventsTest, EachKindCanBeLeftOut)
+{
+    const DayNumber day = Day(2012, 1, 20); // A2's RDO and a payday
+    ExportProfile profile = Profile("A2");
+    profile.payPeriodStart = day;
+    EXPECT_EQ(KindsOn(day, profile).size(), 3u);
+    EXPECT_EQ(KindsOn(day, profile, {true, false, true, true}),
+              (std::vector{EventKind::Payday, EventKind::PayPeriodStart}));
+    EXPECT_EQ(KindsOn(day, profile, {true, true, false, true}), (std::vector{EventKind::Rdo, EventKind::PayPeriodStart}));
+    EXPECT_EQ(KindsOn(day, profile, {true, true, true, false}), (std::vector{EventKind::Rdo, EventKind::Payday}));
+    EXPECT_EQ(KindsOn(Day(2012, 1, 17), Profile("A2"), {false, true, true, true}), std::vector<EventKind>{});
+}
+
+TEST(CalendarEventsTest, TextsNameTheGroupTheAgencyAndThePayPeriod)
+{
+    ExportProfile profile = Profile("A2", "Ostrand Fire");
+    profile.payPeriodStart = Day(2012, 1, 20);
+    std::map<EventKind, DayEvent> events;
+    for (const DayEvent& event : EventsFor(Day(2012, 1, 17), Day(2012, 1, 20), profile))
+        events[event.kind] = event;
+    ASSERT_EQ(events.size(), 4u);
+    EXPECT_EQ(events[EventKind::Duty].summary, "On duty - A2");
+    EXPECT_EQ(events[EventKind::Duty].description, "Ostrand Fire, group A2: A platoon on duty.");
+    EXPECT_EQ(events[EventKind::Rdo].summary, "RDO - A2");
+    EXPECT_EQ(events[EventKind::Payday].summary, "Payday - Ostrand Fire");
+    EXPECT_EQ(events[EventKind::PayPeriodStart].summary, "PP1 begins - Ostrand Fire");
+}
+
+TEST(CalendarEventsTest, IdentifiersDependOnTheDayAndTheKindAlone)
+{
+    EXPECT_EQ(EventUid(Day(2026, 12, 10), EventKind::Rdo), "20261210-rdo@tenvik.example.org");
+    EXPECT_EQ(EventUid(Day(2026, 12, 10), EventKind::Duty), "20261210-duty@tenvik.example.org");
+    EXPECT_EQ(EventUid(Day(2026, 12, 10), EventKind::Payday), "20261210-payday@tenvik.example.org");
+    EXPECT_EQ(EventUid(Day(2026, 12, 10), EventKind::PayPeriodStart), "20261210-pp@tenvik.example.org");
+    EXPECT_EQ(EventUid(Day(1901, 1, 1), EventKind::Rdo), "19010101-rdo@tenvik.example.org");
+}
+
+} // namespace
+} // namespace tenvik

@@ -1,0 +1,211 @@
+#include "WindowFixture.h"
+
+#include "settings/Color.h"
+#include "ui/TabControl.h"
+#include "ui/widgets/Rectangle.h"
+#include "ui/widgets/Switch.h"
+#include "ui/widgets/Text.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+
+#include <map>
+#include <regex>
+#include <string>
+
+namespace tenvik::test {
+namespace {
+
+using namespace Main;
+
+// The window with the file dialog answered by the test: each question is recorded and
+// answered with m_answer (empty: the user cancels).
+class ExportMenuWindowTest : public WindowTest {
+protected:
+    TMainForm& openWithDialogs()
+    {
+        m_form.reset();
+        StartupEnvironment environment;
+        environment.clock = std::make_shared<FixedClock>(PinnedToday);
+        environment.locale = m_locale;
+        environment.configBase = m_config.path().toStdString();
+        environment.fileStore = m_fileStore;
+        environment.reportError = [this](QWidget*, const QString& message) { m_reportedErrors.push_back(message); };
+        environment.chooseSaveFile = [this](QWidget*, const QString& caption, const QString& suggested,
+                                            const QString& filter) {
+            m_questions.push_back({caption, suggested, filter});
+            return m_answer;
+        };
+        m_form = std::make_unique<TMainForm>(std::move(environment));
+        m_form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
+        return *m_form;
+    }
+
+    std::string readOutput(const QString& name) const
+    {
+        QFile file(configPath(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        return file.readAll().toStdString();
+    }
+
+    struct Question {
+        QString caption;
+        QString suggested;
+        QString filter;
+    };
+    std::vector<Question> m_questions;
+    QString m_answer;
+};
+
+// A right click through the window system, as the platform delivers it: the press goes
+// to the widget under the mouse and so does the context menu Qt makes of it.
+void RightClick(TMainForm& w, QWidget& widget)
+{
+    const QPoint at = widget.mapTo(&w, widget.rect().center());
+    QTest::mouseClick(w.windowHandle(), Qt::RightButton, {}, at);
+}
+
+std::vector<TAlphaColor> CellFills(const TMainForm& w)
+{
+    std::vector<TAlphaColor> fills;
+    for (const Rectangle* cell : w.gR)
+        fills.push_back(cell->fillColor());
+    return fills;
+}
+
+TEST_F(ExportMenuWindowTest, RightClickOnTheGridOpensTheMenuAndChangesNothing)
+{
+    TMainForm& w = openWithDialogs();
+    GoTo(Day(2026, 12, 16));
+    const std::vector<TAlphaColor> fills = CellFills(w);
+    const DayNumber saved = SavedDate;
+
+    // A day of the month, a leading day and a cell that takes no clicks.
+    for (int cell : {0, 11, 20, 40}) {
+        SCOPED_TRACE(cell);
+        RightClick(w, *w.gR[static_cast<std::size_t>(cell)]);
+        ASSERT_TRUE(w.pmCalendar->isVisible());
+        EXPECT_EQ(CurrentDate, Day(2026, 12, 16));
+        EXPECT_EQ(SavedDate, saved);
+        EXPECT_EQ(CellFills(w), fills);
+        EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabCalendar);
+        w.pmCalendar->hide();
+    }
+    const QList<QAction*> actions = w.pmCalendar->actions();
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_EQ(actions[0], w.miExportCalendar);
+    EXPECT_EQ(actions[0]->text(), QStringLiteral("Export to Calendar\u2026"));
+    EXPECT_EQ(actions[1], w.miPrintYear);
+    EXPECT_EQ(actions[1]->text(), QStringLiteral("Print Year\u2026"));
+    EXPECT_TRUE(m_questions.empty());
+}
+
+// The events of the file, read back: {(yyyymmdd, kind): summary}.
+std::map<std::pair<std::string, std::string>, std::string> Events(const std::string& file)
+{
+    std::string unfolded = std::regex_replace(file, std::regex("\r\n "), "");
+    std::map<std::pair<std::string, std::string>, std::string> events;
+    const std::regex event("UID:(\\d{8})-([a-z]+)@tenvik\\.example\\.org\r\n(?:[^\r]*\r\n)*?SUMMARY:([^\r]*)\r\n");
+    for (auto it = std::sregex_iterator(unfolded.begin(), unfolded.end(), event); it != std::sregex_iterator(); ++it)
+        events[{(*it)[1].str(), (*it)[2].str()}] = (*it)[3].str();
+    return events;
+}
+
+std::string BasicDate(DayNumber day)
+{
+    const CivilDate date = DecodeDate(day);
+    return QStringLiteral("%1%2%3")
+        .arg(date.year, 4, 10, QLatin1Char('0'))
+        .arg(date.month, 2, 10, QLatin1Char('0'))
+        .arg(date.day, 2, 10, QLatin1Char('0'))
+        .toStdString();
+}
+
+// Today and the next 365 days, month by month through the window: every day's colour,
+// underline and pay-period label on the grid must match the events of the file.
+TEST_F(ExportMenuWindowTest, ExportToCalendarAgreesWithTheGridForEveryDay)
+{
+    writeSettings("[Config]\nAgency=Ostrand Fire\nRDO=A2\nShowPaydays=1\nShowDebit=0\nShowPayPeriods=1\n"
+                  "PPStart=1/3/2021\n");
+    TMainForm& w = openWithDialogs();
+    m_answer = configPath(QStringLiteral("mine.ics"));
+    w.miExportCalendar->trigger();
+
+    ASSERT_EQ(m_questions.size(), 1u);
+    EXPECT_EQ(m_questions[0].caption, QStringLiteral("Export to Calendar"));
+    EXPECT_TRUE(m_questions[0].suggested.endsWith(QStringLiteral("/Tenvik.ics")));
+    EXPECT_TRUE(m_questions[0].filter.contains(QStringLiteral("*.ics")));
+    EXPECT_TRUE(m_reportedErrors.empty());
+    const auto events = Events(readOutput(QStringLiteral("mine.ics")));
+    ASSERT_FALSE(events.empty());
+
+    std::map<std::pair<std::string, std::string>, std::string> fromGrid;
+    const DayNumber first = Today;
+    const DayNumber last = Today + 365;
+    for (DayNumber month = FirstOfMonth(first); month <= last; month = MonthStep(month, 1)) {
+        GoTo(month);
+        for (std::size_t cell = 0; cell < CellDates.size(); ++cell) {
+            const DayNumber day = CellDates[cell];
+            if (day < first || day > last || !SameMonthNumber(day, month))
+                continue;
+            // The selected day shows its code as the fill, every other one as the number's colour.
+            const TAlphaColor code = SameDay(day, CurrentDate) ? w.gR[cell]->fillColor() : w.gT[cell]->color();
+            const std::string date = BasicDate(day);
+            if (code == colors::Red) // the A platoon: group A2 is on duty
+                fromGrid[{date, "duty"}] = "On duty - A2";
+            else if (code == colors::Fuchsia)
+                fromGrid[{date, "rdo"}] = "RDO - A2";
+            if (w.gT[cell]->underline())
+                fromGrid[{date, "payday"}] = "Payday - Ostrand Fire";
+            if (!w.gX[cell]->text().isEmpty())
+                fromGrid[{date, "pp"}] = w.gX[cell]->text().toStdString() + " begins - Ostrand Fire";
+        }
+    }
+    EXPECT_EQ(events, fromGrid);
+    EXPECT_EQ(fromGrid.count({BasicDate(Day(2026, 12, 27)), "pp"}), 1u); // PP1 from 3 January 2021
+}
+
+TEST_F(ExportMenuWindowTest, PrintYearWritesTheShownYearOnOnePage)
+{
+    writeSettings("[Config]\nRDO=B5\n");
+    TMainForm& w = openWithDialogs();
+    GoTo(Day(2027, 3, 5));
+    m_answer = configPath(QStringLiteral("year.pdf"));
+    w.miPrintYear->trigger();
+
+    ASSERT_EQ(m_questions.size(), 1u);
+    EXPECT_EQ(m_questions[0].caption, QStringLiteral("Print Year"));
+    EXPECT_TRUE(m_questions[0].suggested.endsWith(QStringLiteral("/Tenvik 2027.pdf")));
+    EXPECT_TRUE(m_questions[0].filter.contains(QStringLiteral("*.pdf")));
+    EXPECT_TRUE(m_reportedErrors.empty());
+    const std::string pdf = readOutput(QStringLiteral("year.pdf"));
+    EXPECT_TRUE(pdf.starts_with("%PDF-"));
+    EXPECT_NE(pdf.find("/Count 1"), std::string::npos);
+    EXPECT_EQ(CurrentDate, Day(2027, 3, 5));
+}
+
+TEST_F(ExportMenuWindowTest, CancelWritesNothingAndAFailedWriteIsReported)
+{
+    TMainForm& w = openWithDialogs();
+    m_answer.clear();
+    w.miExportCalendar->trigger();
+    w.miPrintYear->trigger();
+    EXPECT_EQ(m_questions.size(), 2u);
+    EXPECT_TRUE(m_reportedErrors.empty());
+
+    m_answer = configPath(QStringLiteral("no/such/folder/mine.ics"));
+    w.miExportCalendar->trigger();
+    m_answer = configPath(QStringLiteral("no/such/folder/year.pdf"));
+    w.miPrintYear->trigger();
+    ASSERT_EQ(m_reportedErrors.size(), 2u);
+    EXPECT_TRUE(m_reportedErrors[0].startsWith(QStringLiteral("Unable to write to ") + configPath("no/such/folder/mine.ics")))
+        << m_reportedErrors[0].toStdString();
+    EXPECT_TRUE(m_reportedErrors[1].contains(QStringLiteral("year.pdf")));
+    EXPECT_FALSE(QFile::exists(configPath(QStringLiteral("no/such/folder/mine.ics"))));
+}
+
+} // namespace
+} // namespace tenvik::test

@@ -1,0 +1,127 @@
+// The grid's context menu: the user's days as a calendar file for their phone, and the
+// year on one printable page. Both are computed from the rules the grid paints with, for
+// the group, agency and pay-period start the window holds.
+#include "core/Clock.h"
+#include "export/CalendarEvents.h"
+#include "export/DayMarks.h"
+#include "export/ICalendar.h"
+#include "ui/Main.h"
+#include "ui/MainState.h"
+#include "ui/MainUnit.h"
+#include "ui/YearSheet.h"
+#include "ui/widgets/GridLayout.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <chrono>
+#include <exception>
+#include <system_error>
+
+namespace tenvik {
+
+using namespace Main;
+
+namespace {
+
+constexpr int CalendarFileDays = 365; // after today: a year and a day in all
+
+ExportProfile WindowProfile()
+{
+    ExportProfile profile;
+    const QString agency = MainForm->edAgency->text();
+    profile.agency = agency.isEmpty() ? std::string{DefaultAgencyName} : agency.toStdString();
+    profile.group = OwnAssignment();
+    profile.payPeriodStart = PayPeriodStart;
+    return profile;
+}
+
+QString SuggestedPath(const QString& fileName)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(fileName);
+}
+
+} // namespace
+
+void TMainForm::buildExportMenu()
+{
+    pmCalendar = new QMenu(this);
+    pmCalendar->setObjectName(QStringLiteral("pmCalendar"));
+    miExportCalendar = pmCalendar->addAction(QStringLiteral("Export to Calendar\u2026"));
+    miExportCalendar->setObjectName(QStringLiteral("miExportCalendar"));
+    miPrintYear = pmCalendar->addAction(QStringLiteral("Print Year\u2026"));
+    miPrintYear->setObjectName(QStringLiteral("miPrintYear"));
+
+    // A right click passes the day cells by (they take the left button only) and reaches
+    // the grid, which opens the menu; no day is selected and nothing is refreshed.
+    gloCal->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(gloCal, &QWidget::customContextMenuRequested, this, &TMainForm::gloCalContextMenu);
+    connect(miExportCalendar, &QAction::triggered, this, &TMainForm::miExportCalendarClick);
+    connect(miPrintYear, &QAction::triggered, this, &TMainForm::miPrintYearClick);
+}
+
+void TMainForm::gloCalContextMenu(const QPoint& position)
+{
+    pmCalendar->popup(gloCal->mapToGlobal(position));
+}
+
+void TMainForm::miExportCalendarClick()
+{
+    const DayNumber first = std::clamp(TodayDate(*TheClock), MinViewDate, MaxViewDate);
+    const DayNumber last = std::min(first + CalendarFileDays, MaxViewDate);
+    const QString path = chooseSaveFile(QStringLiteral("Export to Calendar"), SuggestedPath(QStringLiteral("Tenvik.ics")),
+                                        QStringLiteral("Calendar files (*.ics)"));
+    if (path.isEmpty())
+        return;
+    const ExportProfile profile = WindowProfile();
+    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    saveExport(path, ICalendarText(EventsFor(first, last, profile), ProfileTitle(profile), now));
+}
+
+void TMainForm::miPrintYearClick()
+{
+    const int year = CalendarYear(CurrentDate);
+    const QString path = chooseSaveFile(QStringLiteral("Print Year"),
+                                        SuggestedPath(QStringLiteral("Tenvik %1.pdf").arg(year)),
+                                        QStringLiteral("PDF documents (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    const QByteArray pdf = YearSheetPdf(year, WindowProfile(), LocaleFormats, YearSheetPageSize(QLocale()));
+    saveExport(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+}
+
+QString TMainForm::chooseSaveFile(const QString& caption, const QString& suggestedPath, const QString& filter)
+{
+    if (m_environment.chooseSaveFile)
+        return m_environment.chooseSaveFile(this, caption, suggestedPath, filter);
+    return QFileDialog::getSaveFileName(this, caption, suggestedPath, filter);
+}
+
+void TMainForm::saveExport(const QString& path, std::string_view bytes)
+{
+    QString message = QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path));
+    try {
+        m_environment.fileStore->Replace(QFile::encodeName(path).toStdString(), bytes);
+        return;
+    } catch (const std::system_error& error) {
+        message += QStringLiteral(": ") + QString::fromStdString(error.code().message());
+    } catch (const std::exception&) {
+    }
+    if (m_environment.reportError)
+        m_environment.reportError(this, message);
+    else
+        QMessageBox::critical(this, windowTitle(), message);
+}
+
+} // namespace tenvik

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "export/DayMarks.h"
+#include "settings/LocaleDate.h"
+
+#include <QByteArray>
+#include <QPageSize>
+
+class QLocale;
+class QPainter;
+class QRectF;
+
+// A whole year on one landscape page for the fridge: twelve months, each day marked so
+// that it reads in black and white (the platoon letter, the user's RDO inverted, "$" on
+// paydays, the pay-period number on its first day), a legend, and the agency and group on
+// top. The marks come from the same rules as the window's grid.
+namespace tenvik {
+
+// Letter where paper comes in inches (the United States, Canada, Mexico, the
+// Philippines), A4 everywhere else.
+QPageSize YearSheetPageSize(const QLocale& locale);
+
+// Draws the sheet into page, in the painter's device units.
+void PaintYearSheet(QPainter& painter, const QRectF& page, int year, const ExportProfile& profile,
+                    const FormatSettings& locale);
+
+// The sheet as a one-page landscape PDF document; the caller writes it where it belongs.
+QByteArray YearSheetPdf(int year, const ExportProfile& profile, const FormatSettings& locale,
+                        const QPageSize& pageSize);
+
+} // namespace tenvik
