@@ -2,6 +2,7 @@
 #include "core/Clock.h"
 #include "settings/FileStore.h"
 #include "settings/SettingsFolder.h"
+#include "ui/AppIdentity.h"
 #include "ui/LocaleCapture.h"
 #include "ui/Main.h"
 
@@ -12,13 +13,13 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tenvik"));
-    QApplication::setOrganizationName(QStringLiteral("Quorvell"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tenvik"));
+    tenvik::SetApplicationIdentity();
 
+    const QLocale userLocale = QLocale::system();
     tenvik::StartupEnvironment environment;
     environment.clock = std::make_shared<tenvik::SystemClock>();
-    environment.locale = tenvik::CaptureLocaleFormats(QLocale::system());
+    environment.locale = tenvik::CaptureLocaleFormats(userLocale);
+    environment.longDateLocale = userLocale;
     environment.configBase = tenvik::RoamingConfigBase();
     environment.fileStore = std::make_shared<tenvik::DiskFileStore>();
     environment.reportError = [](QWidget* parent, const QString& message) {

@@ -6,6 +6,7 @@
 #include "settings/SettingsFolder.h"
 #include "ui/AboutText.h"
 #include "ui/DockLayout.h"
+#include "ui/MainAccessibility.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
 #include "ui/TabControl.h"
@@ -55,6 +56,8 @@ TMainForm::TMainForm(StartupEnvironment environment, QWidget* parent)
     if (!m_environment.fileStore)
         m_environment.fileStore = std::make_shared<DiskFileStore>();
 
+    // Before any widget exists: Qt keeps the first accessible interface made for a widget.
+    InstallWindowAccessibility();
     ResetState();
     MainForm = this;
     TheClock = m_environment.clock.get();
@@ -64,6 +67,7 @@ TMainForm::TMainForm(StartupEnvironment environment, QWidget* parent)
     auto* window = new DockLayout(this);
     tabCtrl = new TabControl(this);
     tabCtrl->setObjectName(QStringLiteral("tabCtrl"));
+    tabCtrl->setAccessibleName(QStringLiteral("Pages"));
     window->addDocked(tabCtrl, Dock::Client);
 
     buildCalendarPage();

@@ -4,6 +4,7 @@
 #include "settings/FileStore.h"
 #include "settings/LocaleDate.h"
 
+#include <QLocale>
 #include <QWidget>
 
 #include <array>
@@ -49,6 +50,9 @@ struct StartupEnvironment {
     std::function<QString(QWidget* parent, const QString& caption, const QString& suggestedPath,
                           const QString& filter)>
         chooseSaveFile;
+    // Whose long dates the screen-reader texts speak ("Tuesday, 17 January 2012"); the
+    // default locale as it is when the environment is made.
+    QLocale longDateLocale;
 };
 
 // The calendar window. Its handlers are named after the widget and the event they serve;

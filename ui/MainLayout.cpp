@@ -115,10 +115,12 @@ Switch* AddSwitch(QWidget& parent, const char* name, const QString& accessibleNa
 }
 
 StateColorButton* AddColorButton(QWidget& parent, const char* name, const QString& text, ColorRole role,
-                                 QRect geometry)
+                                 QRect geometry, const QString& accessibleName)
 {
     auto* button = Named(new StateColorButton(text, &parent), name);
     button->setGeometry(geometry);
+    // The caption alone ("A", "Ld / Tr") does not say what the button is for.
+    button->setAccessibleName(accessibleName);
     button->setBold(true);
     SetTag(*button, static_cast<int>(role));
     return button;
@@ -316,11 +318,16 @@ void TMainForm::buildSettingsPage()
     lblPayPeriods = AddSettingLabel(*loSettings, "lblPayPeriods", QStringLiteral("Pay Periods"), {8, 136}, true);
     swPayPeriods = AddSwitch(*loSettings, "swPayPeriods", QStringLiteral("Pay Periods"), {152, 136});
 
-    bAPlt = AddColorButton(*loSettings, "bAPlt", QStringLiteral("A"), ColorRole::APlt, {16, 184, 57, 33});
-    bBPlt = AddColorButton(*loSettings, "bBPlt", QStringLiteral("B"), ColorRole::BPlt, {80, 184, 57, 33});
-    bXPlt = AddColorButton(*loSettings, "bXPlt", QStringLiteral("RDO"), ColorRole::XPlt, {144, 184, 57, 33});
-    bLdTr = AddColorButton(*loSettings, "bLdTr", QStringLiteral("Ld / Tr"), ColorRole::LdTr, {32, 232, 65, 33});
-    bBkGr = AddColorButton(*loSettings, "bBkGr", QStringLiteral("BkGr"), ColorRole::BkGr, {120, 232, 65, 33});
+    bAPlt = AddColorButton(*loSettings, "bAPlt", QStringLiteral("A"), ColorRole::APlt, {16, 184, 57, 33},
+                           QStringLiteral("A platoon colour"));
+    bBPlt = AddColorButton(*loSettings, "bBPlt", QStringLiteral("B"), ColorRole::BPlt, {80, 184, 57, 33},
+                           QStringLiteral("B platoon colour"));
+    bXPlt = AddColorButton(*loSettings, "bXPlt", QStringLiteral("RDO"), ColorRole::XPlt, {144, 184, 57, 33},
+                           QStringLiteral("Your RDO colour"));
+    bLdTr = AddColorButton(*loSettings, "bLdTr", QStringLiteral("Ld / Tr"), ColorRole::LdTr, {32, 232, 65, 33},
+                           QStringLiteral("Leading and trailing days colour"));
+    bBkGr = AddColorButton(*loSettings, "bBkGr", QStringLiteral("BkGr"), ColorRole::BkGr, {120, 232, 65, 33},
+                           QStringLiteral("Background colour"));
 
     edAgency = Named(new QLineEdit(loSettings), "edAgency");
     edAgency->setGeometry(16, 280, 185, 33);
@@ -346,6 +353,10 @@ void TMainForm::buildHelpPage()
     LoadPictureResources();
     imgHelp->setPicture(HelpPicturePath);
     imgHelp->setAttribute(Qt::WA_TransparentForMouseEvents);
+    imgHelp->setAccessibleName(QStringLiteral("Help picture"));
+    imgHelp->setAccessibleDescription(QStringLiteral(
+        "The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, "
+        "Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title"));
     Fill(*tabHelp, imgHelp, QMarginsF(10, 10, 10, 10));
 }
 
@@ -375,6 +386,7 @@ void TMainForm::buildAboutPage()
     imgSextant->setPicture(SextantPicturePath);
     imgSextant->setOpacity(0.1);
     imgSextant->setAttribute(Qt::WA_TransparentForMouseEvents);
+    imgSextant->setAccessibleName(QStringLiteral("Sextant"));
     Fill(*rectAbout, imgSextant, QMarginsF(10, 10, 10, 10));
 }
 

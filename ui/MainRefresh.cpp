@@ -6,6 +6,7 @@
 #include "core/Rotation.h"
 #include "settings/LocaleDate.h"
 #include "ui/Main.h"
+#include "ui/MainAccessibility.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
 #include "ui/widgets/ComboBox.h"
@@ -328,10 +329,12 @@ void RefreshAll(DayNumber date)
     RefreshSettingsPage();
     RefreshHelpPage();
     RefreshAboutPage();
+    RefreshAccessibleTexts();
     // The grid takes the keyboard unless another page hides it: a resize while the user
     // types on the Settings page must not send the keys to a grid they cannot see.
     if (MainForm->gloCal->isVisibleTo(MainForm))
         MainForm->gloCal->setFocus(Qt::OtherFocusReason);
+    AnnounceSelectedDay();
 }
 
 } // namespace tenvik::Main

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -67,6 +68,7 @@ protected:
         StartupEnvironment environment;
         environment.clock = std::make_shared<FixedClock>(PinnedToday);
         environment.locale = m_locale;
+        environment.longDateLocale = m_longDateLocale;
         environment.configBase = m_config.path().toStdString();
         environment.fileStore = m_fileStore;
         environment.reportError = [this](QWidget*, const QString& message) { m_reportedErrors.push_back(message); };
@@ -90,6 +92,7 @@ protected:
 
     QTemporaryDir m_config;
     FormatSettings m_locale = UsEnglishFormatSettings();
+    QLocale m_longDateLocale{QLocale::English, QLocale::UnitedStates};
     std::shared_ptr<FileStore> m_fileStore = std::make_shared<DiskFileStore>(); // the next window's
     std::vector<QString> m_reportedErrors;
     std::unique_ptr<TMainForm> m_form;

@@ -1,0 +1,79 @@
+#include "WindowFixture.h"
+
+#include "settings/SettingsFolder.h"
+#include "ui/AppIdentity.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+
+namespace tenvik::test {
+namespace {
+
+// Puts back what the test process had, so later tests see the same application.
+class SavedIdentity {
+public:
+    SavedIdentity()
+        : m_name(QApplication::applicationName()), m_organization(QApplication::organizationName()),
+          m_displayName(QApplication::applicationDisplayName()), m_desktopFile(QGuiApplication::desktopFileName()),
+          m_icon(QApplication::windowIcon()), m_configHome(qgetenv("XDG_CONFIG_HOME"))
+    {
+    }
+    ~SavedIdentity()
+    {
+        QApplication::setApplicationName(m_name);
+        QApplication::setOrganizationName(m_organization);
+        QApplication::setApplicationDisplayName(m_displayName);
+        QGuiApplication::setDesktopFileName(m_desktopFile);
+        QApplication::setWindowIcon(m_icon);
+        if (m_configHome.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", m_configHome);
+    }
+
+private:
+    QString m_name, m_organization, m_displayName, m_desktopFile;
+    QIcon m_icon;
+    QByteArray m_configHome;
+};
+
+class AppIdentityTest : public WindowTest {};
+
+TEST_F(AppIdentityTest, ApplicationNamesItselfAndShowsItsIcon)
+{
+    const SavedIdentity saved;
+    SetApplicationIdentity();
+
+    EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Tenvik"));
+    EXPECT_EQ(QApplication::organizationName(), QStringLiteral("Quorvell"));
+    EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("Tenvik"));
+    // The name of the desktop entry the packaging installs, without ".desktop".
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.example.Tenvik"));
+
+    const QList<QSize> sizes{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    EXPECT_EQ(QApplication::windowIcon().availableSizes(), sizes);
+    TMainForm& w = open();
+    EXPECT_EQ(w.windowIcon().availableSizes(), sizes);
+    // A taskbar asks for small sizes, a switcher at scale 2 for large ones; each is drawn
+    // from its own picture, not scaled from another.
+    EXPECT_EQ(w.windowIcon().pixmap(QSize(48, 48), 2.0).size(), QSize(96, 96));
+    EXPECT_EQ(w.windowIcon().pixmap(QSize(16, 16)).toImage(),
+              QImage(QStringLiteral(":/icons/hicolor/16x16/apps/tenvik.png"))
+                  .convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+TEST_F(AppIdentityTest, SettingsFolderIsTheOneQtWouldNameForTheApplication)
+{
+    const SavedIdentity saved;
+    SetApplicationIdentity();
+    qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+
+    const std::filesystem::path settings = FindSettingsPath(RoamingConfigBase());
+    EXPECT_EQ(QString::fromStdString(settings.string()), configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini")));
+    // Anything Qt keeps for the application lands beside the settings file.
+    EXPECT_EQ(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
+              QString::fromStdString(settings.parent_path().string()));
+}
+
+} // namespace
+} // namespace tenvik::test

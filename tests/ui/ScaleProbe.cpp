@@ -1,0 +1,109 @@
+// Opens the calendar window offscreen at the scale the environment asks for
+// (QT_SCALE_FACTOR) and prints what a comparison across scales needs, one fact a line:
+//   scale <device pixel ratio of the window>
+//   window <width> <height>   (logical units)
+//   widget <name> <x> <y> <width> <height>   (logical units, relative to the window)
+//   grab <device pixel ratio> <pixel width> <pixel height>
+//   border <ARGB> <ARGB> <ARGB>   (device pixels from the left edge of one day cell inwards)
+//   sextant <device pixel ratio> <pixel width> <pixel height>   (the picture drawn)
+// The scale can only be chosen before the QApplication exists, so each scale is a
+// process of its own; HighDensityTest runs this twice and compares.
+#include "core/Clock.h"
+#include "settings/FileStore.h"
+#include "settings/LocaleDate.h"
+#include "ui/Main.h"
+#include "ui/widgets/Image.h"
+#include "ui/widgets/Rectangle.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+constexpr tenvik::CivilDate PinnedToday{2026, 12, 10};
+constexpr int PlainCell = 12; // 11 December: neither selected nor of another month
+
+bool WriteSettings(const QString& base)
+{
+    const QString folder = base + QStringLiteral("/Quorvell/Tenvik");
+    if (!QDir().mkpath(folder))
+        return false;
+    QFile file(folder + QStringLiteral("/Tenvik.ini"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    // Every label on, so the cells' corners hold text too.
+    QTextStream(&file) << "[Config]\nRDO=A2\nShowPaydays=1\nShowDebit=1\nShowPayPeriods=1\n";
+    return file.error() == QFile::NoError;
+}
+
+QString Hex(QRgb pixel)
+{
+    return QStringLiteral("%1").arg(pixel, 8, 16, QLatin1Char('0')).toUpper();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QApplication app(argc, argv);
+
+    const QTemporaryDir config;
+    if (!config.isValid() || !WriteSettings(config.path())) {
+        std::fprintf(stderr, "cannot write the settings into a temporary folder\n");
+        return 1;
+    }
+    tenvik::StartupEnvironment environment;
+    environment.clock = std::make_shared<tenvik::FixedClock>(PinnedToday);
+    environment.locale = tenvik::UsEnglishFormatSettings();
+    environment.configBase = config.path().toStdString();
+    environment.fileStore = std::make_shared<tenvik::DiskFileStore>();
+    environment.reportError = [](QWidget*, const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); };
+
+    tenvik::TMainForm window(std::move(environment));
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "the window was never shown\n");
+        return 1;
+    }
+    QApplication::processEvents();
+
+    QTextStream out(stdout);
+    out << "scale " << window.devicePixelRatioF() << '\n';
+    out << "window " << window.width() << ' ' << window.height() << '\n';
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        const QString name = widget->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || widget->window() != &window)
+            continue;
+        const QPoint at = widget->mapTo(&window, QPoint(0, 0));
+        out << "widget " << name << ' ' << at.x() << ' ' << at.y() << ' ' << widget->width() << ' '
+            << widget->height() << '\n';
+    }
+
+    const QPixmap grab = window.grab();
+    out << "grab " << grab.devicePixelRatio() << ' ' << grab.width() << ' ' << grab.height() << '\n';
+
+    const QImage image = grab.toImage();
+    const qreal scale = grab.devicePixelRatio();
+    const QRect cell(window.gR[PlainCell]->mapTo(&window, QPoint(0, 0)), window.gR[PlainCell]->size());
+    const int row = qRound((cell.top() + cell.height() / 2.0) * scale);
+    const int left = qRound(cell.left() * scale);
+    out << "border";
+    for (int x = left; x < left + 3; ++x)
+        out << ' ' << Hex(image.pixel(x, row));
+    out << '\n';
+
+    const QPixmap sextant = window.imgSextant->picture();
+    out << "sextant " << sextant.devicePixelRatio() << ' ' << sextant.width() << ' ' << sextant.height() << '\n';
+    return 0;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QIcon>
+
+// Who the program is to the desktop: its names, its desktop entry and its icon.
+namespace tenvik {
+
+inline constexpr const char* ApplicationName = "Tenvik";
+inline constexpr const char* OrganizationName = "Quorvell";
+// The desktop entry (org.example.Tenvik.desktop), the themed icon's name and the Wayland
+// app id: one id, so the desktop matches the running window to its entry and icon.
+inline constexpr const char* DesktopFileId = "org.example.Tenvik";
+
+// The calendar icon in all its sizes, from the program's resources.
+QIcon ApplicationIcon();
+
+// Names the application and gives every window the icon; call once, after the
+// QApplication and before the window. The settings folder does not follow these names:
+// it is found by FindSettingsPath, so it stays Quorvell/Tenvik whatever Qt is told.
+void SetApplicationIdentity();
+
+} // namespace tenvik
