@@ -2,9 +2,7 @@
 // every display switch on, the default agency), drawn at twice its size, with a coloured
 // callout tied to each control. Run it again whenever the Settings page changes.
 // Usage: tenvik_helppicture OUTPUT.png
-#include "core/Clock.h"
-#include "settings/FileStore.h"
-#include "settings/LocaleDate.h"
+#include "app/ShowcaseWindow.h"
 #include "ui/Main.h"
 #include "ui/TabControl.h"
 #include "ui/widgets/ComboBox.h"
@@ -12,16 +10,12 @@
 #include "ui/widgets/Switch.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
-#include <QTemporaryDir>
-#include <QTextStream>
 
 #include <algorithm>
 #include <cstdio>
@@ -31,7 +25,6 @@ namespace {
 
 using tenvik::TMainForm;
 
-constexpr tenvik::CivilDate ShownDay{2026, 12, 10};
 
 // The picture the Help page shows, in pixels; the page is drawn at twice its size below a
 // band that holds the Save callout.
@@ -59,18 +52,6 @@ const QColor Background(0x5D, 0x40, 0x37);
 const QColor LeadingTrailing(0x45, 0x5A, 0x64);
 const QColor Title(0x82, 0x77, 0x17);
 } // namespace callout
-
-bool WriteSettings(const QString& base)
-{
-    const QString folder = base + QStringLiteral("/Quorvell/Tenvik");
-    if (!QDir().mkpath(folder))
-        return false;
-    QFile file(folder + QStringLiteral("/Tenvik.ini"));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    QTextStream(&file) << "[Config]\nRDO=A2\nShowPaydays=1\nShowDebit=1\nShowPayPeriods=1\n";
-    return file.error() == QFile::NoError;
-}
 
 class CalloutPainter {
 public:
@@ -269,20 +250,10 @@ int main(int argc, char* argv[])
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication app(argc, argv);
 
-    const QTemporaryDir config;
-    if (!config.isValid() || !WriteSettings(config.path())) {
-        std::fprintf(stderr, "cannot write the settings into a temporary folder\n");
+    const auto showcase = tenvik::ShowcaseWindow::Open();
+    if (!showcase)
         return 1;
-    }
-
-    tenvik::StartupEnvironment environment;
-    environment.clock = std::make_shared<tenvik::FixedClock>(ShownDay);
-    environment.locale = tenvik::UsEnglishFormatSettings();
-    environment.configBase = config.path().toStdString();
-    environment.fileStore = std::make_shared<tenvik::DiskFileStore>();
-    environment.reportError = [](QWidget*, const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); };
-
-    TMainForm window(std::move(environment));
+    TMainForm& window = showcase->window();
     window.show();
     window.tabCtrl->setCurrentWidget(window.tabSettings);
     // The page takes the picture's whole width at twice its size; the window is made as

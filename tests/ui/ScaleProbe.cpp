@@ -8,41 +8,21 @@
 //   sextant <device pixel ratio> <pixel width> <pixel height>   (the picture drawn)
 // The scale can only be chosen before the QApplication exists, so each scale is a
 // process of its own; HighDensityTest runs this twice and compares.
-#include "core/Clock.h"
-#include "settings/FileStore.h"
-#include "settings/LocaleDate.h"
+#include "app/ShowcaseWindow.h"
 #include "ui/Main.h"
 #include "ui/widgets/Image.h"
 #include "ui/widgets/Rectangle.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QLocale>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTextStream>
 
 #include <cstdio>
 
 namespace {
 
-constexpr tenvik::CivilDate PinnedToday{2026, 12, 10};
 constexpr int PlainCell = 12; // 11 December: neither selected nor of another month
-
-bool WriteSettings(const QString& base)
-{
-    const QString folder = base + QStringLiteral("/Quorvell/Tenvik");
-    if (!QDir().mkpath(folder))
-        return false;
-    QFile file(folder + QStringLiteral("/Tenvik.ini"));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return false;
-    // Every label on, so the cells' corners hold text too.
-    QTextStream(&file) << "[Config]\nRDO=A2\nShowPaydays=1\nShowDebit=1\nShowPayPeriods=1\n";
-    return file.error() == QFile::NoError;
-}
 
 QString Hex(QRgb pixel)
 {
@@ -58,19 +38,10 @@ int main(int argc, char* argv[])
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QApplication app(argc, argv);
 
-    const QTemporaryDir config;
-    if (!config.isValid() || !WriteSettings(config.path())) {
-        std::fprintf(stderr, "cannot write the settings into a temporary folder\n");
+    const auto showcase = tenvik::ShowcaseWindow::Open();
+    if (!showcase)
         return 1;
-    }
-    tenvik::StartupEnvironment environment;
-    environment.clock = std::make_shared<tenvik::FixedClock>(PinnedToday);
-    environment.locale = tenvik::UsEnglishFormatSettings();
-    environment.configBase = config.path().toStdString();
-    environment.fileStore = std::make_shared<tenvik::DiskFileStore>();
-    environment.reportError = [](QWidget*, const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); };
-
-    tenvik::TMainForm window(std::move(environment));
+    tenvik::TMainForm& window = showcase->window();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::fprintf(stderr, "the window was never shown\n");

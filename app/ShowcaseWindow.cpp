@@ -1,0 +1,51 @@
+#include "app/ShowcaseWindow.h"
+
+#include "core/Clock.h"
+#include "settings/FileStore.h"
+#include "settings/LocaleDate.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace tenvik {
+namespace {
+
+bool WriteShowcaseSettings(const QString& base)
+{
+    const QString folder = base + QStringLiteral("/Quorvell/Tenvik");
+    if (!QDir().mkpath(folder))
+        return false;
+    QFile file(folder + QStringLiteral("/Tenvik.ini"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    // Every label on, so the cells' corners hold text too.
+    QTextStream(&file) << "[Config]\nRDO=A2\nShowPaydays=1\nShowDebit=1\nShowPayPeriods=1\n";
+    return file.error() == QFile::NoError;
+}
+
+} // namespace
+
+std::unique_ptr<ShowcaseWindow> ShowcaseWindow::Open()
+{
+    std::unique_ptr<ShowcaseWindow> showcase(new ShowcaseWindow);
+    if (!showcase->m_config.isValid() || !WriteShowcaseSettings(showcase->m_config.path())) {
+        std::fprintf(stderr, "cannot write the settings into a temporary folder\n");
+        return nullptr;
+    }
+
+    StartupEnvironment environment;
+    environment.clock = std::make_shared<FixedClock>(ShownDay);
+    environment.locale = UsEnglishFormatSettings();
+    environment.longDateLocale = QLocale(QLocale::English, QLocale::UnitedStates);
+    environment.configBase = showcase->m_config.path().toStdString();
+    environment.fileStore = std::make_shared<DiskFileStore>();
+    environment.reportError = [](QWidget*, const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); };
+    showcase->m_window = std::make_unique<TMainForm>(std::move(environment));
+    return showcase;
+}
+
+} // namespace tenvik

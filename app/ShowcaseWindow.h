@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/DayNumber.h"
+#include "ui/Main.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace tenvik {
+
+// The window as the documentation's pictures show it: a fixed day, US English, group A2
+// with every display switch on, its settings in a temporary folder that lives as long as
+// this object. Failures go to stderr; the programs that use it run from scripts.
+class ShowcaseWindow {
+public:
+    static constexpr CivilDate ShownDay{2026, 12, 10};
+
+    // Nothing when the temporary settings cannot be written.
+    static std::unique_ptr<ShowcaseWindow> Open();
+
+    TMainForm& window() { return *m_window; }
+
+private:
+    ShowcaseWindow() = default;
+
+    QTemporaryDir m_config;
+    std::unique_ptr<TMainForm> m_window;
+};
+
+} // namespace tenvik
