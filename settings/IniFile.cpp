@@ -6,9 +6,10 @@
 #include <optional>
 #include <vector>
 
-// The dialect: UTF-8, with or without a byte-order mark; LF or CRLF line ends; "[name]"
-// section headers; "key=value" lines; lines starting with ";" or "#" are comments. Names
-// match without regard to ASCII case, and blanks around names and values are dropped.
+// The dialect: UTF-8, with or without a byte-order mark; LF or CRLF line ends, and a lone
+// CR at the very end of the file counts as a line end too; "[name]" section headers;
+// "key=value" lines; lines starting with ";" or "#" are comments. Names match without
+// regard to ASCII case, and blanks around names and values are dropped.
 // A value that would lose blanks at its ends, or that is itself wrapped in double quotes,
 // is written inside a pair of double quotes, which a read removes, so that every value
 // written reads back unchanged.
@@ -176,7 +177,10 @@ public:
             const std::size_t newline = m_text.find('\n', begin);
             std::size_t end = newline == std::string_view::npos ? m_text.size() : newline;
             const std::size_t next = newline == std::string_view::npos ? m_text.size() : newline + 1;
-            if (newline != std::string_view::npos && end > begin && m_text[end - 1] == '\r')
+            // A CR that ends the file is the start of a CR LF cut short, not part of the
+            // last value: a line end added after it would complete the pair and change
+            // the value under the reader's feet.
+            if (end > begin && m_text[end - 1] == '\r')
                 --end;
             m_lines.push_back(ClassifyLine(m_text, begin, end, next));
             begin = next;
@@ -237,8 +241,9 @@ public:
             out.append(m_text.substr(line.end));
         } else if (found.header) {
             const IniLine& after = m_lines[found.lastKey.value_or(*found.header)];
-            out.append(m_text.substr(0, after.next));
-            if (after.next == after.end) // the file's last line, without a line end
+            const std::string_view upToNext = m_text.substr(0, after.next);
+            out.append(upToNext);
+            if (!upToNext.ends_with('\n')) // the file's last line, without a whole line end
                 out.append(lineEnd);
             out.append(entry).append(lineEnd);
             out.append(m_text.substr(after.next));
