@@ -296,21 +296,48 @@ DiskFileStore& DefaultStore()
 
 } // namespace
 
+// The file as a read found it: nothing when it is missing or cannot be read.
+class IniFile::Snapshot {
+public:
+    explicit Snapshot(std::optional<std::string> bytes) : m_bytes(std::move(bytes))
+    {
+        if (m_bytes)
+            m_text.emplace(*m_bytes);
+    }
+    Snapshot(const Snapshot&) = delete;
+    Snapshot& operator=(const Snapshot&) = delete;
+
+    std::optional<std::string_view> Value(std::string_view section, std::string_view key) const
+    {
+        return m_text ? m_text->Value(section, key) : std::nullopt;
+    }
+
+private:
+    std::optional<std::string> m_bytes;
+    std::optional<IniText> m_text; // views into m_bytes
+};
+
 IniFile::IniFile(std::filesystem::path path) : IniFile(std::move(path), DefaultStore()) {}
 
 IniFile::IniFile(std::filesystem::path path, FileStore& store) : m_path(std::move(path)), m_store(&store) {}
 
+const IniFile::Snapshot& IniFile::Loaded() const
+{
+    if (!m_snapshot) {
+        std::optional<std::string> bytes;
+        try {
+            bytes = m_store->Load(m_path);
+        } catch (const std::exception&) {
+            // A file that cannot be read counts as missing: every value takes its default.
+        }
+        m_snapshot = std::make_shared<const Snapshot>(std::move(bytes));
+    }
+    return *m_snapshot;
+}
+
 std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const
 {
-    std::optional<std::string> bytes;
-    try {
-        bytes = m_store->Load(m_path);
-    } catch (const std::exception&) {
-        // A file that cannot be read counts as missing: every value takes its default.
-    }
-    if (!bytes)
-        return std::string{defaultValue};
-    const auto value = IniText{*bytes}.Value(section, key);
+    const auto value = Loaded().Value(section, key);
     if (!value)
         return std::string{defaultValue};
     return std::string{CutToCharacters(*value, MaxValueCharacters)};
@@ -332,6 +359,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
 {
     CheckName(section, "[]");
     CheckName(key, "=[;#");
+    m_snapshot.reset();
     try {
         const std::string bytes = m_store->Load(m_path).value_or(std::string{});
         m_store->Replace(m_path, IniText{bytes}.With(section, key, value));

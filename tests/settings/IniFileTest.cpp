@@ -165,6 +165,25 @@ TEST_F(IniFileTest, EveryWrittenValueReadsBackTheSame)
     EXPECT_EQ(ini.ReadString("Config", "RDO", "<default>"), "<default>");
 }
 
+TEST_F(IniFileTest, ReadsComeFromOneLoadAndWritesFromTheFileAsItIsNow)
+{
+    Given("[Config]\nRDO=A1\n");
+    IniFile ini{File()};
+    EXPECT_EQ(ini.ReadString("Config", "RDO", "<default>"), "A1");
+
+    // Changed behind the object's back: its reads keep the copy they loaded, ...
+    Given("[Config]\nRDO=A2\nTheme=dark\n");
+    EXPECT_EQ(ini.ReadString("Config", "RDO", "<default>"), "A1");
+    EXPECT_EQ(ini.ReadString("Config", "Theme", "<default>"), "<default>");
+
+    // ... but a write works on the file as it is, and the reads after it see the file anew.
+    ini.WriteString("Config", "ShowDebit", "1");
+    EXPECT_EQ(ReadFileBytes(File()), "[Config]\nRDO=A2\nTheme=dark\nShowDebit=1\n");
+    EXPECT_EQ(ini.ReadString("Config", "RDO", "<default>"), "A2");
+    EXPECT_EQ(ini.ReadString("Config", "Theme", "<default>"), "dark");
+    EXPECT_EQ(ini.ReadString("Config", "ShowDebit", "<default>"), "1");
+}
+
 TEST_F(IniFileTest, LongValuesAreCutTo2047CharactersNeverInsideOne)
 {
     const std::string e = "\xC3\xA9";          // é, two bytes
