@@ -242,15 +242,11 @@ public:
         } else if (found.header) {
             const IniLine& after = m_lines[found.lastKey.value_or(*found.header)];
             const std::string_view upToNext = m_text.substr(0, after.next);
-            out.append(upToNext);
-            if (!upToNext.ends_with('\n')) // the file's last line, without a whole line end
-                out.append(lineEnd);
+            out.append(upToNext).append(LineEndAfter(upToNext));
             out.append(entry).append(lineEnd);
             out.append(m_text.substr(after.next));
         } else {
-            out.append(m_text);
-            if (!m_text.empty() && !m_text.ends_with('\n'))
-                out.append(lineEnd);
+            out.append(m_text).append(LineEndAfter(m_text));
             out.append("[").append(section).append("]").append(lineEnd);
             out.append(entry).append(lineEnd);
         }
@@ -258,6 +254,17 @@ public:
     }
 
 private:
+    // What a line added after `text` needs in front of it: nothing after a line end, LF to
+    // complete a CR LF cut short (every byte stays), else a whole line end.
+    std::string_view LineEndAfter(std::string_view text) const
+    {
+        if (text.empty() || text.ends_with('\n'))
+            return {};
+        if (text.ends_with('\r'))
+            return "\n";
+        return LineEnd();
+    }
+
     // New lines take the file's own line end, judged by its first line.
     std::string_view LineEnd() const
     {

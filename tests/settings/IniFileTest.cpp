@@ -135,6 +135,10 @@ TEST_F(IniFileTest, ACrEndingTheFileIsALineEndNotPartOfTheValue)
         {"blanks before it", "[Other]\nKey=dark \t\r", "Other", "RDO", "[Other]\nKey=dark \t\r\nRDO=A1\n", "dark",
          "dark"},
         {"a header without keys", "[Other]\r", "Other", "Key", "[Other]\r\nKey=A1\n", "<default>", "A1"},
+        {"a CRLF file: the CR LF completed, not doubled", "[Other]\r\nKey=dark\r", "Config", "RDO",
+         "[Other]\r\nKey=dark\r\n[Config]\r\nRDO=A1\r\n", "dark", "dark"},
+        {"a CRLF file, a key added", "[Other]\r\nKey=dark\r", "Other", "RDO", "[Other]\r\nKey=dark\r\nRDO=A1\r\n",
+         "dark", "dark"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
