@@ -68,13 +68,16 @@ std::string ReadBackForm(std::string_view value)
 }
 
 // The file's lines without their line ends (LF, or CR LF). A last line without a line end
-// is a line too.
+// is a line too; a CR that ends the file is a line end cut short, which a write after it
+// may complete.
 std::vector<std::string_view> Lines(std::string_view text)
 {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
         const std::size_t newline = text.find('\n');
         if (newline == std::string_view::npos) {
+            if (text.ends_with('\r'))
+                text.remove_suffix(1);
             lines.push_back(text);
             break;
         }
@@ -141,10 +144,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto sliceLength = input.ConsumeIntegralInRange<std::size_t>(0, MaxValueBytes);
     const bool fileMissing = input.ConsumeBool();
     const std::string bytes = input.ConsumeRemainingBytesAsString();
-    // Left out: a last line that ends in a lone CR reads with the CR in its value, and a
-    // line end appended after it turns that CR into part of a CR LF, changing the value.
-    if (bytes.ends_with('\r'))
-        return 0;
 
     // Beyond the fixed lists, names and values are pieces of the file itself.
     const std::string_view slice =

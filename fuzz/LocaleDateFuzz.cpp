@@ -79,21 +79,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The same bytes as the locale's own pattern: it must normalise to a pattern that
     // stays as it is, and the dates the calendar writes must read back under it.
     const std::string normalized = tenvik::NormalizeShortDatePattern(text);
-    // Left out: a literal made only of quotes comes back quoted, "'" as "''''", which
-    // reads as two quotes, so such a pattern gains a quote each time it is normalised.
-    if (text.find("''") == std::string_view::npos)
-        Require(tenvik::NormalizeShortDatePattern(normalized) == normalized,
-                "a normalised pattern normalises to itself");
-    // Left out: digits in the pattern's literal text ("M1d" writes 1 November and
-    // 11 January both as "1111"), and blanks at either end of it, which the reader drops
-    // before it matches the pattern. No real locale has either.
-    if (normalized.find_first_of("0123456789") != std::string::npos)
-        return 0;
+    Require(tenvik::NormalizeShortDatePattern(normalized) == normalized, "a normalised pattern normalises to itself");
     const tenvik::FormatSettings locale = WithPattern(std::string{text});
     for (const tenvik::DayNumber day : WrittenDays()) {
         const std::string written = tenvik::FormatShortDate(day, locale);
-        if (written.starts_with(' ') || written.starts_with('\t') || written.ends_with(' ') || written.ends_with('\t'))
-            return 0;
         Require(tenvik::ParseShortDate(written, locale) == day, "a written date reads back as the same day");
     }
     return 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <fstream>
 #include <random>
 #include <system_error>
@@ -40,17 +41,60 @@ fs::path ResolveLink(const fs::path& path)
     return ec ? path : target;
 }
 
+// Temporary files are named "<target>.tmp-" and ten of these characters.
+constexpr std::string_view TemporaryMarker = ".tmp-";
+constexpr std::string_view TemporaryCharacters = "0123456789abcdefghijklmnopqrstuvwxyz";
+constexpr std::size_t TemporaryRandomLength = 10;
+
 // A name no other writer picks: the temporary file is made with "create new" only.
 fs::path TemporaryNameBeside(const fs::path& target)
 {
     static std::mt19937_64 generator{std::random_device{}()};
-    constexpr std::string_view digits = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::string suffix = ".tmp-";
-    for (int i = 0; i < 10; ++i)
-        suffix += digits[generator() % digits.size()];
+    std::string suffix{TemporaryMarker};
+    for (std::size_t i = 0; i < TemporaryRandomLength; ++i)
+        suffix += TemporaryCharacters[generator() % TemporaryCharacters.size()];
     fs::path name = target;
     name += suffix;
     return name;
+}
+
+bool IsTemporaryNameOf(const fs::path& candidate, const fs::path& target)
+{
+    fs::path prefix = target.filename();
+    prefix += TemporaryMarker;
+    const auto start = prefix.native();
+    const auto name = candidate.filename().native();
+    if (name.size() != start.size() + TemporaryRandomLength || name.compare(0, start.size(), start) != 0)
+        return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(start.size()), name.end(), [](auto c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
+    });
+}
+
+// A Save ended between creating its temporary file and renaming it (the program killed,
+// the machine off) leaves that file behind. Another copy of the program may be saving
+// right now, though, and removing its file would make its Save fail; its file is at most
+// seconds old, so only files left alone for an hour go. That is long enough for a slow
+// network share or a server clock that runs ahead; a stale file merely waits for a
+// later Save. Failing to remove one never stops this Save.
+constexpr auto StaleAfter = std::chrono::hours{1};
+
+void RemoveStaleTemporaryFiles(const fs::path& target)
+{
+    const fs::path folder = target.parent_path().empty() ? fs::path{"."} : target.parent_path();
+    const fs::file_time_type staleBefore = fs::file_time_type::clock::now() - StaleAfter;
+    std::error_code ec;
+    fs::directory_iterator entries{folder, ec};
+    for (; !ec && entries != fs::directory_iterator{}; entries.increment(ec)) {
+        const fs::directory_entry& entry = *entries;
+        std::error_code entryError;
+        // Links and folders are nobody's temporary file, whatever their names say.
+        if (!IsTemporaryNameOf(entry.path(), target) || !fs::is_regular_file(entry.symlink_status(entryError)))
+            continue;
+        const fs::file_time_type written = entry.last_write_time(entryError);
+        if (!entryError && written < staleBefore)
+            fs::remove(entry.path(), entryError);
+    }
 }
 
 constexpr int CreateAttempts = 100;
@@ -275,7 +319,9 @@ std::optional<std::string> DiskFileStore::Load(const fs::path& path) const
 
 void DiskFileStore::Replace(const fs::path& path, std::string_view bytes)
 {
-    ReplaceFile(ResolveLink(path), bytes);
+    const fs::path target = ResolveLink(path);
+    RemoveStaleTemporaryFiles(target);
+    ReplaceFile(target, bytes);
 }
 
 } // namespace tenvik

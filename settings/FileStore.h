@@ -21,7 +21,9 @@ public:
 };
 
 // Writes a temporary file beside the target, flushes it to the disk and renames it over
-// the target, so a crash or a full disk never leaves a half-written file.
+// the target, so a crash or a full disk never leaves a half-written file. The temporary
+// files of the same target that a killed Save left behind, an hour old or more, are
+// removed first.
 class DiskFileStore final : public FileStore {
 public:
     std::optional<std::string> Load(const std::filesystem::path& path) const override;

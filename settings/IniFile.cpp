@@ -6,9 +6,10 @@
 #include <optional>
 #include <vector>
 
-// The dialect: UTF-8, with or without a byte-order mark; LF or CRLF line ends; "[name]"
-// section headers; "key=value" lines; lines starting with ";" or "#" are comments. Names
-// match without regard to ASCII case, and blanks around names and values are dropped.
+// The dialect: UTF-8, with or without a byte-order mark; LF or CRLF line ends, and a lone
+// CR at the very end of the file counts as a line end too; "[name]" section headers;
+// "key=value" lines; lines starting with ";" or "#" are comments. Names match without
+// regard to ASCII case, and blanks around names and values are dropped.
 // A value that would lose blanks at its ends, or that is itself wrapped in double quotes,
 // is written inside a pair of double quotes, which a read removes, so that every value
 // written reads back unchanged.
@@ -176,7 +177,10 @@ public:
             const std::size_t newline = m_text.find('\n', begin);
             std::size_t end = newline == std::string_view::npos ? m_text.size() : newline;
             const std::size_t next = newline == std::string_view::npos ? m_text.size() : newline + 1;
-            if (newline != std::string_view::npos && end > begin && m_text[end - 1] == '\r')
+            // A CR that ends the file is the start of a CR LF cut short, not part of the
+            // last value: a line end added after it would complete the pair and change
+            // the value under the reader's feet.
+            if (end > begin && m_text[end - 1] == '\r')
                 --end;
             m_lines.push_back(ClassifyLine(m_text, begin, end, next));
             begin = next;
@@ -237,15 +241,12 @@ public:
             out.append(m_text.substr(line.end));
         } else if (found.header) {
             const IniLine& after = m_lines[found.lastKey.value_or(*found.header)];
-            out.append(m_text.substr(0, after.next));
-            if (after.next == after.end) // the file's last line, without a line end
-                out.append(lineEnd);
+            const std::string_view upToNext = m_text.substr(0, after.next);
+            out.append(upToNext).append(LineEndAfter(upToNext));
             out.append(entry).append(lineEnd);
             out.append(m_text.substr(after.next));
         } else {
-            out.append(m_text);
-            if (!m_text.empty() && !m_text.ends_with('\n'))
-                out.append(lineEnd);
+            out.append(m_text).append(LineEndAfter(m_text));
             out.append("[").append(section).append("]").append(lineEnd);
             out.append(entry).append(lineEnd);
         }
@@ -253,6 +254,17 @@ public:
     }
 
 private:
+    // What a line added after `text` needs in front of it: nothing after a line end, LF to
+    // complete a CR LF cut short (every byte stays), else a whole line end.
+    std::string_view LineEndAfter(std::string_view text) const
+    {
+        if (text.empty() || text.ends_with('\n'))
+            return {};
+        if (text.ends_with('\r'))
+            return "\n";
+        return LineEnd();
+    }
+
     // New lines take the file's own line end, judged by its first line.
     std::string_view LineEnd() const
     {
@@ -291,21 +303,48 @@ DiskFileStore& DefaultStore()
 
 } // namespace
 
+// The file as a read found it: nothing when it is missing or cannot be read.
+class IniFile::Snapshot {
+public:
+    explicit Snapshot(std::optional<std::string> bytes) : m_bytes(std::move(bytes))
+    {
+        if (m_bytes)
+            m_text.emplace(*m_bytes);
+    }
+    Snapshot(const Snapshot&) = delete;
+    Snapshot& operator=(const Snapshot&) = delete;
+
+    std::optional<std::string_view> Value(std::string_view section, std::string_view key) const
+    {
+        return m_text ? m_text->Value(section, key) : std::nullopt;
+    }
+
+private:
+    std::optional<std::string> m_bytes;
+    std::optional<IniText> m_text; // views into m_bytes
+};
+
 IniFile::IniFile(std::filesystem::path path) : IniFile(std::move(path), DefaultStore()) {}
 
 IniFile::IniFile(std::filesystem::path path, FileStore& store) : m_path(std::move(path)), m_store(&store) {}
 
+const IniFile::Snapshot& IniFile::Loaded() const
+{
+    if (!m_snapshot) {
+        std::optional<std::string> bytes;
+        try {
+            bytes = m_store->Load(m_path);
+        } catch (const std::exception&) {
+            // A file that cannot be read counts as missing: every value takes its default.
+        }
+        m_snapshot = std::make_shared<const Snapshot>(std::move(bytes));
+    }
+    return *m_snapshot;
+}
+
 std::string IniFile::ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const
 {
-    std::optional<std::string> bytes;
-    try {
-        bytes = m_store->Load(m_path);
-    } catch (const std::exception&) {
-        // A file that cannot be read counts as missing: every value takes its default.
-    }
-    if (!bytes)
-        return std::string{defaultValue};
-    const auto value = IniText{*bytes}.Value(section, key);
+    const auto value = Loaded().Value(section, key);
     if (!value)
         return std::string{defaultValue};
     return std::string{CutToCharacters(*value, MaxValueCharacters)};
@@ -327,6 +366,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
 {
     CheckName(section, "[]");
     CheckName(key, "=[;#");
+    m_snapshot.reset();
     try {
         const std::string bytes = m_store->Load(m_path).value_or(std::string{});
         m_store->Replace(m_path, IniText{bytes}.With(section, key, value));

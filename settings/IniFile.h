@@ -5,6 +5,7 @@
 #include "settings/LocaleDate.h"
 
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -12,6 +13,10 @@
 // An INI file with the profile semantics the settings rely on: reads fall back to the
 // caller's default, and each write lands in the file before it returns, touching only
 // its own line.
+//
+// An object serves one pass. Its reads load the file once, at the first of them, and
+// take every later key from that copy; each write loads the file afresh, so that it
+// replaces one line of what is on the disk now, and a read after it loads again.
 namespace tenvik {
 
 // A write that could not be made: "Unable to write to <path>".
@@ -41,8 +46,12 @@ public:
     void WriteDate(std::string_view section, std::string_view key, DayNumber value, const FormatSettings& locale);
 
 private:
+    class Snapshot;
+    const Snapshot& Loaded() const;
+
     std::filesystem::path m_path;
     FileStore* m_store;
+    mutable std::shared_ptr<const Snapshot> m_snapshot; // none until the first read
 };
 
 } // namespace tenvik

@@ -1,5 +1,6 @@
 #include "settings/LocaleDate.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace tenvik {
@@ -20,16 +21,50 @@ bool IsAsciiLetter(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool IsAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 void AppendLiteral(std::vector<PatternToken>& tokens, std::string_view text)
 {
+    // An empty literal between two fields would hide that they stand side by side.
+    if (text.empty())
+        return;
     if (tokens.empty() || tokens.back().field != Field::Literal)
         tokens.push_back({Field::Literal, 0, {}});
     tokens.back().text += text;
 }
 
+// A date is read with the blanks at its ends dropped, so a pattern must not write any:
+// "dd.MM.yyyy " would write dates that never read back.
+void DropBlanksAtTheEnds(std::vector<PatternToken>& tokens)
+{
+    if (!tokens.empty() && tokens.front().field == Field::Literal) {
+        std::string& text = tokens.front().text;
+        while (!text.empty() && IsBlank(text.front()))
+            text.erase(0, 1);
+        if (text.empty())
+            tokens.erase(tokens.begin());
+    }
+    if (!tokens.empty() && tokens.back().field == Field::Literal) {
+        std::string& text = tokens.back().text;
+        while (!text.empty() && IsBlank(text.back()))
+            text.pop_back();
+        if (text.empty())
+            tokens.pop_back();
+    }
+}
+
 // The tokens of a pattern made of one day, one month and one year field (Qt's letters,
-// with quoted literal text), the year widened to four digits; nothing for any other
-// pattern: month or day names, times, a field missing or given twice.
+// with quoted literal text), the year widened to four digits and the blanks at the
+// pattern's ends dropped; nothing for any other pattern: month or day names, times, a
+// field missing or given twice, digits in the literal text.
 std::optional<std::vector<PatternToken>> NumericTokens(std::string_view pattern)
 {
     std::vector<PatternToken> tokens;
@@ -87,6 +122,13 @@ std::optional<std::vector<PatternToken>> NumericTokens(std::string_view pattern)
     }
     if (days != 1 || months != 1 || years != 1)
         return std::nullopt;
+    // Digits in the literal text run into the numbers: "M1d" would write 1 November and
+    // 11 January both as "1111". No real locale has any; ISO serves such a pattern.
+    for (const PatternToken& t : tokens) {
+        if (std::any_of(t.text.begin(), t.text.end(), IsAsciiDigit))
+            return std::nullopt;
+    }
+    DropBlanksAtTheEnds(tokens);
     // Fields side by side need fixed widths: "d" then "M" would write 1 November and
     // 11 January alike.
     for (std::size_t t = 0; t < tokens.size(); ++t) {
@@ -98,20 +140,20 @@ std::optional<std::vector<PatternToken>> NumericTokens(std::string_view pattern)
     return tokens;
 }
 
+// A quote is written "''", inside quotes or out; only text with letters, which would
+// otherwise read as fields, goes inside quotes. Quotes around a literal of quotes alone
+// would run into its own: "'" quoted as "''''" reads back as two quotes.
 std::string QuoteLiteral(std::string_view text)
 {
-    bool needsQuotes = false;
-    for (const char c : text)
-        needsQuotes = needsQuotes || IsAsciiLetter(c) || c == '\'';
-    if (!needsQuotes)
-        return std::string{text};
-    std::string quoted = "'";
+    std::string escaped;
     for (const char c : text) {
-        quoted += c;
+        escaped += c;
         if (c == '\'')
-            quoted += '\'';
+            escaped += '\'';
     }
-    return quoted + "'";
+    if (std::none_of(text.begin(), text.end(), IsAsciiLetter))
+        return escaped;
+    return "'" + escaped + "'";
 }
 
 std::vector<PatternToken> TokensOf(const FormatSettings& locale)
@@ -171,9 +213,9 @@ std::optional<DayNumber> Match(const std::vector<PatternToken>& tokens, std::siz
 
 std::string_view TrimBlanks(std::string_view text)
 {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+    while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+    while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
     return text;
 }

@@ -24,8 +24,9 @@ struct FormatSettings {
 FormatSettings UsEnglishFormatSettings();
 
 // A locale's short date pattern as the calendar uses it: two-digit years widened to four
-// ("M/d/yy" → "M/d/yyyy", "dd.MM.yy" → "dd.MM.yyyy"); a pattern that is not all numbers
-// (month names, weekdays) becomes ISO "yyyy-MM-dd".
+// ("M/d/yy" → "M/d/yyyy", "dd.MM.yy" → "dd.MM.yyyy") and blanks at its ends dropped; a
+// pattern that is not all numbers (month names, weekdays) or has digits in its literal
+// text becomes ISO "yyyy-MM-dd". Normalising a normalised pattern gives it back.
 std::string NormalizeShortDatePattern(std::string_view qtPattern);
 // The separator between the fields of a normalized pattern ("/" for "M/d/yyyy").
 std::string DateSeparatorOf(std::string_view pattern);

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -85,6 +88,61 @@ TEST(DiskFileStore, FailedReplaceThrowsAndLeavesNoTemporaryFile)
     EXPECT_THROW(store.Replace(occupied, "x"), std::system_error);
     EXPECT_EQ(Entries(folder.Path()), std::vector<std::string>{"Tenvik.ini"});
     EXPECT_EQ(ReadFileBytes(occupied / "inside"), "kept");
+}
+
+// A Save killed between writing its temporary file and the rename left that file in the
+// settings folder for good. Another copy of the program saving at the same moment owns a
+// fresh one, which must survive.
+TEST(DiskFileStore, ReplaceRemovesStaleTemporaryFilesOfItsTargetOnly)
+{
+    const TempFolder folder;
+    const fs::path file = folder.Path() / "Tenvik.ini";
+    WriteFileBytes(file, "old");
+    WriteFileBytes(folder.Path() / "victim", "kept");
+
+    enum class Kind { File, Folder, Link };
+    struct Case {
+        const char* name;
+        Kind kind;
+        bool stale;
+        bool removed;
+    };
+    const Case cases[] = {
+        {"Tenvik.ini.tmp-0123456789", Kind::File, true, true},
+        {"Tenvik.ini.tmp-zzzzzzzzzz", Kind::File, true, true},
+        {"Tenvik.ini.tmp-abcdefghij", Kind::File, false, false}, // another Save under way
+        {"Other.ini.tmp-0123456789", Kind::File, true, false},
+        {"Tenvik.ini.tmp-012345678", Kind::File, true, false},
+        {"Tenvik.ini.tmp-01234567890", Kind::File, true, false},
+        {"Tenvik.ini.tmp-ABCDEFGHIJ", Kind::File, true, false},
+        {"Tenvik.ini.tmp-0123456789.bak", Kind::File, true, false},
+        {"tenvik.ini.tmp-0123456789", Kind::File, true, false},
+        {"Tenvik.ini.tmp-f0lder0000", Kind::Folder, true, false},
+        {"Tenvik.ini.tmp-l1nk000000", Kind::Link, true, false},
+    };
+    const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours{2};
+    std::vector<std::string> expected{"Tenvik.ini", "victim"};
+    for (const Case& c : cases) {
+        const fs::path path = folder.Path() / c.name;
+        if (c.kind == Kind::File)
+            WriteFileBytes(path, "half a file");
+        else if (c.kind == Kind::Folder)
+            fs::create_directory(path);
+        else
+            fs::create_symlink(folder.Path() / "victim", path);
+        if (c.stale)
+            fs::last_write_time(path, longAgo); // a link's target: the link looks stale too
+        if (!c.removed)
+            expected.push_back(c.name);
+    }
+    std::sort(expected.begin(), expected.end());
+
+    DiskFileStore store;
+    store.Replace(file, "new");
+
+    EXPECT_EQ(Entries(folder.Path()), expected);
+    EXPECT_EQ(ReadFileBytes(file), "new");
+    EXPECT_EQ(ReadFileBytes(folder.Path() / "victim"), "kept");
 }
 
 } // namespace

@@ -114,6 +114,43 @@ TEST_F(IniFileTest, WriteTouchesOnlyItsOwnLine)
     }
 }
 
+// Regression rows: a CR that ended the file stayed in the last value ("dark\r"), and the
+// line end a later write put after it completed a CR LF, so the value changed to "dark".
+TEST_F(IniFileTest, ACrEndingTheFileIsALineEndNotPartOfTheValue)
+{
+    struct Case {
+        const char* name;
+        const char* before;
+        const char* section;
+        const char* key;
+        const char* after;
+        const char* keyReadsBefore; // Other/Key
+        const char* keyReadsAfter;
+    };
+    const Case cases[] = {
+        {"a section added after it", "[Other]\nKey=dark\r", "Config", "RDO", "[Other]\nKey=dark\r\n[Config]\nRDO=A1\n",
+         "dark", "dark"},
+        {"a key added after it", "[Other]\nKey=dark\r", "Other", "RDO", "[Other]\nKey=dark\r\nRDO=A1\n", "dark", "dark"},
+        {"its own key rewritten", "[Other]\nKey=dark\r", "Other", "Key", "[Other]\nKey=A1\r", "dark", "A1"},
+        {"blanks before it", "[Other]\nKey=dark \t\r", "Other", "RDO", "[Other]\nKey=dark \t\r\nRDO=A1\n", "dark",
+         "dark"},
+        {"a header without keys", "[Other]\r", "Other", "Key", "[Other]\r\nKey=A1\n", "<default>", "A1"},
+        {"a CRLF file: the CR LF completed, not doubled", "[Other]\r\nKey=dark\r", "Config", "RDO",
+         "[Other]\r\nKey=dark\r\n[Config]\r\nRDO=A1\r\n", "dark", "dark"},
+        {"a CRLF file, a key added", "[Other]\r\nKey=dark\r", "Other", "RDO", "[Other]\r\nKey=dark\r\nRDO=A1\r\n",
+         "dark", "dark"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Given(c.before);
+        EXPECT_EQ(Read("Other", "Key"), c.keyReadsBefore);
+        IniFile{File()}.WriteString(c.section, c.key, "A1");
+        EXPECT_EQ(ReadFileBytes(File()), c.after);
+        EXPECT_EQ(Read("Other", "Key"), c.keyReadsAfter);
+        EXPECT_EQ(Read(c.section, c.key), "A1");
+    }
+}
+
 TEST_F(IniFileTest, EveryWrittenValueReadsBackTheSame)
 {
     const std::string values[] = {
@@ -130,6 +167,25 @@ TEST_F(IniFileTest, EveryWrittenValueReadsBackTheSame)
     ini.WriteString("Config", "Agency", "one\r\nRDO=B7");
     EXPECT_EQ(ini.ReadString("Config", "Agency", ""), "one  RDO=B7");
     EXPECT_EQ(ini.ReadString("Config", "RDO", "<default>"), "<default>");
+}
+
+TEST_F(IniFileTest, ReadsComeFromOneLoadAndWritesFromTheFileAsItIsNow)
+{
+    Given("[Config]\nRDO=A1\n");
+    IniFile ini{File()};
+    EXPECT_EQ(ini.ReadString("Config", "RDO", "<default>"), "A1");
+
+    // Changed behind the object's back: its reads keep the copy they loaded, ...
+    Given("[Config]\nRDO=A2\nTheme=dark\n");
+    EXPECT_EQ(ini.ReadString("Config", "RDO", "<default>"), "A1");
+    EXPECT_EQ(ini.ReadString("Config", "Theme", "<default>"), "<default>");
+
+    // ... but a write works on the file as it is, and the reads after it see the file anew.
+    ini.WriteString("Config", "ShowDebit", "1");
+    EXPECT_EQ(ReadFileBytes(File()), "[Config]\nRDO=A2\nTheme=dark\nShowDebit=1\n");
+    EXPECT_EQ(ini.ReadString("Config", "RDO", "<default>"), "A2");
+    EXPECT_EQ(ini.ReadString("Config", "Theme", "<default>"), "dark");
+    EXPECT_EQ(ini.ReadString("Config", "ShowDebit", "<default>"), "1");
 }
 
 TEST_F(IniFileTest, LongValuesAreCutTo2047CharactersNeverInsideOne)

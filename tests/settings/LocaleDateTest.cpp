@@ -36,6 +36,19 @@ TEST(LocaleDate, ShortPatternsGetFourDigitYearsOrBecomeIso)
         {"d/M/yy/yy", "yyyy-MM-dd", "-"},
         {"", "yyyy-MM-dd", "-"},
         {"'unterminated", "yyyy-MM-dd", "-"},
+        // Regression rows: blanks at the ends were written but trimmed before reading, so
+        // the date never read back; digits in literal text ran into the numbers; a quote
+        // came back as two and grew at every normalisation.
+        {"dd.MM.yyyy ", "dd.MM.yyyy", "."},
+        {" \t'  'M/d/yy' '", "M/d/yyyy", "/"},
+        {"yyyy. MM. dd. ", "yyyy. MM. dd.", ". "},
+        {"M1d/yyyy", "yyyy-MM-dd", "-"},
+        {"d/M/yyyy 'r2'", "yyyy-MM-dd", "-"},
+        {"d''M''yyyy", "d''M''yyyy", "'"},
+        {"d'''/'M/yyyy", "d''/M/yyyy", "'/"},
+        {"d 'o''clock' M/yyyy", "d' o''clock 'M/yyyy", " o'clock "},
+        {"'''x'd/M/yyyy", "'''x'd/M/yyyy", "/"},
+        {"d/M/yyyy'", "d/M/yyyy", "/"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.qtPattern);
@@ -62,6 +75,10 @@ TEST(LocaleDate, FormatsTheDayInTheLocalesPattern)
         {"yyyy-MM-dd", 58806, "2060-12-31"},
         {"M/d/yyyy", -693593, "1/1/0001"},
         {"dd 'de' MM yyyy", 44185, "20 de 12 2020"},
+        {"dd.MM.yyyy ", 44185, "20.12.2020"},
+        {"M1d/yyyy", 44185, "2020-12-20"},
+        {"d''M''yyyy", 44185, "20'12'2020"},
+        {"'''x'd/M/yyyy", 44185, "'x20/12/2020"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pattern);
@@ -74,7 +91,8 @@ TEST(LocaleDate, FormatsTheDayInTheLocalesPattern)
 
 TEST(LocaleDate, EveryWrittenDateReadsBackAsTheSameDay)
 {
-    for (const char* pattern : {"M/d/yy", "dd.MM.yy", "yyyy. MM. dd.", "d.M.yy 'г'.", "dMyyyy", "yyyyMMdd"}) {
+    for (const char* pattern : {"M/d/yy", "dd.MM.yy", "yyyy. MM. dd.", "d.M.yy 'г'.", "dMyyyy", "yyyyMMdd",
+                                "dd.MM.yyyy ", "M1d/yyyy", "d''M''yyyy"}) {
         SCOPED_TRACE(pattern);
         const FormatSettings locale = WithPattern(pattern);
         for (DayNumber day = MinViewDate; day <= MaxViewDate; day += 1) {

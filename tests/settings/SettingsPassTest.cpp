@@ -9,6 +9,7 @@ namespace fs = std::filesystem;
 namespace tenvik {
 namespace {
 
+using testing::CountingFileStore;
 using testing::FailingFileStore;
 using testing::ReadFileBytes;
 using testing::TempFolder;
@@ -70,6 +71,28 @@ TEST_F(SettingsPassTest, FirstSaveOfTheDefaultsWritesEveryKeyButTheAgency)
                           "XPlt=Fuchsia\n"
                           "LdTr=Silver\n"
                           "BkGr=White\n");
+}
+
+// The read pass once loaded the whole file for each of its eleven keys.
+TEST_F(SettingsPassTest, TheReadPassLoadsTheFileOnceAndEveryWriteLoadsItAfresh)
+{
+    Given("[Config]\nRDO=B3\nShowPaydays=1\n[Colors]\nAPlt=Aqua\n");
+    CountingFileStore store;
+    IniFile ini{File(), store};
+    SettingsRecord values = ReadSettings(ini, UsEnglishFormatSettings());
+    EXPECT_EQ(store.Loads(), 1);
+    EXPECT_EQ(values.assignment, "B3");
+    EXPECT_TRUE(values.showPaydays);
+    EXPECT_EQ(values.aPlt, 0xFF00FFFFu);
+
+    // Each write replaces one line of the file as it is then, never of the copy the reads
+    // were served from.
+    values.agency = "Ostmark Fire";
+    std::string agencyOnFile{DefaultAgencyName};
+    WriteSettings(ini, values, agencyOnFile, UsEnglishFormatSettings());
+    EXPECT_EQ(store.Loads(), 1 + 11);
+    EXPECT_EQ(ReadSettings(ini, UsEnglishFormatSettings()).agency, "Ostmark Fire");
+    EXPECT_EQ(store.Loads(), 1 + 11 + 1);
 }
 
 TEST_F(SettingsPassTest, EverySavedValueReadsBack)

@@ -12,7 +12,7 @@
 #include <system_error>
 
 // Helpers shared by the settings tests: a private folder per test, whole-file reads and
-// writes, and a store that fails on purpose.
+// writes, a store that fails on purpose and one that counts its loads.
 namespace tenvik::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
@@ -68,6 +68,22 @@ private:
     DiskFileStore m_disk;
     int m_failingReplace;
     int m_replaces = 0;
+};
+
+// The disk store, counting how often the file is loaded.
+class CountingFileStore final : public FileStore {
+public:
+    std::optional<std::string> Load(const std::filesystem::path& path) const override
+    {
+        ++m_loads;
+        return m_disk.Load(path);
+    }
+    void Replace(const std::filesystem::path& path, std::string_view bytes) override { m_disk.Replace(path, bytes); }
+    int Loads() const { return m_loads; }
+
+private:
+    DiskFileStore m_disk;
+    mutable int m_loads = 0;
 };
 
 } // namespace tenvik::testing
