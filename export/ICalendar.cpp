@@ -1,6 +1,7 @@
 #include "export/ICalendar.h"
 
 #include "export/IsoDate.h"
+#include "settings/Utf8.h"
 
 #include <cstdio>
 
@@ -15,42 +16,6 @@ constexpr std::string_view ReplacementCharacter = "\xEF\xBF\xBD";
 #define TENVIK_VERSION "0"
 #endif
 constexpr std::string_view ProductId = "-//Quorvell//Tenvik " TENVIK_VERSION "//EN";
-
-bool IsContinuation(unsigned char c)
-{
-    return (c & 0xC0) == 0x80;
-}
-
-// The length of the well-formed UTF-8 character at the start of text, or 0 when the
-// first byte starts none (overlong forms, surrogates and values past U+10FFFF included).
-std::size_t Utf8Length(std::string_view text)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80)
-        return 1;
-    std::size_t length = 0;
-    unsigned char secondLow = 0x80;
-    unsigned char secondHigh = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        secondLow = lead == 0xE0 ? 0xA0 : 0x80;
-        secondHigh = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        secondLow = lead == 0xF0 ? 0x90 : 0x80;
-        secondHigh = lead == 0xF4 ? 0x8F : 0xBF;
-    }
-    if (length == 0 || text.size() < length || byte(1) < secondLow || byte(1) > secondHigh)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i) {
-        if (!IsContinuation(byte(i)))
-            return 0;
-    }
-    return length;
-}
 
 std::string Stamp(std::chrono::sys_seconds stamp)
 {
@@ -114,7 +79,7 @@ std::string EscapeText(std::string_view text)
             text.remove_prefix(1);
             continue;
         }
-        const std::size_t length = Utf8Length(text);
+        const std::size_t length = Utf8CharacterLength(text);
         if (length == 0) {
             escaped += ReplacementCharacter;
             text.remove_prefix(1);
@@ -135,7 +100,7 @@ std::string FoldLine(std::string_view line)
     std::size_t room = MaxLineOctets;
     while (line.size() > room) {
         std::size_t cut = room;
-        while (cut > 0 && IsContinuation(static_cast<unsigned char>(line[cut])))
+        while (cut > 0 && IsUtf8Continuation(static_cast<unsigned char>(line[cut])))
             --cut;
         if (cut == 0)
             cut = room; // no character starts within reach: not UTF-8, cut by octets

@@ -2,7 +2,9 @@
 
 #include "settings/AsciiText.h"
 #include "settings/IntegerText.h"
+#include "settings/Utf8.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -43,44 +45,10 @@ std::string_view Trim(std::string_view text)
     return text;
 }
 
-bool IsContinuation(unsigned char c)
-{
-    return (c & 0xC0) == 0x80;
-}
-
-// The length of the well-formed UTF-8 character at the start of text; a byte that starts
-// no well-formed character counts as a character of its own.
+// A byte that starts no well-formed character counts as a character of its own.
 std::size_t CharacterLength(std::string_view text)
 {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 1;
-    unsigned char secondLow = 0x80;
-    unsigned char secondHigh = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0)
-            secondLow = 0xA0; // no overlong forms
-        if (lead == 0xED)
-            secondHigh = 0x9F; // no surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0)
-            secondLow = 0x90;
-        if (lead == 0xF4)
-            secondHigh = 0x8F; // nothing beyond U+10FFFF
-    }
-    if (length == 1 || text.size() < length)
-        return 1;
-    if (byte(1) < secondLow || byte(1) > secondHigh)
-        return 1;
-    for (std::size_t i = 2; i < length; ++i) {
-        if (!IsContinuation(byte(i)))
-            return 1;
-    }
-    return length;
+    return std::max<std::size_t>(1, Utf8CharacterLength(text));
 }
 
 std::string_view CutToCharacters(std::string_view text, std::size_t maxCharacters)
