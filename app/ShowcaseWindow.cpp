@@ -43,7 +43,9 @@ std::unique_ptr<ShowcaseWindow> ShowcaseWindow::Open()
     environment.longDateLocale = QLocale(QLocale::English, QLocale::UnitedStates);
     environment.configBase = showcase->m_config.path().toStdString();
     environment.fileStore = std::make_shared<DiskFileStore>();
-    environment.reportError = [](QWidget*, const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); };
+    environment.reportError = [](QWidget*, const QString& message) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    };
     showcase->m_window = std::make_unique<TMainForm>(std::move(environment));
     return showcase;
 }

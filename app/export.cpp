@@ -89,8 +89,8 @@ int main(int argc, char* argv[])
             status = ExitFailure;
     }
     if (!request.pdfPath.empty()) {
-        const QByteArray pdf = tenvik::YearSheetPdf(request.year, profile, locale,
-                                                    tenvik::YearSheetPageSize(QLocale::system()));
+        const QByteArray pdf =
+            tenvik::YearSheetPdf(request.year, profile, locale, tenvik::YearSheetPageSize(QLocale::system()));
         if (Write(request.pdfPath, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size()))))
             std::printf("%s: the year %d\n", request.pdfPath.c_str(), request.year);
         else

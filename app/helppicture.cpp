@@ -25,7 +25,6 @@ namespace {
 
 using tenvik::TMainForm;
 
-
 // The picture the Help page shows, in pixels; the page is drawn at twice its size below a
 // band that holds the Save callout.
 const QSize PictureSize(761, 1067);
@@ -55,8 +54,7 @@ const QColor Title(0x82, 0x77, 0x17);
 
 class CalloutPainter {
 public:
-    CalloutPainter(QImage& picture, const QWidget& page, qreal labelPixels)
-        : m_painter(&picture), m_page(page)
+    CalloutPainter(QImage& picture, const QWidget& page, qreal labelPixels) : m_painter(&picture), m_page(page)
     {
         m_painter.setRenderHint(QPainter::Antialiasing);
         m_painter.setRenderHint(QPainter::TextAntialiasing);
@@ -146,8 +144,9 @@ qreal LabelPixelsFor(const QStringList& column, qreal columnWidth)
     for (qreal pixels = LargestLabel; pixels > 16; pixels -= 1) {
         font.setPixelSize(static_cast<int>(pixels));
         const QFontMetricsF metrics(font);
-        const bool fits = std::all_of(column.begin(), column.end(),
-                                      [&](const QString& text) { return metrics.horizontalAdvance(text) <= columnWidth; });
+        const bool fits = std::all_of(column.begin(), column.end(), [&](const QString& text) {
+            return metrics.horizontalAdvance(text) <= columnWidth;
+        });
         if (fits)
             return pixels;
     }
@@ -169,8 +168,9 @@ QImage HelpPicture(TMainForm& w)
         const QRectF local(control.mapTo(&page, QPoint(0, 0)), control.size());
         return local.right() * PageScale;
     };
-    const qreal columnX = ColumnGap + std::max({right(*w.cbPlt), right(*w.swPaydays), right(*w.swDebitDays),
-                                                right(*w.swPayPeriods), right(*w.bXPlt), right(*w.bBkGr)});
+    const qreal columnX = ColumnGap
+        + std::max({right(*w.cbPlt), right(*w.swPaydays), right(*w.swDebitDays), right(*w.swPayPeriods),
+                    right(*w.bXPlt), right(*w.bBkGr)});
     struct RowCallout {
         const QWidget* control;
         QString text;
@@ -192,10 +192,11 @@ QImage HelpPicture(TMainForm& w)
 
     // Save, above the page.
     const QRectF save = draw.on(*w.bSave);
-    const QRectF saveLabel =
-        draw.label(QStringLiteral("Save"), callout::Save, QPointF(save.center().x(), TopBand / 2.0 - 6), Qt::AlignHCenter);
-    draw.leader({QPointF(save.center().x(), saveLabel.bottom() + 4), QPointF(save.center().x(), save.top() - GapToControl)},
-                callout::Save);
+    const QRectF saveLabel = draw.label(QStringLiteral("Save"), callout::Save,
+                                        QPointF(save.center().x(), TopBand / 2.0 - 6), Qt::AlignHCenter);
+    draw.leader(
+        {QPointF(save.center().x(), saveLabel.bottom() + 4), QPointF(save.center().x(), save.top() - GapToControl)},
+        callout::Save);
 
     // One label beside each control of the right-hand rows.
     for (const RowCallout& row : rows) {
@@ -220,10 +221,11 @@ QImage HelpPicture(TMainForm& w)
     // Title: the agency field names the calendar's title bar; its label sits below it.
     const QRectF agency = draw.on(*w.edAgency);
     const QSizeF titleSize = draw.textSize(QStringLiteral("Title"));
-    const QRectF titleLabel = draw.label(QStringLiteral("Title"), callout::Title,
-                                         QPointF(agency.center().x(), agency.bottom() + 56 + titleSize.height() / 2),
-                                         Qt::AlignHCenter);
-    draw.leader({QPointF(agency.center().x(), titleLabel.top() - 4), QPointF(agency.center().x(), agency.bottom() + GapToControl)},
+    const QRectF titleLabel =
+        draw.label(QStringLiteral("Title"), callout::Title,
+                   QPointF(agency.center().x(), agency.bottom() + 56 + titleSize.height() / 2), Qt::AlignHCenter);
+    draw.leader({QPointF(agency.center().x(), titleLabel.top() - 4),
+                 QPointF(agency.center().x(), agency.bottom() + GapToControl)},
                 callout::Title);
 
     // Leading / trailing colour: its button is boxed in by the others, so the line comes

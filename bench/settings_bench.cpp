@@ -129,8 +129,8 @@ void BM_Save_BaselineOneWriteFsyncRename(benchmark::State& state)
     const fs::path temporary = TheFolder.File("plain.ini.tmp");
     for (auto _ : state) {
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        const bool written = fd >= 0 && ::write(fd, RealisticFile.data(), RealisticFile.size()) ==
-                                            static_cast<ssize_t>(RealisticFile.size());
+        const bool written = fd >= 0
+            && ::write(fd, RealisticFile.data(), RealisticFile.size()) == static_cast<ssize_t>(RealisticFile.size());
         const bool synced = written && ::fsync(fd) == 0;
         const bool closed = fd >= 0 && ::close(fd) == 0;
         if (!synced || !closed || ::rename(temporary.c_str(), file.c_str()) != 0) {

@@ -9,7 +9,7 @@ namespace tenvik {
 
 namespace {
 
-constexpr std::int64_t UnixEpochDay = 25569; // 1 January 1970
+constexpr std::int64_t UnixEpochDay = 25569;                // 1 January 1970
 constexpr std::int64_t FirstEncodableMonth = 1 * 12;        // January of year 1, counted from year 0
 constexpr std::int64_t LastEncodableMonth = 9999 * 12 + 11; // December 9999
 

@@ -18,8 +18,8 @@ inline constexpr int RdoCycleLength = 196;
 extern const std::array<std::string_view, RdoCycleLength> RdoTable;
 
 // The items of the assignment box in order; "RDO" means the user is in no group.
-inline constexpr std::array<std::string_view, 15> AssignmentCodes = {
-    "RDO", "A1", "A2", "A3", "A4", "A5", "A6", "A7", "B1", "B2", "B3", "B4", "B5", "B6", "B7"};
+inline constexpr std::array<std::string_view, 15> AssignmentCodes = {"RDO", "A1", "A2", "A3", "A4", "A5", "A6", "A7",
+                                                                     "B1",  "B2", "B3", "B4", "B5", "B6", "B7"};
 
 enum class ShiftCode : char16_t {
     A = u'A', // platoon A on duty

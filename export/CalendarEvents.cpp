@@ -72,8 +72,7 @@ std::string EventUid(DayNumber day, EventKind kind)
     return FormatBasicDate(day) + "-" + std::string(KindName(kind)) + "@" + std::string(UidDomain);
 }
 
-std::vector<DayEvent> EventsFor(DayNumber first, DayNumber last, const ExportProfile& profile,
-                                const EventKinds& kinds)
+std::vector<DayEvent> EventsFor(DayNumber first, DayNumber last, const ExportProfile& profile, const EventKinds& kinds)
 {
     std::vector<DayEvent> events;
     for (auto day = static_cast<DayNumber>(WholeDay(first)); day <= last; day += 1) {

@@ -187,25 +187,26 @@ std::variant<ExportRequest, CommandLineError> ParseExportCommandLine(std::span<c
 std::string ExportUsage(std::string_view programName)
 {
     const std::string name(programName);
-    return "Usage: " + name + " [--ics FILE] [--pdf FILE] [OPTIONS]\n"
-           "Writes your shift calendar from the settings Tenvik saved.\n"
-           "\n"
-           "  --ics FILE        a calendar file (iCalendar) of your duty days, RDOs, paydays\n"
-           "                    and pay-period starts, for any calendar program\n"
-           "  --pdf FILE        one page with a whole year, for printing\n"
-           "  --from DATE       first day of the calendar file (yyyy-MM-dd; default today)\n"
-           "  --to DATE         last day of the calendar file (default 365 days after --from)\n"
-           "  --year YEAR       the printed year (default this year); for --ics without\n"
-           "                    --from or --to, the calendar file covers this year\n"
-           "  --group GROUP     use this group instead of the saved one (RDO, A1-A7, B1-B7)\n"
-           "  --no-duty         leave your duty days out of the calendar file\n"
-           "  --no-rdo          leave your RDOs out\n"
-           "  --no-paydays      leave the paydays out\n"
-           "  --no-pay-periods  leave the pay-period starts out\n"
-           "  --help            show this text\n"
-           "\n"
-           "Dates run from 1901-01-01 to 2060-12-31. The settings are read from\n"
-           "$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).\n";
+    return "Usage: " + name
+        + " [--ics FILE] [--pdf FILE] [OPTIONS]\n"
+          "Writes your shift calendar from the settings Tenvik saved.\n"
+          "\n"
+          "  --ics FILE        a calendar file (iCalendar) of your duty days, RDOs, paydays\n"
+          "                    and pay-period starts, for any calendar program\n"
+          "  --pdf FILE        one page with a whole year, for printing\n"
+          "  --from DATE       first day of the calendar file (yyyy-MM-dd; default today)\n"
+          "  --to DATE         last day of the calendar file (default 365 days after --from)\n"
+          "  --year YEAR       the printed year (default this year); for --ics without\n"
+          "                    --from or --to, the calendar file covers this year\n"
+          "  --group GROUP     use this group instead of the saved one (RDO, A1-A7, B1-B7)\n"
+          "  --no-duty         leave your duty days out of the calendar file\n"
+          "  --no-rdo          leave your RDOs out\n"
+          "  --no-paydays      leave the paydays out\n"
+          "  --no-pay-periods  leave the pay-period starts out\n"
+          "  --help            show this text\n"
+          "\n"
+          "Dates run from 1901-01-01 to 2060-12-31. The settings are read from\n"
+          "$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).\n";
 }
 
 } // namespace tenvik

@@ -41,8 +41,18 @@ constexpr std::array<std::string_view, 5> Sections = {"Config", "Colors", "CONFI
 constexpr std::array<std::string_view, 6> Keys = {"RDO", "Agency", "APlt", "rdo", "New", "\"Quoted\""};
 // Values that the dialect must quote, keep or flatten to come back unchanged.
 constexpr std::array<std::string_view, 12> Values = {
-    "",        "B7",    " lead",       "trail\t",        "\"quoted\"", "\"",
-    "a=b;c#d", "[Colors]", "two\nlines", "\r\n[Config]\r\nRDO=A1", "\xFF\xFE bad UTF-8 \xC3", " \" \" ",
+    "",
+    "B7",
+    " lead",
+    "trail\t",
+    "\"quoted\"",
+    "\"",
+    "a=b;c#d",
+    "[Colors]",
+    "two\nlines",
+    "\r\n[Config]\r\nRDO=A1",
+    "\xFF\xFE bad UTF-8 \xC3",
+    " \" \" ",
 };
 // Read values are cut to 2047 characters; a value of at most that many bytes never is.
 constexpr std::size_t MaxValueBytes = 2047;
@@ -117,8 +127,8 @@ bool OnlyTheWrittenLineChanged(std::string_view before, std::string_view after, 
         if (same == old.size())
             return true;
         const std::size_t equals = old[same].find('=');
-        return equals != std::string_view::npos && now[same].starts_with(old[same].substr(0, equals + 1)) &&
-               std::equal(old.begin() + same + 1, old.end(), now.begin() + same + 1);
+        return equals != std::string_view::npos && now[same].starts_with(old[same].substr(0, equals + 1))
+            && std::equal(old.begin() + same + 1, old.end(), now.begin() + same + 1);
     }
     if (now.size() == old.size() + 1)
         return IsLineOfKey(now[same], key) && std::equal(old.begin() + same, old.end(), now.begin() + same + 1);

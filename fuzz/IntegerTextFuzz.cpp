@@ -23,8 +23,8 @@ bool IsHexText(std::string_view text)
         text.remove_prefix(1);
     if (text.starts_with('+') || text.starts_with('-'))
         text.remove_prefix(1);
-    return text.starts_with('$') || text.starts_with('x') || text.starts_with('X') || text.starts_with("0x") ||
-           text.starts_with("0X");
+    return text.starts_with('$') || text.starts_with('x') || text.starts_with('X') || text.starts_with("0x")
+        || text.starts_with("0X");
 }
 
 bool IsNegativeText(std::string_view text)
@@ -56,8 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const std::uint64_t magnitude = IsNegativeText(text) ? ~bits + 1 : bits;
             fits = magnitude <= std::numeric_limits<std::uint32_t>::max();
         } else {
-            fits = *wide >= std::numeric_limits<std::int32_t>::min() &&
-                   *wide <= std::numeric_limits<std::int32_t>::max();
+            fits =
+                *wide >= std::numeric_limits<std::int32_t>::min() && *wide <= std::numeric_limits<std::int32_t>::max();
             if (fits)
                 Require(narrow == static_cast<std::int32_t>(*wide),
                         "a decimal value that fits 32 bits reads the same in both widths");

@@ -47,8 +47,8 @@ const std::vector<tenvik::FormatSettings>& FixedLocales()
 const std::array<tenvik::DayNumber, 7>& WrittenDays()
 {
     static const std::array<tenvik::DayNumber, 7> days = {
-        tenvik::DefaultPayPeriodStart, tenvik::MinViewDate,       tenvik::MaxViewDate,
-        tenvik::MinEncodableDate,      tenvik::MaxEncodableDate,  tenvik::EncodeDate(2020, 11, 1),
+        tenvik::DefaultPayPeriodStart,   tenvik::MinViewDate,      tenvik::MaxViewDate,
+        tenvik::MinEncodableDate,        tenvik::MaxEncodableDate, tenvik::EncodeDate(2020, 11, 1),
         tenvik::EncodeDate(2020, 1, 11),
     };
     return days;

@@ -196,8 +196,8 @@ constexpr std::array<TAlphaColor, 26> WhiteTextFills = {
 
 std::optional<TAlphaColor> ValueOfName(std::string_view name)
 {
-    const auto it = std::ranges::find_if(NamedColors,
-        [name](const TAlphaColorMapEntry& entry) { return EqualsIgnoringAsciiCase(entry.Name, name); });
+    const auto it = std::ranges::find_if(
+        NamedColors, [name](const TAlphaColorMapEntry& entry) { return EqualsIgnoringAsciiCase(entry.Name, name); });
     if (it == NamedColors.end())
         return std::nullopt;
     return it->Value;
@@ -249,7 +249,8 @@ TAlphaColor ContrastColor(TAlphaColor fill)
 
 std::optional<ColorRole> ColorRoleForTag(int tag)
 {
-    const auto it = std::ranges::find_if(ColorRoles, [tag](const ColorRoleInfo& info) { return static_cast<int>(info.role) == tag; });
+    const auto it = std::ranges::find_if(
+        ColorRoles, [tag](const ColorRoleInfo& info) { return static_cast<int>(info.role) == tag; });
     if (it == ColorRoles.end())
         return std::nullopt;
     return it->role;

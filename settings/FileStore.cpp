@@ -66,9 +66,8 @@ bool IsTemporaryNameOf(const fs::path& candidate, const fs::path& target)
     const auto name = candidate.filename().native();
     if (name.size() != start.size() + TemporaryRandomLength || name.compare(0, start.size(), start) != 0)
         return false;
-    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(start.size()), name.end(), [](auto c) {
-        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
-    });
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(start.size()), name.end(),
+                       [](auto c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); });
 }
 
 // A Save ended between creating its temporary file and renaming it (the program killed,
@@ -138,8 +137,7 @@ void ReplaceFile(const fs::path& target, std::string_view bytes)
     HANDLE created = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < CreateAttempts && created == INVALID_HANDLE_VALUE; ++attempt) {
         temporary = TemporaryNameBeside(target);
-        created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+        created = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (created == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
             ThrowError(LastError(), "Cannot create a file beside", target);
     }

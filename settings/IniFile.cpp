@@ -75,8 +75,9 @@ std::string Encode(std::string_view value)
         if (c == '\r' || c == '\n')
             c = ' ';
     }
-    const bool quote = !text.empty() && (IsBlank(text.front()) || IsBlank(text.back()) ||
-                                         (text.size() >= 2 && text.front() == '"' && text.back() == '"'));
+    const bool quote = !text.empty()
+        && (IsBlank(text.front()) || IsBlank(text.back())
+            || (text.size() >= 2 && text.front() == '"' && text.back() == '"'));
     return quote ? '"' + text + '"' : text;
 }
 
@@ -257,8 +258,8 @@ std::string PathText(const std::filesystem::path& path)
 // the caller, not of the disk.
 void CheckName(std::string_view name, std::string_view forbidden)
 {
-    const bool usable = !name.empty() && Trim(name) == name && name.find_first_of(forbidden) == std::string_view::npos &&
-                        name.find_first_of("\r\n") == std::string_view::npos;
+    const bool usable = !name.empty() && Trim(name) == name && name.find_first_of(forbidden) == std::string_view::npos
+        && name.find_first_of("\r\n") == std::string_view::npos;
     if (!usable)
         throw std::invalid_argument("Not a usable INI name: " + std::string{name});
 }
@@ -292,9 +293,13 @@ private:
     std::optional<IniText> m_text; // views into m_bytes
 };
 
-IniFile::IniFile(std::filesystem::path path) : IniFile(std::move(path), DefaultStore()) {}
+IniFile::IniFile(std::filesystem::path path) : IniFile(std::move(path), DefaultStore())
+{
+}
 
-IniFile::IniFile(std::filesystem::path path, FileStore& store) : m_path(std::move(path)), m_store(&store) {}
+IniFile::IniFile(std::filesystem::path path, FileStore& store) : m_path(std::move(path)), m_store(&store)
+{
+}
 
 const IniFile::Snapshot& IniFile::Loaded() const
 {

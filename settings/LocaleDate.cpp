@@ -196,8 +196,8 @@ std::optional<DayNumber> Match(const std::vector<PatternToken>& tokens, std::siz
     const std::size_t longest = t.field == Field::Year ? 4 : 2;
     const std::size_t shortest = t.field == Field::Year ? 4 : 1;
     std::size_t available = 0;
-    while (available < longest && pos + available < text.size() && text[pos + available] >= '0' &&
-           text[pos + available] <= '9')
+    while (available < longest && pos + available < text.size() && text[pos + available] >= '0'
+           && text[pos + available] <= '9')
         ++available;
     for (std::size_t length = available; length >= shortest && length > 0; --length) {
         int value = 0;
@@ -225,8 +225,8 @@ std::string_view TrimBlanks(std::string_view text)
 FormatSettings UsEnglishFormatSettings()
 {
     return FormatSettings{
-        {"January", "February", "March", "April", "May", "June", "July", "August", "September", "October",
-         "November", "December"},
+        {"January", "February", "March", "April", "May", "June", "July", "August", "September", "October", "November",
+         "December"},
         {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
         {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"},
         "M/d/yyyy",

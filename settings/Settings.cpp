@@ -10,7 +10,7 @@ constexpr std::string_view ConfigSection = "Config";
 constexpr std::string_view ColorsSection = "Colors";
 
 // One switch for the const and the mutable record.
-template <typename Record>
+template<typename Record>
 auto& ColorOf(Record& record, ColorRole role)
 {
     switch (role) {
@@ -69,7 +69,8 @@ void WriteSettings(IniFile& ini, const SettingsRecord& values, std::string& agen
         ini.WriteString(ConfigSection, "Agency", values.agency);
         agencyOnFile = values.agency;
     }
-    ini.WriteString(ConfigSection, "RDO", AssignmentCodes[static_cast<std::size_t>(AssignmentIndexFor(values.assignment))]);
+    ini.WriteString(ConfigSection, "RDO",
+                    AssignmentCodes[static_cast<std::size_t>(AssignmentIndexFor(values.assignment))]);
     ini.WriteBool(ConfigSection, "ShowPaydays", values.showPaydays);
     ini.WriteBool(ConfigSection, "ShowDebit", values.showDebit);
     ini.WriteBool(ConfigSection, "ShowPayPeriods", values.showPayPeriods);

@@ -40,8 +40,7 @@ SettingsRecord ReadSettings(const IniFile& ini, const FormatSettings& locale);
 // Writes every key in order. "Agency" is written only when values.agency differs from
 // agencyOnFile, which then takes the new text. Stops with EIniFileException at the first
 // key that cannot be written; the keys before it stay written.
-void WriteSettings(IniFile& ini, const SettingsRecord& values, std::string& agencyOnFile,
-                   const FormatSettings& locale);
+void WriteSettings(IniFile& ini, const SettingsRecord& values, std::string& agencyOnFile, const FormatSettings& locale);
 
 // The item of the assignment box a stored value selects: "RDO" or empty gives 0; else the
 // first item equal to it without regard to ASCII case; no match gives 0.

@@ -37,10 +37,7 @@ QAccessibleInterface* InterfaceOf(QObject* object)
 
 class DayGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    explicit DayGridAccessible(GridLayout* grid)
-        : QAccessibleWidget(grid, QAccessible::Table)
-    {
-    }
+    explicit DayGridAccessible(GridLayout* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -125,10 +122,7 @@ private:
 
 class DayCellAccessible : public QAccessibleWidget, public QAccessibleTableCellInterface {
 public:
-    DayCellAccessible(QWidget* cell, int index)
-        : QAccessibleWidget(cell, QAccessible::Cell), m_index(index)
-    {
-    }
+    DayCellAccessible(QWidget* cell, int index) : QAccessibleWidget(cell, QAccessible::Cell), m_index(index) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {

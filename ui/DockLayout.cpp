@@ -178,8 +178,7 @@ std::vector<QRectF> DockLayout::arrange(const QRectF& area) const
             switch (e.dock) {
             case Dock::MostTop:
             case Dock::Top:
-                r = QRectF(left.left() + m.left(), left.top() + m.top(),
-                           left.width() - m.left() - m.right(), e.extent);
+                r = QRectF(left.left() + m.left(), left.top() + m.top(), left.width() - m.left() - m.right(), e.extent);
                 left.setTop(left.top() + m.top() + e.extent + m.bottom());
                 break;
             case Dock::Bottom:

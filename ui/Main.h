@@ -47,8 +47,7 @@ struct StartupEnvironment {
     std::function<void(QWidget* parent, const QString& message)> reportError;
     // Asks where to save a file (caption, suggested path, name filter); empty when the user
     // cancels. Unset, it is Qt's save dialog; tests answer for the user.
-    std::function<QString(QWidget* parent, const QString& caption, const QString& suggestedPath,
-                          const QString& filter)>
+    std::function<QString(QWidget* parent, const QString& caption, const QString& suggestedPath, const QString& filter)>
         chooseSaveFile;
     // Whose long dates the screen-reader texts speak ("Tuesday, 17 January 2012"); the
     // default locale as it is when the environment is made.

@@ -41,8 +41,8 @@ int SelectedCell()
 {
     if (MainForm == nullptr)
         return -1;
-    const auto it = std::find_if(CellDates.begin(), CellDates.end(),
-                                 [](DayNumber d) { return SameDay(d, CurrentDate); });
+    const auto it =
+        std::find_if(CellDates.begin(), CellDates.end(), [](DayNumber d) { return SameDay(d, CurrentDate); });
     return it == CellDates.end() ? -1 : static_cast<int>(it - CellDates.begin());
 }
 

@@ -80,8 +80,9 @@ void TMainForm::miExportCalendarClick()
 {
     const DayNumber first = std::clamp(TodayDate(*TheClock), MinViewDate, MaxViewDate);
     const DayNumber last = std::min(first + CalendarFileDays, MaxViewDate);
-    const QString path = chooseSaveFile(QStringLiteral("Export to Calendar"), SuggestedPath(QStringLiteral("Tenvik.ics")),
-                                        QStringLiteral("Calendar files (*.ics)"));
+    const QString path =
+        chooseSaveFile(QStringLiteral("Export to Calendar"), SuggestedPath(QStringLiteral("Tenvik.ics")),
+                       QStringLiteral("Calendar files (*.ics)"));
     if (path.isEmpty())
         return;
     const ExportProfile profile = WindowProfile();
@@ -92,9 +93,9 @@ void TMainForm::miExportCalendarClick()
 void TMainForm::miPrintYearClick()
 {
     const int year = CalendarYear(CurrentDate);
-    const QString path = chooseSaveFile(QStringLiteral("Print Year"),
-                                        SuggestedPath(QStringLiteral("Tenvik %1.pdf").arg(year)),
-                                        QStringLiteral("PDF documents (*.pdf)"));
+    const QString path =
+        chooseSaveFile(QStringLiteral("Print Year"), SuggestedPath(QStringLiteral("Tenvik %1.pdf").arg(year)),
+                       QStringLiteral("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;
     const QByteArray pdf = YearSheetPdf(year, WindowProfile(), LocaleFormats, YearSheetPageSize(QLocale()));

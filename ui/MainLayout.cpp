@@ -37,8 +37,8 @@ constexpr int BackgroundNoBorder = -2;
 constexpr int BackgroundWithBorder = -1;
 constexpr int CellLabelTagBase = 100;
 
-constexpr qreal BandHeight = 48;      // the bands as stored, before the first sizing
-constexpr qreal ToolbarHeight = 48;   // the other pages' toolbars keep it
+constexpr qreal BandHeight = 48;    // the bands as stored, before the first sizing
+constexpr qreal ToolbarHeight = 48; // the other pages' toolbars keep it
 constexpr int GridItemSize = 54;
 constexpr int FirstUnclickableCell = 37; // no day of the shown month reaches row 6, column 2
 
@@ -54,7 +54,7 @@ void KeepThemeFont(QWidget& widget)
     widget.setFont(font);
 }
 
-template <class W>
+template<class W>
 W* Named(W* widget, const char* name)
 {
     widget->setObjectName(QString::fromLatin1(name));
@@ -114,8 +114,8 @@ Switch* AddSwitch(QWidget& parent, const char* name, const QString& accessibleNa
     return sw;
 }
 
-StateColorButton* AddColorButton(QWidget& parent, const char* name, const QString& text, ColorRole role,
-                                 QRect geometry, const QString& accessibleName)
+StateColorButton* AddColorButton(QWidget& parent, const char* name, const QString& text, ColorRole role, QRect geometry,
+                                 const QString& accessibleName)
 {
     auto* button = Named(new StateColorButton(text, &parent), name);
     button->setGeometry(geometry);
@@ -207,8 +207,8 @@ void TMainForm::buildCalendarPage()
     bPrev = AddArrowButton(*lblMonthName, "bPrev", Qt::LeftArrow, QStringLiteral("bPrev"),
                            QStringLiteral("Previous month"));
     DockIn(*lblMonthName, bPrev, Dock::Left, LeftButtonMargins, 53);
-    bNext = AddArrowButton(*lblMonthName, "bNext", Qt::RightArrow, QStringLiteral("Button1"),
-                           QStringLiteral("Next month"));
+    bNext =
+        AddArrowButton(*lblMonthName, "bNext", Qt::RightArrow, QStringLiteral("Button1"), QStringLiteral("Next month"));
     DockIn(*lblMonthName, bNext, Dock::Right, RightButtonMargins, 54);
 
     // Weekday bar

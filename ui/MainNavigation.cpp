@@ -88,9 +88,13 @@ void TMainForm::FormKeyDown(QKeyEvent* event)
     UpdateView();
 }
 
-void TMainForm::FormKeyUp(QKeyEvent*) {}
+void TMainForm::FormKeyUp(QKeyEvent*)
+{
+}
 
-void TMainForm::deDateOpenPicker() {}
+void TMainForm::deDateOpenPicker()
+{
+}
 
 void TMainForm::deDateClosePicker()
 {
@@ -123,7 +127,9 @@ void TMainForm::gR00Click(Rectangle* sender)
 }
 
 // A long tap on the grid is swallowed (the grid layout accepts the gesture).
-void TMainForm::gloCalGesture() {}
+void TMainForm::gloCalGesture()
+{
+}
 
 void TMainForm::tabCtrlChange()
 {

@@ -241,8 +241,7 @@ void RefreshMonthTitle(DayNumber date)
     if (year == ClockYear(*TheClock))
         form.lblMonthName->setSpecText(FromStd(LocaleFormats.LongMonthNames[month]));
     else
-        form.lblMonthName->setSpecText(FromStd(LocaleFormats.ShortMonthNames[month]) + u' '
-                                       + QString::number(year));
+        form.lblMonthName->setSpecText(FromStd(LocaleFormats.ShortMonthNames[month]) + u' ' + QString::number(year));
 }
 
 void RefreshWeekdays()

@@ -19,11 +19,11 @@ namespace tenvik::Main {
 
 extern TMainForm* MainForm; // the one window, set before FormCreate runs
 
-extern DayNumber CurrentDate;    // the selected day; the grid shows its month
-extern DayNumber SavedDate;      // where End returns to
-extern CellDateArray CellDates;  // the 42 days of the grid
+extern DayNumber CurrentDate;   // the selected day; the grid shows its month
+extern DayNumber SavedDate;     // where End returns to
+extern CellDateArray CellDates; // the 42 days of the grid
 extern DayNumber PayPeriodStart;
-extern std::string AgencyName;   // the agency as last read from or written to the file
+extern std::string AgencyName; // the agency as last read from or written to the file
 extern std::filesystem::path SettingsPath;
 extern FormatSettings LocaleFormats; // captured once at start-up
 extern const Clock* TheClock;        // today's date; tests pin it

@@ -47,7 +47,7 @@ bool IsPageSwitchKey(const QKeyEvent& event)
 TabControl::TabControl(QWidget* parent) : QTabWidget(parent)
 {
     setTabBar(new TallTabBar(this));
-    setDocumentMode(true); // pages without a frame, tab strip across the full width
+    setDocumentMode(true);        // pages without a frame, tab strip across the full width
     tabBar()->setExpanding(true); // after setDocumentMode, which switches it off
 }
 

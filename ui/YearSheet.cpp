@@ -144,8 +144,7 @@ private:
         const QRectF below(band.left(), title.bottom(), band.width(), mm(SubtitleBand));
         text(below, Qt::AlignLeft | Qt::AlignVCenter, subtitle, SubtitlePoints, false);
         text(below, Qt::AlignRight | Qt::AlignVCenter,
-             QStringLiteral("For information only: the department's official roster prevails."), SubtitlePoints,
-             false);
+             QStringLiteral("For information only: the department's official roster prevails."), SubtitlePoints, false);
     }
 
     void paintLegend(const QRectF& band)
@@ -155,10 +154,10 @@ private:
             QString caption;
         };
         std::vector<Item> items;
-        items.push_back({CellLook{{}, QStringLiteral("A"), false, {}, CellLook::Fill::None},
-                         QStringLiteral("A platoon on duty")});
-        items.push_back({CellLook{{}, QStringLiteral("B"), false, {}, CellLook::Fill::None},
-                         QStringLiteral("B platoon on duty")});
+        items.push_back(
+            {CellLook{{}, QStringLiteral("A"), false, {}, CellLook::Fill::None}, QStringLiteral("A platoon on duty")});
+        items.push_back(
+            {CellLook{{}, QStringLiteral("B"), false, {}, CellLook::Fill::None}, QStringLiteral("B platoon on duty")});
         if (const auto platoon = m_profile.Platoon()) {
             items.push_back({CellLook{{}, QString(QChar(*platoon)), false, {}, CellLook::Fill::Duty},
                              QStringLiteral("Shaded: you are on duty")});
@@ -177,8 +176,8 @@ private:
             paintCell(sample, item.sample);
             x = sample.right() + mm(1.5);
             const qreal width = textWidth(item.caption, LegendPoints, false);
-            text(QRectF(x, band.top(), width + mm(1), band.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                 item.caption, LegendPoints, false);
+            text(QRectF(x, band.top(), width + mm(1), band.height()), Qt::AlignLeft | Qt::AlignVCenter, item.caption,
+                 LegendPoints, false);
             x += width + mm(LegendItemGap);
         }
     }
@@ -234,8 +233,8 @@ private:
         m_painter.setBrush(Qt::NoBrush);
         m_painter.drawRect(rect);
 
-        const QRectF inside = rect.adjusted(mm(CellPadding), mm(CellPadding / 2), -mm(CellPadding),
-                                            -mm(CellPadding / 2));
+        const QRectF inside =
+            rect.adjusted(mm(CellPadding), mm(CellPadding / 2), -mm(CellPadding), -mm(CellPadding / 2));
         const QString payday = look.payday ? QString::fromLatin1(PaydayMark) : QString();
         const bool markBold = look.fill != CellLook::Fill::None;
         const qreal gap = mm(CellPadding);
@@ -282,8 +281,7 @@ QPageSize YearSheetPageSize(const QLocale& locale)
     static constexpr std::array LetterTerritories = {QLocale::UnitedStates, QLocale::Canada, QLocale::Mexico,
                                                      QLocale::Philippines};
     const bool letter = locale.measurementSystem() == QLocale::ImperialUSSystem
-        || std::find(LetterTerritories.begin(), LetterTerritories.end(), locale.territory())
-            != LetterTerritories.end();
+        || std::find(LetterTerritories.begin(), LetterTerritories.end(), locale.territory()) != LetterTerritories.end();
     return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
 
@@ -293,8 +291,7 @@ void PaintYearSheet(QPainter& painter, const QRectF& page, int year, const Expor
     SheetPainter(painter, page, year, profile, locale).paint();
 }
 
-QByteArray YearSheetPdf(int year, const ExportProfile& profile, const FormatSettings& locale,
-                        const QPageSize& pageSize)
+QByteArray YearSheetPdf(int year, const ExportProfile& profile, const FormatSettings& locale, const QPageSize& pageSize)
 {
     QByteArray document;
     QBuffer buffer(&document);

@@ -40,16 +40,11 @@ TEST(DayNumber, KnownDays)
         int weekday;
     };
     const Case cases[] = {
-        {MinEncodableDate, {1, 1, 1}, 2},
-        {0, {1899, 12, 30}, 7},
-        {1, {1899, 12, 31}, 1},
-        {2, {1900, 1, 1}, 2},
-        {MinViewDate, {1901, 1, 1}, 3},
-        {40908, {2011, 12, 31}, 7},
-        {40925, {2012, 1, 17}, 3},
-        {44185, {2020, 12, 20}, 1},
-        {MaxViewDate, {2060, 12, 31}, 6},
-        {MaxEncodableDate, {9999, 12, 31}, 6},
+        {MinEncodableDate, {1, 1, 1}, 2}, {0, {1899, 12, 30}, 7},
+        {1, {1899, 12, 31}, 1},           {2, {1900, 1, 1}, 2},
+        {MinViewDate, {1901, 1, 1}, 3},   {40908, {2011, 12, 31}, 7},
+        {40925, {2012, 1, 17}, 3},        {44185, {2020, 12, 20}, 1},
+        {MaxViewDate, {2060, 12, 31}, 6}, {MaxEncodableDate, {9999, 12, 31}, 6},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.day);
@@ -74,7 +69,8 @@ TEST(DayNumber, AgreesWithChronoOverTheEncodableRange)
         const chr::year_month_day ymd{reference};
         const CivilDate expected = ChronoDate(ymd);
         const int expectedWeekday = static_cast<int>(chr::weekday{reference}.c_encoding()) + 1;
-        const auto expectedFirst = static_cast<DayNumber>((chr::sys_days{ymd.year() / ymd.month() / 1} - DayZero).count());
+        const auto expectedFirst =
+            static_cast<DayNumber>((chr::sys_days{ymd.year() / ymd.month() / 1} - DayZero).count());
 
         const bool ok = DecodeDate(d) == expected && EncodeDate(expected) == d && WeekdayIndex(d) == expectedWeekday
             && CalendarYear(d) == expected.year && CalendarMonth(d) == expected.month && CalendarDay(d) == expected.day
@@ -104,8 +100,8 @@ TEST(DayNumber, InvalidDatesAreNotEncoded)
         int year, month, day;
     };
     const Case cases[] = {
-        {0, 12, 31},    {10000, 1, 1}, {2021, 0, 1},  {2021, 13, 1},    {2021, 1, 0},  {2021, 1, 32},
-        {2021, 2, 29},  {1900, 2, 29}, {2021, 4, 31}, {INT_MIN, 1, 1}, {2021, INT_MAX, 1}, {2021, 1, INT_MIN},
+        {0, 12, 31},   {10000, 1, 1}, {2021, 0, 1},  {2021, 13, 1},   {2021, 1, 0},       {2021, 1, 32},
+        {2021, 2, 29}, {1900, 2, 29}, {2021, 4, 31}, {INT_MIN, 1, 1}, {2021, INT_MAX, 1}, {2021, 1, INT_MIN},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.year << '-' << c.month << '-' << c.day);
@@ -151,17 +147,17 @@ TEST(MonthStep, StepsAndLowersTheDay)
         DayNumber to;
     };
     const Case cases[] = {
-        {44227, 1, 44255},     // 31 January 2021 -> 28 February 2021
-        {45322, 1, 45351},     // 31 January 2024 -> 29 February 2024
-        {44286, -1, 44255},    // 31 March 2021 -> 28 February 2021
-        {44545, 1, 44576},     // 15 December 2021 -> 15 January 2022
-        {44206, -1, 44175},    // 10 January 2021 -> 10 December 2020
-        {44211, 12, 44576},    // 15 January 2021 -> 15 January 2022
+        {44227, 1, 44255},       // 31 January 2021 -> 28 February 2021
+        {45322, 1, 45351},       // 31 January 2024 -> 29 February 2024
+        {44286, -1, 44255},      // 31 March 2021 -> 28 February 2021
+        {44545, 1, 44576},       // 15 December 2021 -> 15 January 2022
+        {44206, -1, 44175},      // 10 January 2021 -> 10 December 2020
+        {44211, 12, 44576},      // 15 January 2021 -> 15 January 2022
         {44227.75, 1, 44255.75}, // the time of day carries over
-        {-10.25, 1, 21.25},    // 20 December 1899 06:00 -> 20 January 1900 06:00
-        {-10.25, -1, -40.25},  // 20 December 1899 06:00 -> 20 November 1899 06:00
-        {58806, 1, 58837},     // 31 December 2060 -> 31 January 2061, beyond the shown range
-        {MinViewDate, -1, 336}, // 1 January 1901 -> 1 December 1900
+        {-10.25, 1, 21.25},      // 20 December 1899 06:00 -> 20 January 1900 06:00
+        {-10.25, -1, -40.25},    // 20 December 1899 06:00 -> 20 November 1899 06:00
+        {58806, 1, 58837},       // 31 December 2060 -> 31 January 2061, beyond the shown range
+        {MinViewDate, -1, 336},  // 1 January 1901 -> 1 December 1900
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.from << " by " << c.months);
@@ -175,8 +171,8 @@ TEST(MonthStep, AgreesWithChrono)
 {
     const int steps[] = {-25, -13, -12, -1, 1, 12, 13, 25};
     int failures = 0;
-    for (auto day = static_cast<std::int64_t>(MinViewDate); day <= static_cast<std::int64_t>(MaxViewDate) && failures < 10;
-         ++day) {
+    for (auto day = static_cast<std::int64_t>(MinViewDate);
+         day <= static_cast<std::int64_t>(MaxViewDate) && failures < 10; ++day) {
         const chr::year_month_day from{ChronoDay(day)};
         for (const int k : steps) {
             const chr::year_month target = chr::year_month{from.year(), from.month()} + chr::months{k};
@@ -195,8 +191,8 @@ TEST(DayNumber, SameDayAndSameMonthNumber)
 {
     EXPECT_TRUE(SameDay(44190, 44190.75));
     EXPECT_FALSE(SameDay(44190, 44191));
-    EXPECT_TRUE(SameDay(-0.5, 0)); // truncation towards zero
-    EXPECT_TRUE(SameMonthNumber(44211, 44576)); // 15 January 2021 and 15 January 2022
+    EXPECT_TRUE(SameDay(-0.5, 0));               // truncation towards zero
+    EXPECT_TRUE(SameMonthNumber(44211, 44576));  // 15 January 2021 and 15 January 2022
     EXPECT_FALSE(SameMonthNumber(44211, 44242)); // 15 January and 15 February 2021
 }
 
@@ -243,7 +239,7 @@ TEST(MonthStep, SaturatesAtTheEncodableRange)
 {
     EXPECT_EQ(MonthStep(MaxEncodableDate, 1), MaxEncodableDate);
     EXPECT_EQ(MonthStep(MinEncodableDate, -1), MinEncodableDate);
-    EXPECT_EQ(MonthStep(MaxEncodableDate - 10, 1), MaxEncodableDate); // from 21 December 9999
+    EXPECT_EQ(MonthStep(MaxEncodableDate - 10, 1), MaxEncodableDate);  // from 21 December 9999
     EXPECT_EQ(MonthStep(MinEncodableDate + 10, -1), MinEncodableDate); // from 11 January 0001
     EXPECT_EQ(MonthStep(44190, INT_MAX), MaxEncodableDate);
     EXPECT_EQ(MonthStep(44190, INT_MIN), MinEncodableDate);

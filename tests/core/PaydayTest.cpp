@@ -23,16 +23,16 @@ TEST(Payday, KnownDaysWithTheDefaultStart)
         std::string label;
     };
     const Case cases[] = {
-        {40913, false, false, ""},    // Thursday 5 January 2012
-        {40914, true, false, ""},     // Friday 6 January 2012, the first payday
-        {40928, true, false, ""},     // Friday 20 January 2012
-        {44185, false, true, "PP1"},  // Sunday 20 December 2020, the default start
-        {44190, true, false, "PP1"},  // Friday 25 December 2020
-        {44198, false, false, "PP1"}, // Saturday 2 January 2021
-        {44199, false, true, "PP2"},  // Sunday 3 January 2021
-        {44535, false, true, "PP26"}, // Sunday 5 December 2021
-        {44548, false, false, "PP26"},// Saturday 18 December 2021
-        {44549, false, true, "PP1"},  // Sunday 19 December 2021, 364 days on
+        {40913, false, false, ""},     // Thursday 5 January 2012
+        {40914, true, false, ""},      // Friday 6 January 2012, the first payday
+        {40928, true, false, ""},      // Friday 20 January 2012
+        {44185, false, true, "PP1"},   // Sunday 20 December 2020, the default start
+        {44190, true, false, "PP1"},   // Friday 25 December 2020
+        {44198, false, false, "PP1"},  // Saturday 2 January 2021
+        {44199, false, true, "PP2"},   // Sunday 3 January 2021
+        {44535, false, true, "PP26"},  // Sunday 5 December 2021
+        {44548, false, false, "PP26"}, // Saturday 18 December 2021
+        {44549, false, true, "PP1"},   // Sunday 19 December 2021, 364 days on
         {44184.5, false, false, ""},
     };
     for (const Case& c : cases) {

@@ -38,11 +38,11 @@ TEST(ShiftCodeFor, KnownDays)
     const Case cases[] = {
         {40908, ShiftCode::Z, "", ""},     // 31 December 2011, the rotation's anchor
         {40924, ShiftCode::Z, "", ""},     // 16 January 2012
-        {40924.9, ShiftCode::Z, "", ""},
+        {40924.9, ShiftCode::Z, "", ""},   // late on 16 January 2012: still before the schedule
         {40925, ShiftCode::A, "A1", "A1"}, // 17 January 2012, the schedule's first day
-        {40926, ShiftCode::B, "B1", "B1"},
-        {40927, ShiftCode::B, "B2", "B2"},
-        {40928, ShiftCode::A, "A2", "A2"},
+        {40926, ShiftCode::B, "B1", "B1"}, // 18 January 2012
+        {40927, ShiftCode::B, "B2", "B2"}, // 19 January 2012
+        {40928, ShiftCode::A, "A2", "A2"}, // 20 January 2012
         {41121, ShiftCode::A, "A1", "A1"}, // 31 July 2012, the second cycle
         {44190, ShiftCode::B, "B7", "B7"}, // 25 December 2020
     };

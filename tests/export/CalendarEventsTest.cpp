@@ -71,18 +71,18 @@ TEST(CalendarEventsTest, KnownDays)
         std::vector<EventKind> kinds;
     };
     const Case cases[] = {
-        {Day(2012, 1, 6), "A1", {K::Payday}},                // a payday before the RDO schedule
-        {Day(2012, 1, 16), "A1", {}},                        // no rotation shown before 17 January 2012
-        {Day(2012, 1, 17), "A1", {K::Rdo}},                  // the schedule's first day is A1's RDO
-        {Day(2012, 1, 17), "B1", {}},                        // an A day
+        {Day(2012, 1, 6), "A1", {K::Payday}}, // a payday before the RDO schedule
+        {Day(2012, 1, 16), "A1", {}},         // no rotation shown before 17 January 2012
+        {Day(2012, 1, 17), "A1", {K::Rdo}},   // the schedule's first day is A1's RDO
+        {Day(2012, 1, 17), "B1", {}},         // an A day
         {Day(2012, 1, 17), "A2", {K::Duty}},
-        {Day(2012, 1, 17), "RDO", {}},                       // no group: no duty days, no RDOs
+        {Day(2012, 1, 17), "RDO", {}}, // no group: no duty days, no RDOs
         {Day(2012, 1, 20), "A2", {K::Rdo, K::Payday}},
         {Day(2012, 1, 20), "A5", {K::Duty, K::Payday}},
-        {Day(2020, 12, 20), "RDO", {K::PayPeriodStart}},     // PP1 with the default start
+        {Day(2020, 12, 20), "RDO", {K::PayPeriodStart}}, // PP1 with the default start
         {Day(2020, 12, 25), "B7", {K::Rdo, K::Payday}},
         {Day(2020, 12, 25), "B1", {K::Duty, K::Payday}},
-        {Day(2021, 12, 5), "RDO", {K::PayPeriodStart}},      // PP26
+        {Day(2021, 12, 5), "RDO", {K::PayPeriodStart}}, // PP26
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(CalendarYear(c.day)) + "-" + std::to_string(CalendarMonth(c.day)) + "-"
@@ -129,7 +129,8 @@ TEST(CalendarEventsTest, EachKindCanBeLeftOut)
     EXPECT_EQ(KindsOn(day, profile).size(), 3u);
     EXPECT_EQ(KindsOn(day, profile, {true, false, true, true}),
               (std::vector{EventKind::Payday, EventKind::PayPeriodStart}));
-    EXPECT_EQ(KindsOn(day, profile, {true, true, false, true}), (std::vector{EventKind::Rdo, EventKind::PayPeriodStart}));
+    EXPECT_EQ(KindsOn(day, profile, {true, true, false, true}),
+              (std::vector{EventKind::Rdo, EventKind::PayPeriodStart}));
     EXPECT_EQ(KindsOn(day, profile, {true, true, true, false}), (std::vector{EventKind::Rdo, EventKind::Payday}));
     EXPECT_EQ(KindsOn(Day(2012, 1, 17), Profile("A2"), {false, true, true, true}), std::vector<EventKind>{});
 }

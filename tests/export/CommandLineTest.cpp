@@ -41,8 +41,7 @@ TEST(ExportCommandLineTest, RangesAndYears)
         {{"--ics", "a.ics", "--from=2026-01-01", "--to=2026-01-01"}, "2026-01-01", "2026-01-01", 2026},
         {{"--ics", "a.ics", "--year", "2028"}, "2028-01-01", "2028-12-31", 2028},
         {{"--pdf", "y.pdf"}, "2026-12-10", "2027-12-10", 2026},
-        {{"--pdf", "y.pdf", "--year=1901", "--ics", "a.ics", "--from", "2030-05-05"}, "2030-05-05", "2031-05-05",
-         1901},
+        {{"--pdf", "y.pdf", "--year=1901", "--ics", "a.ics", "--from", "2030-05-05"}, "2030-05-05", "2031-05-05", 1901},
         {{"--ics", "a.ics", "--from", "2060-06-01"}, "2060-06-01", "2060-12-31", 2026}, // the calendar ends in 2060
     };
     for (const Case& c : cases) {
@@ -93,7 +92,8 @@ TEST(ExportCommandLineTest, ClearErrors)
         {{"--ics", "a", "--from", "2026-02-30"}, "--from: '2026-02-30' is not a date; write it as yyyy-MM-dd"},
         {{"--ics", "a", "--from", "12/10/2026"}, "--from: '12/10/2026' is not a date"},
         {{"--ics", "a", "--to", "2026-1-5"}, "--to: '2026-1-5' is not a date"},
-        {{"--ics", "a", "--to", "2061-01-01"}, "--to: 2061-01-01 is outside the calendar's range, 1901-01-01 to 2060-12-31"},
+        {{"--ics", "a", "--to", "2061-01-01"},
+         "--to: 2061-01-01 is outside the calendar's range, 1901-01-01 to 2060-12-31"},
         {{"--ics", "a", "--from", "2027-01-02", "--to", "2027-01-01"}, "the range ends before it begins"},
         {{"--ics", "a", "--to", "2020-01-01"}, "the range ends before it begins: 2026-12-10 to 2020-01-01"},
         {{"--pdf", "y", "--from", "2027-01-01"}, "--from and --to set the days of --ics"},

@@ -83,12 +83,13 @@ TEST(ICalendarTest, FoldsAt75OctetsBetweenCharacters)
         std::string(74, 'a') + "\xC3\xB8" + "tail",
         std::string(73, 'a') + "\xE2\x80\x93\xE2\x80\x93",
         std::string(72, 'a') + std::string(40, 'x') + "\xF0\x9F\x9A\x92",
-        "DESCRIPTION:" + [] {
-            std::string many;
-            for (int i = 0; i < 100; ++i)
-                many += "\xC3\xB8\xE2\x80\x93\xF0\x9F\x9A\x92";
-            return many;
-        }(),
+        "DESCRIPTION:" +
+            [] {
+                std::string many;
+                for (int i = 0; i < 100; ++i)
+                    many += "\xC3\xB8\xE2\x80\x93\xF0\x9F\x9A\x92";
+                return many;
+            }(),
     };
     for (const std::string& line : lines) {
         SCOPED_TRACE(line);

@@ -217,11 +217,11 @@ bool WriteProcFile(const char* path, const std::string& text)
     if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) {
         Finish(reportFd, std::string{"no private namespaces: "} + std::strerror(errno), Unavailable);
     }
-    if (!WriteProcFile("/proc/self/setgroups", "deny") ||
-        !WriteProcFile("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
-        !WriteProcFile("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1") ||
-        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-        ::mount("tenvik-test", mountPoint.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k") != 0) {
+    if (!WriteProcFile("/proc/self/setgroups", "deny")
+        || !WriteProcFile("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1")
+        || !WriteProcFile("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1")
+        || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+        || ::mount("tenvik-test", mountPoint.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k") != 0) {
         Finish(reportFd, std::string{"no private tmpfs: "} + std::strerror(errno), Unavailable);
     }
 

@@ -48,7 +48,8 @@ inline SettingsRecord ChoicesA()
 inline SettingsRecord ChoicesB()
 {
     SettingsRecord values;
-    values.agency = "Station S\xC3\xBC" "d";
+    values.agency = "Station S\xC3\xBC"
+                    "d";
     values.assignment = "B7";
     values.showPaydays = false;
     values.showDebit = true;
@@ -92,27 +93,49 @@ inline std::string FileWith(const StoredTexts& t)
 {
     return "; Tenvik settings, edited by hand as well\n"
            "[Config]\n"
-           "Agency=" + t[0] + "\n"
-           "Theme=dark\n"
-           "RDO=" + t[1] + "\n"
-           "ShowPaydays=" + t[2] + "\n"
-           "; the switches below came later\n"
-           "ShowDebit=" + t[3] + "\n"
-           "ShowPayPeriods=" + t[4] + "\n"
-           "PPStart=" + t[5] + "\n"
-           "\n"
-           "[Window]\n"
-           "Left=120\n"
-           "Top=80\n"
-           "\n"
-           "[Colors]\n"
-           "APlt=" + t[6] + "\n"
-           "BPlt=" + t[7] + "\n"
-           "# chosen with the picker\n"
-           "XPlt=" + t[8] + "\n"
-           "LdTr=" + t[9] + "\n"
-           "BkGr=" + t[10] + "\n"
-           "Extra=kept\n";
+           "Agency="
+        + t[0]
+        + "\n"
+          "Theme=dark\n"
+          "RDO="
+        + t[1]
+        + "\n"
+          "ShowPaydays="
+        + t[2]
+        + "\n"
+          "; the switches below came later\n"
+          "ShowDebit="
+        + t[3]
+        + "\n"
+          "ShowPayPeriods="
+        + t[4]
+        + "\n"
+          "PPStart="
+        + t[5]
+        + "\n"
+          "\n"
+          "[Window]\n"
+          "Left=120\n"
+          "Top=80\n"
+          "\n"
+          "[Colors]\n"
+          "APlt="
+        + t[6]
+        + "\n"
+          "BPlt="
+        + t[7]
+        + "\n"
+          "# chosen with the picker\n"
+          "XPlt="
+        + t[8]
+        + "\n"
+          "LdTr="
+        + t[9]
+        + "\n"
+          "BkGr="
+        + t[10]
+        + "\n"
+          "Extra=kept\n";
 }
 
 // A fresh folder inside `base`, removed with everything in it.

@@ -62,15 +62,19 @@ TEST(NamedColors, KnownEntriesSitAtTheirIndices)
         std::string_view name;
         TAlphaColor value;
     } cases[] = {
-        {0, "Aliceblue", 0xFFF0F8FF},    {2, "Aqua", 0xFF00FFFF},        {7, "Black", 0xFF000000},
-        {9, "Blue", 0xFF0000FF},         {20, "Cyan", 0xFF00FFFF},       {24, "Darkgray", 0xFFA9A9A9},
-        {26, "Darkgrey", 0xFFA9A9A9},    {36, "Darkslategray", 0xFF2F4F4F},
-        {37, "Darkslategrey", 0xFF2F4F4F}, {42, "Dimgray", 0xFF696969}, {43, "Dimgrey", 0xFF696969},
-        {48, "Fuchsia", 0xFFFF00FF},     {53, "Gray", 0xFF808080},       {56, "Grey", 0xFF808080},
-        {71, "Lightgray", 0xFFD3D3D3},   {73, "Lightgrey", 0xFFD3D3D3},  {78, "Lightslategray", 0xFF778899},
-        {79, "Lightslategrey", 0xFF778899}, {85, "Magenta", 0xFFFF00FF}, {119, "Red", 0xFFFF0000},
-        {128, "Silver", 0xFFC0C0C0},     {131, "Slategray", 0xFF708090}, {132, "Slategrey", 0xFF708090},
-        {143, "White", 0xFFFFFFFF},      {146, "Yellowgreen", 0xFF9ACD32}, {147, "Null", 0x00000000},
+        {0, "Aliceblue", 0xFFF0F8FF},       {2, "Aqua", 0xFF00FFFF},
+        {7, "Black", 0xFF000000},           {9, "Blue", 0xFF0000FF},
+        {20, "Cyan", 0xFF00FFFF},           {24, "Darkgray", 0xFFA9A9A9},
+        {26, "Darkgrey", 0xFFA9A9A9},       {36, "Darkslategray", 0xFF2F4F4F},
+        {37, "Darkslategrey", 0xFF2F4F4F},  {42, "Dimgray", 0xFF696969},
+        {43, "Dimgrey", 0xFF696969},        {48, "Fuchsia", 0xFFFF00FF},
+        {53, "Gray", 0xFF808080},           {56, "Grey", 0xFF808080},
+        {71, "Lightgray", 0xFFD3D3D3},      {73, "Lightgrey", 0xFFD3D3D3},
+        {78, "Lightslategray", 0xFF778899}, {79, "Lightslategrey", 0xFF778899},
+        {85, "Magenta", 0xFFFF00FF},        {119, "Red", 0xFFFF0000},
+        {128, "Silver", 0xFFC0C0C0},        {131, "Slategray", 0xFF708090},
+        {132, "Slategrey", 0xFF708090},     {143, "White", 0xFFFFFFFF},
+        {146, "Yellowgreen", 0xFF9ACD32},   {147, "Null", 0x00000000},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.index);
@@ -119,20 +123,11 @@ TEST(ColorToText, NamesOnlyExactMatchesAndWritesEverythingElseAsEightHexDigits)
         TAlphaColor color;
         std::string_view text;
     } cases[] = {
-        {0xFFFF0000, "Red"},
-        {0xFF00FFFF, "Aqua"},
-        {0xFFFF00FF, "Fuchsia"},
-        {0xFF696969, "Dimgray"},
-        {0xFF808080, "Gray"},
-        {0x00000000, "Null"},
-        {0xFFFFFFFF, "White"},
-        {0xFEFF0000, "#FEFF0000"}, // almost opaque red is no longer red
-        {0x80FF0000, "#80FF0000"},
-        {0x00FF0000, "#00FF0000"},
-        {0x00000001, "#00000001"},
-        {0xFFFFFFFE, "#FFFFFFFE"},
-        {0x7FFFFFFF, "#7FFFFFFF"},
-        {0x80000000, "#80000000"},
+        {0xFFFF0000, "Red"},       {0xFF00FFFF, "Aqua"},      {0xFFFF00FF, "Fuchsia"},
+        {0xFF696969, "Dimgray"},   {0xFF808080, "Gray"},      {0x00000000, "Null"},
+        {0xFFFFFFFF, "White"},     {0xFEFF0000, "#FEFF0000"}, // almost opaque red is no longer red
+        {0x80FF0000, "#80FF0000"}, {0x00FF0000, "#00FF0000"}, {0x00000001, "#00000001"},
+        {0xFFFFFFFE, "#FFFFFFFE"}, {0x7FFFFFFF, "#7FFFFFFF"}, {0x80000000, "#80000000"},
         {0xFF663399, "#FF663399"}, // rebeccapurple has no name here
         {0xFFABCDEF, "#FFABCDEF"},
     };
@@ -181,7 +176,7 @@ TEST(TextToColor, ReadsNamesInAnyCaseWithOrWithoutPrefixAndNumbersInEveryForm)
         {"#00000000", 0x00000000},
         {"0", 0x00000000},
         {"-1", 0xFFFFFFFF},
-        {"#1FFFF0000", 0xFFFF0000},   // only the low 32 bits count
+        {"#1FFFF0000", 0xFFFF0000}, // only the low 32 bits count
         {"4294967296", 0x00000000},
         {"#FFFFFFFFFFFFFFFF", 0xFFFFFFFF},
         {"9223372036854775807", 0xFFFFFFFF},
@@ -234,7 +229,8 @@ TEST(TextToColor, EveryNameReadsBackInAnyCaseAndBehindEitherPrefix)
     for (const auto& entry : NamedColors) {
         SCOPED_TRACE(entry.Name);
         const std::string name{entry.Name};
-        for (const std::string& text : {name, Lower(name), Upper(name), "cla" + name, "cl" + name, "CL" + Upper(name)}) {
+        for (const std::string& text :
+             {name, Lower(name), Upper(name), "cla" + name, "cl" + name, "CL" + Upper(name)}) {
             EXPECT_EQ(TextToColor(text), entry.Value) << text;
         }
     }
@@ -269,10 +265,9 @@ TEST(ColorText, EveryColourReadsBackFromItsText)
 TEST(ContrastColor, WhiteTextBelongsToExactlyTheTwentySixDarkFills)
 {
     const std::set<TAlphaColor> expectedWhite = {
-        0xFF000000, 0xFF000080, 0xFF00008B, 0xFF0000CD, 0xFF0000FF, 0xFF006400, 0xFF008000,
-        0xFF191970, 0xFF228B22, 0xFF2F4F4F, 0xFF483D8B, 0xFF4B0082, 0xFF556B2F, 0xFF696969,
-        0xFF800000, 0xFF800080, 0xFF8B0000, 0xFF8B008B, 0xFF8B4513, 0xFF9400D3, 0xFFA0522D,
-        0xFFA52A2A, 0xFFB22222, 0xFFC71585, 0xFFDC143C, 0xFFFF0000,
+        0xFF000000, 0xFF000080, 0xFF00008B, 0xFF0000CD, 0xFF0000FF, 0xFF006400, 0xFF008000, 0xFF191970, 0xFF228B22,
+        0xFF2F4F4F, 0xFF483D8B, 0xFF4B0082, 0xFF556B2F, 0xFF696969, 0xFF800000, 0xFF800080, 0xFF8B0000, 0xFF8B008B,
+        0xFF8B4513, 0xFF9400D3, 0xFFA0522D, 0xFFA52A2A, 0xFFB22222, 0xFFC71585, 0xFFDC143C, 0xFFFF0000,
     };
     ASSERT_EQ(expectedWhite.size(), 26u);
 
@@ -305,11 +300,11 @@ TEST(ContrastColor, MidTonesKeepBlackTextAndTheRoleDefaultsSplitAsExpected)
         std::string_view name;
         TAlphaColor expected;
     } cases[] = {
-        {"Teal", colors::Black},      {"Darkcyan", colors::Black}, {"Olive", colors::Black},
-        {"Gray", colors::Black},      {"Slategray", colors::Black}, {"Royalblue", colors::Black},
-        {"Orangered", colors::Black}, {"Null", colors::Black},     {"#FF0000", colors::Black},
-        {"Red", colors::White},       {"Blue", colors::White},     {"Fuchsia", colors::Black},
-        {"Silver", colors::Black},    {"White", colors::Black},    {"Dimgrey", colors::White},
+        {"Teal", colors::Black},          {"Darkcyan", colors::Black},  {"Olive", colors::Black},
+        {"Gray", colors::Black},          {"Slategray", colors::Black}, {"Royalblue", colors::Black},
+        {"Orangered", colors::Black},     {"Null", colors::Black},      {"#FF0000", colors::Black},
+        {"Red", colors::White},           {"Blue", colors::White},      {"Fuchsia", colors::Black},
+        {"Silver", colors::Black},        {"White", colors::Black},     {"Dimgrey", colors::White},
         {"Darkslategrey", colors::White},
     };
     for (const auto& c : cases) {

@@ -53,8 +53,8 @@ TEST_F(IniFileTest, ReadsTheFirstMatchAndFallsBackToTheDefault)
         const char* expected;
     };
     const Case cases[] = {
-        {"Config", "RDO", "b7"},         // names without regard to case, blanks dropped, first wins
-        {"CONFIG", "agency", ""},        // present but empty is not the default
+        {"Config", "RDO", "b7"},  // names without regard to case, blanks dropped, first wins
+        {"CONFIG", "agency", ""}, // present but empty is not the default
         {"Config", "Quoted", "  spaced  "},
         {"Config", "Eq", "a=b"},
         {"Config", "no equals sign here", "<default>"},
@@ -83,22 +83,21 @@ TEST_F(IniFileTest, WriteTouchesOnlyItsOwnLine)
     };
     const Case cases[] = {
         {"creates the file", "", "Config", "RDO", "A1", "[Config]\nRDO=A1\n"},
-        {"replaces in place, keeping the line's layout and case",
-         "; mine\n[config]\n  rdo = b7\t\nOther=x\n", "Config", "RDO", "A1",
-         "; mine\n[config]\n  rdo = A1\nOther=x\n"},
+        {"replaces in place, keeping the line's layout and case", "; mine\n[config]\n  rdo = b7\t\nOther=x\n", "Config",
+         "RDO", "A1", "; mine\n[config]\n  rdo = A1\nOther=x\n"},
         {"adds after the section's last key, before blank lines and comments",
          "[Config]\nRDO=A1\nnot a key\n\n; about colours\n[Colors]\nAPlt=Red\n", "Config", "ShowDebit", "1",
          "[Config]\nRDO=A1\nShowDebit=1\nnot a key\n\n; about colours\n[Colors]\nAPlt=Red\n"},
         {"adds below the header of a section without keys", "[Config]\n\n[Colors]\n", "Config", "RDO", "B1",
          "[Config]\nRDO=B1\n\n[Colors]\n"},
-        {"adds a section at the end of a file without a final line end", "[Config]\nRDO=A1", "Colors", "APlt",
-         "Red", "[Config]\nRDO=A1\n[Colors]\nAPlt=Red\n"},
+        {"adds a section at the end of a file without a final line end", "[Config]\nRDO=A1", "Colors", "APlt", "Red",
+         "[Config]\nRDO=A1\n[Colors]\nAPlt=Red\n"},
         {"adds a key after a last line without a line end", "[Config]\nRDO=A1", "Config", "ShowDebit", "0",
          "[Config]\nRDO=A1\nShowDebit=0\n"},
         {"rewrites only the first of duplicate keys", "[Config]\nRDO=A1\nRDO=A2\n", "Config", "RDO", "B3",
          "[Config]\nRDO=B3\nRDO=A2\n"},
-        {"keeps CRLF line ends and the byte-order mark", "\xEF\xBB\xBF[Config]\r\nRDO=A1\r\n", "Config",
-         "ShowDebit", "1", "\xEF\xBB\xBF[Config]\r\nRDO=A1\r\nShowDebit=1\r\n"},
+        {"keeps CRLF line ends and the byte-order mark", "\xEF\xBB\xBF[Config]\r\nRDO=A1\r\n", "Config", "ShowDebit",
+         "1", "\xEF\xBB\xBF[Config]\r\nRDO=A1\r\nShowDebit=1\r\n"},
         {"new sections in a CRLF file are CRLF too", "[Config]\r\nRDO=A1\r\n", "Colors", "APlt", "Red",
          "[Config]\r\nRDO=A1\r\n[Colors]\r\nAPlt=Red\r\n"},
         {"never files a key under a broken header", "[Config\nRDO=A1\n", "Config", "RDO", "B2",
@@ -130,7 +129,8 @@ TEST_F(IniFileTest, ACrEndingTheFileIsALineEndNotPartOfTheValue)
     const Case cases[] = {
         {"a section added after it", "[Other]\nKey=dark\r", "Config", "RDO", "[Other]\nKey=dark\r\n[Config]\nRDO=A1\n",
          "dark", "dark"},
-        {"a key added after it", "[Other]\nKey=dark\r", "Other", "RDO", "[Other]\nKey=dark\r\nRDO=A1\n", "dark", "dark"},
+        {"a key added after it", "[Other]\nKey=dark\r", "Other", "RDO", "[Other]\nKey=dark\r\nRDO=A1\n", "dark",
+         "dark"},
         {"its own key rewritten", "[Other]\nKey=dark\r", "Other", "Key", "[Other]\nKey=A1\r", "dark", "A1"},
         {"blanks before it", "[Other]\nKey=dark \t\r", "Other", "RDO", "[Other]\nKey=dark \t\r\nRDO=A1\n", "dark",
          "dark"},
@@ -154,8 +154,8 @@ TEST_F(IniFileTest, ACrEndingTheFileIsALineEndNotPartOfTheValue)
 TEST_F(IniFileTest, EveryWrittenValueReadsBackTheSame)
 {
     const std::string values[] = {
-        "", " leading", "trailing\t", "\"quoted\"", "\"", "a = b", "; not a comment", "[not a section]",
-        "Fire & Rescue – Nord", std::string("\xC3\xA9t\xC3\xA9"),
+        "",      " leading",        "trailing\t",      "\"quoted\"",           "\"",
+        "a = b", "; not a comment", "[not a section]", "Fire & Rescue – Nord", std::string("\xC3\xA9t\xC3\xA9"),
     };
     IniFile ini{File()};
     for (const std::string& value : values) {
@@ -190,7 +190,7 @@ TEST_F(IniFileTest, ReadsComeFromOneLoadAndWritesFromTheFileAsItIsNow)
 
 TEST_F(IniFileTest, LongValuesAreCutTo2047CharactersNeverInsideOne)
 {
-    const std::string e = "\xC3\xA9";          // é, two bytes
+    const std::string e = "\xC3\xA9";            // é, two bytes
     const std::string clef = "\xF0\x9D\x84\x9E"; // 𝄞, four bytes
     struct Case {
         const char* name;
@@ -202,8 +202,19 @@ TEST_F(IniFileTest, LongValuesAreCutTo2047CharactersNeverInsideOne)
         {"exactly 2047", std::string(2047, 'x'), std::string(2047, 'x')},
         {"two-byte character last", std::string(2046, 'x') + e + "yz", std::string(2046, 'x') + e},
         {"four-byte character across the limit", std::string(2046, 'x') + "a" + clef, std::string(2046, 'x') + "a"},
-        {"all multi-byte", [&] { std::string s; for (int i = 0; i < 2100; ++i) s += clef; return s; }(),
-         [&] { std::string s; for (int i = 0; i < 2047; ++i) s += clef; return s; }()},
+        {"all multi-byte",
+         [&] {
+             std::string s;
+             for (int i = 0; i < 2100; ++i)
+                 s += clef;
+             return s;
+         }(),
+         [&] {
+             std::string s;
+             for (int i = 0; i < 2047; ++i)
+                 s += clef;
+             return s;
+         }()},
         {"stray bytes count one each", std::string(3000, '\x80'), std::string(2047, '\x80')},
     };
     for (const Case& c : cases) {
@@ -221,9 +232,9 @@ TEST_F(IniFileTest, SwitchesReadAnyIntegerAndNothingElse)
         bool whenDefaultOn;
     };
     const Case cases[] = {
-        {"1", true, true},      {"0", false, false},     {"2", true, true},     {"0x1", true, true},
-        {"-1", true, true},     {"$0", false, false},    {" 1 ", true, true},   {"true", false, true},
-        {"yes", false, true},   {"", false, true},       {"1.0", false, true},  {"99999999999", false, true},
+        {"1", true, true},      {"0", false, false},  {"2", true, true},    {"0x1", true, true},
+        {"-1", true, true},     {"$0", false, false}, {" 1 ", true, true},  {"true", false, true},
+        {"yes", false, true},   {"", false, true},    {"1.0", false, true}, {"99999999999", false, true},
         {nullptr, false, true},
     };
     for (const Case& c : cases) {

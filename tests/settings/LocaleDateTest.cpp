@@ -21,17 +21,17 @@ TEST(LocaleDate, ShortPatternsGetFourDigitYearsOrBecomeIso)
         const char* separator;
     };
     const Case cases[] = {
-        {"M/d/yy", "M/d/yyyy", "/"},          // English (United States)
-        {"dd.MM.yy", "dd.MM.yyyy", "."},      // German
-        {"dd/MM/yyyy", "dd/MM/yyyy", "/"},    // English (United Kingdom)
-        {"yyyy-MM-dd", "yyyy-MM-dd", "-"},    // Swedish
+        {"M/d/yy", "M/d/yyyy", "/"},              // English (United States)
+        {"dd.MM.yy", "dd.MM.yyyy", "."},          // German
+        {"dd/MM/yyyy", "dd/MM/yyyy", "/"},        // English (United Kingdom)
+        {"yyyy-MM-dd", "yyyy-MM-dd", "-"},        // Swedish
         {"yyyy. MM. dd.", "yyyy. MM. dd.", ". "}, // Hungarian
-        {"d.M.yy 'г'.", "d.M.yyyy г.", "."},  // Bulgarian: quoted text that needs no quotes
+        {"d.M.yy 'г'.", "d.M.yyyy г.", "."},      // Bulgarian: quoted text that needs no quotes
         {"dd 'de' MM yy", "dd' de 'MM yyyy", " de "},
-        {"d MMM yyyy", "yyyy-MM-dd", "-"},    // the C locale: a month name
+        {"d MMM yyyy", "yyyy-MM-dd", "-"}, // the C locale: a month name
         {"dddd, d MMMM yyyy", "yyyy-MM-dd", "-"},
         {"M/d/yy h:mm", "yyyy-MM-dd", "-"},
-        {"dMyyyy", "ddMMyyyy", ""},           // fields side by side: fixed widths, or 1/11 and 11/1 meet
+        {"dMyyyy", "ddMMyyyy", ""}, // fields side by side: fixed widths, or 1/11 and 11/1 meet
         {"d/M", "yyyy-MM-dd", "-"},
         {"d/M/yy/yy", "yyyy-MM-dd", "-"},
         {"", "yyyy-MM-dd", "-"},
@@ -66,19 +66,13 @@ TEST(LocaleDate, FormatsTheDayInTheLocalesPattern)
         const char* text;
     };
     const Case cases[] = {
-        {"M/d/yyyy", 44185, "12/20/2020"},
-        {"dd.MM.yyyy", 44185, "20.12.2020"},
+        {"M/d/yyyy", 44185, "12/20/2020"},    {"dd.MM.yyyy", 44185, "20.12.2020"},
         {"dd.MM.yy", 44185, "20.12.2020"}, // a pattern handed in unnormalized is widened all the same
-        {"d MMM yyyy", 44185, "2020-12-20"},
-        {"M/d/yyyy", 367, "1/1/1901"},
-        {"dd/MM/yyyy", 367, "01/01/1901"},
-        {"yyyy-MM-dd", 58806, "2060-12-31"},
-        {"M/d/yyyy", -693593, "1/1/0001"},
-        {"dd 'de' MM yyyy", 44185, "20 de 12 2020"},
-        {"dd.MM.yyyy ", 44185, "20.12.2020"},
-        {"M1d/yyyy", 44185, "2020-12-20"},
-        {"d''M''yyyy", 44185, "20'12'2020"},
-        {"'''x'd/M/yyyy", 44185, "'x20/12/2020"},
+        {"d MMM yyyy", 44185, "2020-12-20"},  {"M/d/yyyy", 367, "1/1/1901"},
+        {"dd/MM/yyyy", 367, "01/01/1901"},    {"yyyy-MM-dd", 58806, "2060-12-31"},
+        {"M/d/yyyy", -693593, "1/1/0001"},    {"dd 'de' MM yyyy", 44185, "20 de 12 2020"},
+        {"dd.MM.yyyy ", 44185, "20.12.2020"}, {"M1d/yyyy", 44185, "2020-12-20"},
+        {"d''M''yyyy", 44185, "20'12'2020"},  {"'''x'd/M/yyyy", 44185, "'x20/12/2020"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pattern);

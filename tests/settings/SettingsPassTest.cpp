@@ -59,18 +59,19 @@ TEST_F(SettingsPassTest, FirstSaveOfTheDefaultsWritesEveryKeyButTheAgency)
 
     Save(values);
 
-    EXPECT_EQ(FileText(), "[Config]\n"
-                          "RDO=RDO\n"
-                          "ShowPaydays=0\n"
-                          "ShowDebit=0\n"
-                          "ShowPayPeriods=0\n"
-                          "PPStart=12/20/2020\n"
-                          "[Colors]\n"
-                          "APlt=Red\n"
-                          "BPlt=Blue\n"
-                          "XPlt=Fuchsia\n"
-                          "LdTr=Silver\n"
-                          "BkGr=White\n");
+    EXPECT_EQ(FileText(),
+              "[Config]\n"
+              "RDO=RDO\n"
+              "ShowPaydays=0\n"
+              "ShowDebit=0\n"
+              "ShowPayPeriods=0\n"
+              "PPStart=12/20/2020\n"
+              "[Colors]\n"
+              "APlt=Red\n"
+              "BPlt=Blue\n"
+              "XPlt=Fuchsia\n"
+              "LdTr=Silver\n"
+              "BkGr=White\n");
 }
 
 // The read pass once loaded the whole file for each of its eleven keys.
@@ -139,24 +140,25 @@ TEST_F(SettingsPassTest, ASaveKeepsWhatTheProgramDoesNotKnow)
     EXPECT_EQ(AssignmentIndexFor(values.assignment), 3);
     Save(values);
 
-    EXPECT_EQ(FileText(), "\xEF\xBB\xBF; Tenvik settings, edited by hand\r\n"
-                          "[config]\r\n"
-                          "rdo = A3\r\n"
-                          "Theme=dark\r\n"
-                          "ShowPaydays=0\r\n"
-                          "ShowDebit=0\r\n"
-                          "ShowPayPeriods=0\r\n"
-                          "PPStart=12/20/2020\r\n"
-                          "\r\n"
-                          "[Network]\r\n"
-                          "Proxy=none\r\n"
-                          "[Colors]\r\n"
-                          "APlt=Aqua\r\n"
-                          "BPlt=#80FF0000\r\n"
-                          "Extra=1\r\n"
-                          "XPlt=Fuchsia\r\n"
-                          "LdTr=Silver\r\n"
-                          "BkGr=White\r\n");
+    EXPECT_EQ(FileText(),
+              "\xEF\xBB\xBF; Tenvik settings, edited by hand\r\n"
+              "[config]\r\n"
+              "rdo = A3\r\n"
+              "Theme=dark\r\n"
+              "ShowPaydays=0\r\n"
+              "ShowDebit=0\r\n"
+              "ShowPayPeriods=0\r\n"
+              "PPStart=12/20/2020\r\n"
+              "\r\n"
+              "[Network]\r\n"
+              "Proxy=none\r\n"
+              "[Colors]\r\n"
+              "APlt=Aqua\r\n"
+              "BPlt=#80FF0000\r\n"
+              "Extra=1\r\n"
+              "XPlt=Fuchsia\r\n"
+              "LdTr=Silver\r\n"
+              "BkGr=White\r\n");
 }
 
 TEST_F(SettingsPassTest, StoredValuesReadAsTheirRulesSay)
@@ -204,8 +206,8 @@ TEST_F(SettingsPassTest, AssignmentSelectsAnItemAndSavesItsText)
         const char* saved;
     };
     const Case cases[] = {
-        {"RDO", 0, "RDO"}, {"", 0, "RDO"},  {"rdo", 0, "RDO"}, {"a3", 3, "A3"}, {"A7", 7, "A7"},
-        {"b7", 14, "B7"},  {"C1", 0, "RDO"}, {"B8", 0, "RDO"}, {"B1 B2", 0, "RDO"},
+        {"RDO", 0, "RDO"}, {"", 0, "RDO"},   {"rdo", 0, "RDO"}, {"a3", 3, "A3"},     {"A7", 7, "A7"},
+        {"b7", 14, "B7"},  {"C1", 0, "RDO"}, {"B8", 0, "RDO"},  {"B1 B2", 0, "RDO"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);
@@ -281,19 +283,20 @@ TEST_F(SettingsPassTest, ASaveThatFailsAtAPltKeepsTheConfigWrittenAndTheOldColou
     EXPECT_EQ(store.Replaces(), 7) << "nothing is written after the failed key";
     EXPECT_EQ(agencyOnFile, "Ostmark Fire");
 
-    EXPECT_EQ(FileText(), "[Config]\n"
-                          "Agency=Ostmark Fire\n"
-                          "RDO=B2\n"
-                          "ShowPaydays=1\n"
-                          "ShowDebit=1\n"
-                          "ShowPayPeriods=1\n"
-                          "PPStart=12/19/2021\n"
-                          "[Colors]\n"
-                          "APlt=Red\n"
-                          "BPlt=Blue\n"
-                          "XPlt=Fuchsia\n"
-                          "LdTr=Silver\n"
-                          "BkGr=White\n");
+    EXPECT_EQ(FileText(),
+              "[Config]\n"
+              "Agency=Ostmark Fire\n"
+              "RDO=B2\n"
+              "ShowPaydays=1\n"
+              "ShowDebit=1\n"
+              "ShowPayPeriods=1\n"
+              "PPStart=12/19/2021\n"
+              "[Colors]\n"
+              "APlt=Red\n"
+              "BPlt=Blue\n"
+              "XPlt=Fuchsia\n"
+              "LdTr=Silver\n"
+              "BkGr=White\n");
 }
 
 TEST_F(SettingsPassTest, ADateSavedUnderOneLocaleAndReadUnderAnother)

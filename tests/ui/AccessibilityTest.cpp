@@ -31,10 +31,7 @@ class AccessibilityTest : public WindowTest {
 protected:
     void SetUp() override { AccessibleNotices().clear(); }
 
-    static QAccessibleInterface* Interface(QObject* object)
-    {
-        return QAccessible::queryAccessibleInterface(object);
-    }
+    static QAccessibleInterface* Interface(QObject* object) { return QAccessible::queryAccessibleInterface(object); }
 
     static QString Name(QObject* object)
     {
@@ -175,7 +172,8 @@ TEST_F(AccessibilityTest, TheDateIsSaidTheUsersWay)
     TMainForm& w = open();
     Choose(w, "A1");
     GoTo(Day(2012, 1, 17));
-    EXPECT_EQ(CellText(Day(2012, 1, 17)), QStringLiteral("Tuesday, 17 January 2012, A platoon, your RDO, RDO group A1"));
+    EXPECT_EQ(CellText(Day(2012, 1, 17)),
+              QStringLiteral("Tuesday, 17 January 2012, A platoon, your RDO, RDO group A1"));
 }
 
 TEST_F(AccessibilityTest, GridIsATableOfDaysHeadedByTheWeekdays)
@@ -259,8 +257,9 @@ TEST_F(AccessibilityTest, SelectedDayIsTheFocusedCell)
         const std::size_t cell = static_cast<std::size_t>(CellOf(m.lands));
         ASSERT_EQ(FocusedCells().size(), 1u);
         EXPECT_EQ(FocusedCells().back(), w.gR[cell]);
-        EXPECT_TRUE(Name(w.gR[cell]).startsWith(QLocale(QLocale::English, QLocale::UnitedStates)
-                                                    .toString(DayNumberToQDate(m.lands), QLocale::LongFormat)));
+        EXPECT_TRUE(Name(w.gR[cell])
+                        .startsWith(QLocale(QLocale::English, QLocale::UnitedStates)
+                                        .toString(DayNumberToQDate(m.lands), QLocale::LongFormat)));
         expectSelected(m.lands);
     }
 }
@@ -329,7 +328,8 @@ TEST_F(AccessibilityTest, StatusLineAndMonthTitleReadAsText)
     // The " *" marks the own RDO for the eye; read aloud the line says it in words.
     EXPECT_TRUE(w.lblStatus->specText().endsWith(QStringLiteral("B2 *")));
     EXPECT_EQ(Interface(w.lblStatus)->role(), QAccessible::StaticText);
-    EXPECT_EQ(Name(w.lblStatus), QStringLiteral("Thursday, December 10, 2026, today, B platoon, your RDO, RDO group B2"));
+    EXPECT_EQ(Name(w.lblStatus),
+              QStringLiteral("Thursday, December 10, 2026, today, B platoon, your RDO, RDO group B2"));
     EXPECT_EQ(Interface(w.lblMonthName)->role(), QAccessible::StaticText);
     EXPECT_EQ(Name(w.lblMonthName), QStringLiteral("December"));
     GoTo(Day(2027, 3, 1));

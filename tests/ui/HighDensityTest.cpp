@@ -14,7 +14,6 @@
 
 #include <string>
 
-
 namespace tenvik::test {
 namespace {
 
@@ -32,7 +31,7 @@ std::string Described(const QSize& s)
 
 struct ProbeReport {
     qreal scale = 0;
-    QSize window; // logical
+    QSize window;                 // logical
     QMap<QString, QRect> widgets; // logical, relative to the window
     qreal grabScale = 0;
     QSize grabPixels;

@@ -160,7 +160,7 @@ TEST_F(WindowTest, ClicksOnNeighbouringMonthsAndTheLastRowDoNothing)
 {
     TMainForm& w = open();
     w.lblToolbar1->setSpecText(QStringLiteral("stale"));
-    QTest::mouseClick(w.gR[0], Qt::LeftButton); // 29 November
+    QTest::mouseClick(w.gR[0], Qt::LeftButton);  // 29 November
     QTest::mouseClick(w.gR[34], Qt::LeftButton); // 2 January
     EXPECT_EQ(CurrentDate, Today);
     EXPECT_EQ(w.lblToolbar1->specText(), QStringLiteral("stale")); // no refresh ran

@@ -152,9 +152,10 @@ TEST_F(WindowTest, LegendCellsShowThePlatoonLetters)
 TEST_F(WindowTest, MonthTitleNamesTheYearOnlyOutsideTheCurrentOne)
 {
     TMainForm& w = open();
-    const std::pair<DayNumber, const char*> cases[] = {
-        {Day(2026, 12, 10), "December"}, {Day(2026, 3, 1), "March"},
-        {Day(2027, 1, 10), "Jan 2027"},  {Day(1950, 6, 30), "Jun 1950"}};
+    const std::pair<DayNumber, const char*> cases[] = {{Day(2026, 12, 10), "December"},
+                                                       {Day(2026, 3, 1), "March"},
+                                                       {Day(2027, 1, 10), "Jan 2027"},
+                                                       {Day(1950, 6, 30), "Jun 1950"}};
     for (const auto& [date, title] : cases) {
         SCOPED_TRACE(title);
         GoTo(date);

@@ -57,8 +57,8 @@ int main(int argc, char* argv[])
         if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || widget->window() != &window)
             continue;
         const QPoint at = widget->mapTo(&window, QPoint(0, 0));
-        out << "widget " << name << ' ' << at.x() << ' ' << at.y() << ' ' << widget->width() << ' '
-            << widget->height() << '\n';
+        out << "widget " << name << ' ' << at.x() << ' ' << at.y() << ' ' << widget->width() << ' ' << widget->height()
+            << '\n';
     }
 
     const QPixmap grab = window.grab();

@@ -116,7 +116,7 @@ TEST_F(WindowTest, NoQtWarningsFromTinyToLargeWindows)
     TMainForm& w = open();
     g_warnings.clear();
     const QtMessageHandler previous = qInstallMessageHandler(RecordWarning);
-    const QSize sizes[] = {{1, 1}, {5, 400}, {350, 5}, {40, 60}, {120, 200}, {200, 250},
+    const QSize sizes[] = {{1, 1},     {5, 400},     {350, 5},   {40, 60},   {120, 200}, {200, 250},
                            {350, 640}, {2400, 1800}, {90, 2000}, {3000, 90}, {350, 640}};
     for (QSize size : sizes) {
         w.resize(size);

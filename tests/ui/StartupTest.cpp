@@ -60,9 +60,11 @@ TEST_F(WindowTest, FirstStartOpensTodayWithTheDefaults)
     EXPECT_EQ(w.lblAbout->specText(), AboutText());
     EXPECT_EQ(w.lblAbout->specText().count(u'\r'), 9);
 
-    const std::pair<StateColorButton*, TAlphaColor> buttons[] = {
-        {w.bAPlt, colors::Red}, {w.bBPlt, colors::Blue}, {w.bXPlt, colors::Fuchsia},
-        {w.bLdTr, colors::Silver}, {w.bBkGr, colors::White}};
+    const std::pair<StateColorButton*, TAlphaColor> buttons[] = {{w.bAPlt, colors::Red},
+                                                                 {w.bBPlt, colors::Blue},
+                                                                 {w.bXPlt, colors::Fuchsia},
+                                                                 {w.bLdTr, colors::Silver},
+                                                                 {w.bBkGr, colors::White}};
     for (const auto& [button, color] : buttons) {
         SCOPED_TRACE(button->objectName().toStdString());
         EXPECT_EQ(button->textColors().normal, color);
@@ -73,10 +75,10 @@ TEST_F(WindowTest, FirstStartOpensTodayWithTheDefaults)
 TEST_F(WindowTest, EveryWidgetCarriesItsName)
 {
     TMainForm& w = open(Show::No);
-    const QWidget* named[] = {w.tabCtrl, w.tabCalendar, w.loCalendar, w.gloCal, w.gR[0], w.gT[41], w.gX[7],
-                              w.lblDOW[6], w.deDate, w.cbPlt, w.edAgency, w.imgHelp, w.imgSextant, w.sbHelp2};
-    const char* names[] = {"tabCtrl", "tabCalendar", "loCalendar", "gloCal", "gR00", "gT41", "gX07",
-                           "lblDOW7", "deDate", "cbPlt", "edAgency", "imgHelp", "imgSextant", "sbHelp2"};
+    const QWidget* named[] = {w.tabCtrl,   w.tabCalendar, w.loCalendar, w.gloCal,   w.gR[0],   w.gT[41],     w.gX[7],
+                              w.lblDOW[6], w.deDate,      w.cbPlt,      w.edAgency, w.imgHelp, w.imgSextant, w.sbHelp2};
+    const char* names[] = {"tabCtrl", "tabCalendar", "loCalendar", "gloCal",   "gR00",    "gT41",       "gX07",
+                           "lblDOW7", "deDate",      "cbPlt",      "edAgency", "imgHelp", "imgSextant", "sbHelp2"};
     for (std::size_t i = 0; i < std::size(names); ++i)
         EXPECT_EQ(named[i]->objectName(), QLatin1String(names[i]));
 
@@ -108,8 +110,8 @@ TEST_F(WindowTest, StoredSettingsReachTheWidgets)
     const StoredCase cases[] = {
         {"group in lower case", "[Config]\nRDO=a3\n", 3, "Velmora Fire - A3", false, false, false, colors::Red,
          colors::White},
-        {"rdo in lower case", "[Config]\nAgency=Station 9\nRDO=rdo\n", 0, "Station 9", false, false, false,
-         colors::Red, colors::White},
+        {"rdo in lower case", "[Config]\nAgency=Station 9\nRDO=rdo\n", 0, "Station 9", false, false, false, colors::Red,
+         colors::White},
         {"empty agency, unknown group", "[Config]\nAgency=\nRDO=C1\n", 0, "Velmora Fire", false, false, false,
          colors::Red, colors::White},
         {"switches and colours",

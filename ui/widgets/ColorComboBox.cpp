@@ -46,8 +46,7 @@ QIcon SwatchIcon(TAlphaColor color)
 
 } // namespace
 
-ColorComboBox::ColorComboBox(QWidget* parent)
-    : ComboBox(parent)
+ColorComboBox::ColorComboBox(QWidget* parent) : ComboBox(parent)
 {
     setMaxVisibleItems(VisibleRows);
     setIconSize(QSize(SwatchSize, SwatchSize));

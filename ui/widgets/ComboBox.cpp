@@ -5,8 +5,7 @@
 
 namespace tenvik {
 
-ComboBox::ComboBox(QWidget* parent)
-    : QComboBox(parent)
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
 {
     // The list's own window shows and hides on every path: showPopup and hidePopup, but
     // also a click outside, Escape, or the window losing focus, which close it directly.

@@ -33,8 +33,7 @@ DayNumber QDateToDayNumber(QDate date)
     return static_cast<DayNumber>(date.toJulianDay() - JulianDayOfDayZero);
 }
 
-DateEdit::DateEdit(QWidget* parent)
-    : QDateEdit(parent)
+DateEdit::DateEdit(QWidget* parent) : QDateEdit(parent)
 {
     setCalendarPopup(true);
     // The widest range QDateEdit takes; the window clamps dates to its own range.
@@ -67,10 +66,9 @@ void DateEdit::openPicker()
     arrowOption.editable = true;
     arrowOption.subControls = QStyle::SC_All;
     const QPoint arrow =
-        style()->subControlRect(QStyle::CC_ComboBox, &arrowOption, QStyle::SC_ComboBoxArrow, this)
-            .center();
-    QMouseEvent press(QEvent::MouseButtonPress, arrow, mapToGlobal(arrow), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+        style()->subControlRect(QStyle::CC_ComboBox, &arrowOption, QStyle::SC_ComboBoxArrow, this).center();
+    QMouseEvent press(QEvent::MouseButtonPress, arrow, mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QCoreApplication::sendEvent(this, &press);
 }
 

@@ -19,8 +19,7 @@ int RoundedEdge(int index, double itemSize)
 
 } // namespace
 
-GridLayout::GridLayout(QWidget* parent)
-    : Layout(parent)
+GridLayout::GridLayout(QWidget* parent) : Layout(parent)
 {
 }
 

@@ -16,8 +16,7 @@ QString AtTwoXPath(const QString& path)
     return suffix.isEmpty() ? stem + QStringLiteral("@2x") : stem + QStringLiteral("@2x.") + suffix;
 }
 
-Image::Image(QWidget* parent)
-    : QWidget(parent)
+Image::Image(QWidget* parent) : QWidget(parent)
 {
 }
 
@@ -64,9 +63,9 @@ void Image::paintEvent(QPaintEvent*)
         return;
     // Centred on whole device pixels, so each picture pixel lands on one screen pixel.
     const auto devicePixel = [scale](qreal logical) { return std::round(logical * scale) / scale; };
-    const QRectF target(QPointF(devicePixel((width() - fitted.width()) / 2),
-                                devicePixel((height() - fitted.height()) / 2)),
-                        QSizeF(deviceSize) / scale);
+    const QRectF target(
+        QPointF(devicePixel((width() - fitted.width()) / 2), devicePixel((height() - fitted.height()) / 2)),
+        QSizeF(deviceSize) / scale);
 
     // Smoothing once to the device size looks better than the painter's bilinear
     // filter when a large picture shrinks a lot, and costs nothing on later repaints.

@@ -19,8 +19,7 @@ void SetFontPixelSizeF(QFont& font, float pixels, const QWidget& widget)
     font.setPointSizeF(drawn * PointsPerInch / widget.logicalDpiY());
 }
 
-Label::Label(const QString& text, QWidget* parent)
-    : QLabel(parent)
+Label::Label(const QString& text, QWidget* parent) : QLabel(parent)
 {
     // An agency name like "<b>" is text, never markup.
     setTextFormat(Qt::PlainText);

@@ -5,8 +5,7 @@
 
 namespace tenvik {
 
-Layout::Layout(QWidget* parent)
-    : QWidget(parent)
+Layout::Layout(QWidget* parent) : QWidget(parent)
 {
 }
 

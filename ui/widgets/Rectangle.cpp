@@ -8,8 +8,7 @@
 
 namespace tenvik {
 
-Rectangle::Rectangle(QWidget* parent)
-    : QWidget(parent)
+Rectangle::Rectangle(QWidget* parent) : QWidget(parent)
 {
     // A child added to this layout fills the rectangle; further ones stack top to bottom.
     auto* content = new QVBoxLayout(this);

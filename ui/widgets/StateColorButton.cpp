@@ -7,8 +7,7 @@
 
 namespace tenvik {
 
-StateColorButton::StateColorButton(const QString& text, QWidget* parent)
-    : QPushButton(text, parent)
+StateColorButton::StateColorButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
 {
     // The hot colour needs a repaint when the pointer comes and goes.
     setAttribute(Qt::WA_Hover);

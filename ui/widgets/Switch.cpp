@@ -12,8 +12,7 @@ constexpr QSize DefaultSize{41, 26};
 constexpr qreal ThumbInset = 3.0;
 } // namespace
 
-Switch::Switch(QWidget* parent)
-    : QAbstractButton(parent)
+Switch::Switch(QWidget* parent) : QAbstractButton(parent)
 {
     // A checkable QAbstractButton is what Qt's accessibility layer reports as a check box
     // with its checked state.

@@ -8,7 +8,13 @@ namespace tenvik {
 
 inline constexpr const char* TagPropertyName = "tag";
 
-inline int TagOf(const QObject& object) { return object.property(TagPropertyName).toInt(); }
-inline void SetTag(QObject& object, int tag) { object.setProperty(TagPropertyName, tag); }
+inline int TagOf(const QObject& object)
+{
+    return object.property(TagPropertyName).toInt();
+}
+inline void SetTag(QObject& object, int tag)
+{
+    object.setProperty(TagPropertyName, tag);
+}
 
 } // namespace tenvik

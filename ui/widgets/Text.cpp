@@ -12,9 +12,12 @@ namespace {
 Qt::Alignment HorizontalFlag(Text::Align align)
 {
     switch (align) {
-    case Text::Align::Leading: return Qt::AlignLeading;
-    case Text::Align::Trailing: return Qt::AlignTrailing;
-    case Text::Align::Center: break;
+    case Text::Align::Leading:
+        return Qt::AlignLeading;
+    case Text::Align::Trailing:
+        return Qt::AlignTrailing;
+    case Text::Align::Center:
+        break;
     }
     return Qt::AlignHCenter;
 }
@@ -22,17 +25,19 @@ Qt::Alignment HorizontalFlag(Text::Align align)
 Qt::Alignment VerticalFlag(Text::Align align)
 {
     switch (align) {
-    case Text::Align::Leading: return Qt::AlignTop;
-    case Text::Align::Trailing: return Qt::AlignBottom;
-    case Text::Align::Center: break;
+    case Text::Align::Leading:
+        return Qt::AlignTop;
+    case Text::Align::Trailing:
+        return Qt::AlignBottom;
+    case Text::Align::Center:
+        break;
     }
     return Qt::AlignVCenter;
 }
 
 } // namespace
 
-Text::Text(QWidget* parent)
-    : QWidget(parent)
+Text::Text(QWidget* parent) : QWidget(parent)
 {
 }
 

@@ -21,14 +21,9 @@ TEST(DayNumberConversionTest, MapsDayNumbersToDatesAndBack)
         QDate date;
     };
     const Case cases[] = {
-        {0, QDate(1899, 12, 30)},
-        {-1, QDate(1899, 12, 29)},
-        {2, QDate(1900, 1, 1)},
-        {367, QDate(1901, 1, 1)},
-        {40925, QDate(2012, 1, 17)},
-        {58806, QDate(2060, 12, 31)},
-        {-693593, QDate(1, 1, 1)},
-        {2958465, QDate(9999, 12, 31)},
+        {0, QDate(1899, 12, 30)},  {-1, QDate(1899, 12, 29)},      {2, QDate(1900, 1, 1)},
+        {367, QDate(1901, 1, 1)},  {40925, QDate(2012, 1, 17)},    {58806, QDate(2060, 12, 31)},
+        {-693593, QDate(1, 1, 1)}, {2958465, QDate(9999, 12, 31)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.day);
@@ -45,12 +40,9 @@ TEST(DayNumberConversionTest, DropsTheTimeAndSaturatesWhatNoDateHolds)
         QDate date;
     };
     const Case cases[] = {
-        {45000.75, QDate(2023, 3, 15)},
-        {-0.5, QDate(1899, 12, 30)}, // truncated towards zero
-        {-1.5, QDate(1899, 12, 29)},
-        {std::nan(""), QDate(1899, 12, 30)},
-        {1e300, QDate(9999, 12, 31)},
-        {-infinity, QDate(1, 1, 1)},
+        {45000.75, QDate(2023, 3, 15)}, {-0.5, QDate(1899, 12, 30)}, // truncated towards zero
+        {-1.5, QDate(1899, 12, 29)},    {std::nan(""), QDate(1899, 12, 30)},
+        {1e300, QDate(9999, 12, 31)},   {-infinity, QDate(1, 1, 1)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.day);

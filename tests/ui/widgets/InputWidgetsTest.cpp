@@ -5,8 +5,8 @@
 #include "ui/widgets/Switch.h"
 #include "ui/widgets/Text.h"
 
-#include <QAccessible>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QLayout>
 #include <QSignalSpy>
 #include <QTest>
@@ -165,8 +165,7 @@ protected:
 TEST_F(ComboBoxTest, AChoiceIsTheCurrentItemWhenTheCloseIsReported)
 {
     int indexWhenClosed = -1;
-    QObject::connect(&combo, &ComboBox::popupClosed, &combo,
-                     [&] { indexWhenClosed = combo.currentIndex(); });
+    QObject::connect(&combo, &ComboBox::popupClosed, &combo, [&] { indexWhenClosed = combo.currentIndex(); });
     combo.showPopup();
     EXPECT_EQ(opened.count(), 1);
     combo.view()->setCurrentIndex(combo.model()->index(2, 0));

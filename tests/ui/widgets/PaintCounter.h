@@ -11,10 +11,7 @@ namespace tenvik::test {
 // Counts the paint events a widget receives, to tell whether a setter repainted it.
 class PaintCounter : public QObject {
 public:
-    explicit PaintCounter(QWidget& widget)
-    {
-        widget.installEventFilter(this);
-    }
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
     int count() const { return m_count; }
     void reset() { m_count = 0; }
 

@@ -82,12 +82,10 @@ TEST(TextTest, AlignsInsideTheAreaItsMarginsLeave)
         QRect inkWithin; // where the ink must lie in a 54 x 54 cell
     };
     const Case cases[] = {
-        {"day number in the corner", Text::Align::Leading, Text::Align::Leading,
-         QMarginsF(4, -2, 0, 0), QRect(4, 0, 16, 16)},
-        {"centred day number", Text::Align::Center, Text::Align::Center, QMarginsF(),
-         QRect(17, 17, 20, 20)},
-        {"small label", Text::Align::Trailing, Text::Align::Trailing, QMarginsF(0, 0, 4, 2),
-         QRect(30, 36, 20, 16)},
+        {"day number in the corner", Text::Align::Leading, Text::Align::Leading, QMarginsF(4, -2, 0, 0),
+         QRect(4, 0, 16, 16)},
+        {"centred day number", Text::Align::Center, Text::Align::Center, QMarginsF(), QRect(17, 17, 20, 20)},
+        {"small label", Text::Align::Trailing, Text::Align::Trailing, QMarginsF(0, 0, 4, 2), QRect(30, 36, 20, 16)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -100,8 +98,8 @@ TEST(TextTest, AlignsInsideTheAreaItsMarginsLeave)
         text.setMargins(c.margins);
         const QRect ink = InkBounds(text);
         ASSERT_FALSE(ink.isEmpty());
-        EXPECT_TRUE(c.inkWithin.contains(ink)) << ink.x() << "," << ink.y() << " "
-                                               << ink.width() << "x" << ink.height();
+        EXPECT_TRUE(c.inkWithin.contains(ink))
+            << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
     }
 }
 
@@ -128,8 +126,8 @@ TEST(TextTest, SizesOfZeroOrLessAreKeptAndDrawnWithoutQtWarnings)
 {
     static int warnings = 0;
     warnings = 0;
-    const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext&, const QString&) {
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
             if (type != QtDebugMsg)
                 ++warnings;
         });
