@@ -1,7 +1,20 @@
-# Every target of ours compiles with the same warnings; CI turns them into errors.
+# Every target of ours links tenvik_warnings: the same warnings everywhere, and the Qt
+# definitions that catch lossy or implicit conversions at compile time. CI turns the
+# warnings into errors.
+add_library(tenvik_warnings INTERFACE)
+target_compile_options(tenvik_warnings INTERFACE
+  -Wall -Wextra -Wpedantic -Wshadow -Wold-style-cast -Woverloaded-virtual -Wnon-virtual-dtor)
+if(TENVIK_WERROR)
+  target_compile_options(tenvik_warnings INTERFACE -Werror)
+endif()
+# Harmless for the targets without Qt; for the others they forbid narrowing in connect(),
+# build strings without temporaries, and make every QString/QUrl conversion explicit.
+target_compile_definitions(tenvik_warnings INTERFACE
+  QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+  QT_USE_QSTRINGBUILDER
+  QT_NO_URL_CAST_FROM_STRING
+  QT_NO_CAST_TO_ASCII)
+
 function(tenvik_set_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow)
-  if(TENVIK_WERROR)
-    target_compile_options(${target} PRIVATE -Werror)
-  endif()
+  target_link_libraries(${target} PRIVATE tenvik_warnings)
 endfunction()

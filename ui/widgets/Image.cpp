@@ -13,7 +13,9 @@ QString AtTwoXPath(const QString& path)
     const QFileInfo info(path);
     const QString suffix = info.completeSuffix();
     const QString stem = suffix.isEmpty() ? path : path.left(path.size() - suffix.size() - 1);
-    return suffix.isEmpty() ? stem + QStringLiteral("@2x") : stem + QStringLiteral("@2x.") + suffix;
+    if (suffix.isEmpty())
+        return stem + QStringLiteral("@2x");
+    return stem + QStringLiteral("@2x.") + suffix;
 }
 
 Image::Image(QWidget* parent) : QWidget(parent)
