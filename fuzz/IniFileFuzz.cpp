@@ -166,6 +166,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view key = keyChoice < Keys.size() ? Keys[keyChoice] : slice.substr(0, 8);
     const std::string_view value = valueChoice < Values.size() ? Values[valueChoice] : slice;
 
+    // In whatever encoding, a file is taken apart and put together again byte for byte.
+    const tenvik::DecodedText decoded = tenvik::DecodeText(bytes);
+    Require(tenvik::EncodeText(decoded.text, decoded.encoding, decoded.oddByte) == bytes,
+            "every file decodes and encodes back to the same bytes");
+
     MemoryFileStore store{fileMissing && bytes.empty() ? std::nullopt : std::optional<std::string>{bytes}};
     tenvik::IniFile ini{"Tenvik.ini", store};
 

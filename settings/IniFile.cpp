@@ -1,5 +1,6 @@
 #include "settings/IniFile.h"
 
+#include "settings/AsciiText.h"
 #include "settings/IniText.h"
 #include "settings/IntegerText.h"
 #include "settings/PathText.h"
@@ -47,8 +48,7 @@ std::string MessageFor(EIniFileException::Cause cause, const std::string& path, 
 // the caller, not of the disk.
 void CheckName(std::string_view name, std::string_view forbidden)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    const bool usable = !name.empty() && !blank(name.front()) && !blank(name.back())
+    const bool usable = !name.empty() && TrimBlanks(name) == name
         && name.find_first_of(forbidden) == std::string_view::npos
         && name.find_first_of("\r\n") == std::string_view::npos;
     if (!usable)

@@ -15,20 +15,6 @@ constexpr std::string_view NativeLineEnd = "\r\n";
 constexpr std::string_view NativeLineEnd = "\n";
 #endif
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::string_view Unquote(std::string_view value)
 {
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
@@ -53,7 +39,7 @@ std::string Encode(std::string_view value)
 // blanks dropped.
 bool CanNameAKey(std::string_view key)
 {
-    return !key.empty() && Trim(key) == key && key.find_first_of("=\r\n") == std::string_view::npos;
+    return !key.empty() && TrimBlanks(key) == key && key.find_first_of("=\r\n") == std::string_view::npos;
 }
 
 std::size_t NextLine(std::string_view text, std::size_t end)
@@ -118,13 +104,13 @@ std::string_view LineEndOf(std::string_view text)
 
 std::optional<std::string_view> HeaderName(std::string_view text, std::size_t begin)
 {
-    const std::string_view content = Trim(text.substr(begin, LineAt(text, begin).end - begin));
+    const std::string_view content = TrimBlanks(text.substr(begin, LineAt(text, begin).end - begin));
     const std::size_t close = content.find(']');
     // A header without "]" opens a section no name matches, so that the keys below it are
     // not taken for keys of the section above.
     if (close == std::string_view::npos)
         return std::nullopt;
-    return Trim(content.substr(1, close - 1));
+    return TrimBlanks(content.substr(1, close - 1));
 }
 
 bool KeyLineNames(std::string_view text, std::size_t begin, std::string_view key)
@@ -152,7 +138,7 @@ std::size_t ValueBegin(std::string_view text, std::size_t begin)
 std::string_view KeyLineValue(std::string_view text, std::size_t begin)
 {
     const std::size_t value = ValueBegin(text, begin);
-    return Trim(text.substr(value, LineAt(text, begin).end - value));
+    return TrimBlanks(text.substr(value, LineAt(text, begin).end - value));
 }
 
 } // namespace
@@ -309,6 +295,10 @@ std::string IniText::Bytes() const
         const std::size_t at = LineAt(text, after).next;
         std::string lines{LineEndAfter(text.substr(0, at))};
         appendLines(lines, keys);
+        // A lone CR before an LF would make one CR LF of the two, and a line of the file
+        // would be gone.
+        if (lines.ends_with('\r') && text.substr(at).starts_with('\n'))
+            lines += '\n';
         added += lines.size();
         splices.push_back({at, at, std::move(lines), true});
     }

@@ -73,6 +73,22 @@ TEST_F(SettingsFileStressTest, Utf16FilesAreReadAndSavedInTheirOwnEncoding)
     }
 }
 
+// What no UTF-8 can say, a surrogate without its partner and a last byte without its
+// pair, is kept byte for byte.
+TEST_F(SettingsFileStressTest, Utf16FilesKeepWhatTheyCannotReadByteForByte)
+{
+    const std::u16string unknown = u"[Other]\r\nKey=\xD800x\xDC01\r\n";
+    const std::u16string saved = u"[Config]\r\nRDO=RDO\r\nShowPaydays=0\r\nShowDebit=0\r\nShowPayPeriods=0\r\n"
+                                 u"PPStart=12/20/2020\r\n[Colors]\r\nAPlt=Red\r\nBPlt=Blue\r\nXPlt=Fuchsia\r\n"
+                                 u"LdTr=Silver\r\nBkGr=White\r\n";
+    for (const bool bigEndian : {false, true}) {
+        SCOPED_TRACE(bigEndian ? "UTF-16BE" : "UTF-16LE");
+        WriteFileBytes(File(), Utf16(unknown, bigEndian) + "\x7F");
+        Save(Read());
+        EXPECT_EQ(ReadFileBytes(File()), Utf16(unknown + saved, bigEndian) + "\x7F");
+    }
+}
+
 TEST_F(SettingsFileStressTest, ALoneCarriageReturnEndsALineAndSavesKeepTheFilesLineEnds)
 {
     struct Case {
@@ -97,6 +113,10 @@ TEST_F(SettingsFileStressTest, ALoneCarriageReturnEndsALineAndSavesKeepTheFilesL
         {"a lone CR inside an LF file", "[Config]\nRDO=A5\rShowPaydays=1\n",
          "[Config]\nRDO=A5\rShowPaydays=1\n"
              + with("ShowDebit=0|ShowPayPeriods=0|PPStart=12/20/2020|[Colors]|" + colours, "\n")},
+        // The CR ending the added lines must not join the LF of the blank line after them.
+        {"an LF line inside a classic Mac file", "[Config]\rRDO=A5\rShowPaydays=1\n\n[Colors]\r",
+         "[Config]\rRDO=A5\rShowPaydays=1\nShowDebit=0\rShowPayPeriods=0\rPPStart=12/20/2020\r\n\n[Colors]\r"
+             + with(colours, "\r")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -113,16 +133,29 @@ TEST_F(SettingsFileStressTest, ALinkToAFileNotYetMadeKeepsItsLink)
 {
     const fs::path target = Folder() / "dotfiles" / "Tenvik.ini";
     fs::create_directory(target.parent_path());
-    fs::create_symlink(target, File());
-    Save(SettingsRecord{});
-    EXPECT_TRUE(fs::is_symlink(File()));
-    EXPECT_EQ(Read().assignment, "RDO");
-    EXPECT_NE(ReadFileBytes(target).find("[Colors]"), std::string::npos);
+    // Absolute, and relative to the link's own folder.
+    for (const fs::path& pointsTo : {target, fs::path{"dotfiles"} / "Tenvik.ini"}) {
+        SCOPED_TRACE(pointsTo.string());
+        fs::remove(target);
+        fs::remove(File());
+        fs::create_symlink(pointsTo, File());
+        Save(SettingsRecord{});
+        EXPECT_TRUE(fs::is_symlink(File()));
+        EXPECT_NE(ReadFileBytes(target).find("[Colors]"), std::string::npos);
+    }
 
-    // A link into a folder that is gone cannot be saved through; the link stays.
+    // A link into a folder that is gone cannot be saved through, and says so; the link stays.
     fs::remove(File());
     fs::create_symlink(Folder() / "gone" / "Tenvik.ini", File());
-    EXPECT_THROW(Save(SettingsRecord{}), EIniFileException);
+    try {
+        Save(SettingsRecord{});
+        FAIL() << "saved through a link into a missing folder";
+    } catch (const EIniFileException& e) {
+        EXPECT_EQ(e.WhatFailed(), EIniFileException::Cause::LinkTargetFolderMissing);
+        EXPECT_EQ(std::string(e.what()),
+                  "Unable to write to " + File().string() + ": it is a link into the folder "
+                      + (Folder() / "gone").string() + ", which is missing.");
+    }
     EXPECT_TRUE(fs::is_symlink(File()));
     EXPECT_FALSE(fs::exists(Folder() / "gone"));
 }
