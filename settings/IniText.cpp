@@ -258,9 +258,9 @@ void IniText::Set(std::string_view section, std::string_view key, std::string_vi
     setIn(m_addedSections.back().keys);
 }
 
-// What a line added at `position` of the file needs in front of it: nothing after a line
-// end, LF to complete a CR LF cut short at the end of the file (every byte stays), else
-// a whole line end.
+// What a line added after `text`, the file up to some point, needs in front of it: nothing
+// after a line end, LF to complete a CR LF cut short at the end of the file (every byte
+// stays), else a whole line end.
 std::string_view IniText::LineEndAfter(std::string_view text) const
 {
     if (text.empty() || text.ends_with('\n'))
@@ -284,7 +284,6 @@ std::string IniText::Bytes() const
         const std::size_t begin = m_keyLines[line];
         splices.push_back({ValueBegin(text, begin), LineAt(text, begin).end, stored, false});
     }
-    std::size_t added = 0;
     const auto appendLines = [&](std::string& out, const std::vector<AddedKey>& keys) {
         for (const AddedKey& key : keys)
             out.append(key.key).append("=").append(key.stored).append(m_lineEnd);
@@ -299,33 +298,36 @@ std::string IniText::Bytes() const
         // would be gone.
         if (lines.ends_with('\r') && text.substr(at).starts_with('\n'))
             lines += '\n';
-        added += lines.size();
         splices.push_back({at, at, std::move(lines), true});
     }
     std::sort(splices.begin(), splices.end(), [](const Splice& a, const Splice& b) {
         return std::tie(a.at, a.addsLines) < std::tie(b.at, b.addsLines);
     });
 
+    std::string tail;
+    if (!m_addedSections.empty()) {
+        const bool endsInAddedLines = !splices.empty() && splices.back().addsLines && splices.back().at == text.size();
+        if (!endsInAddedLines)
+            tail.append(LineEndAfter(text));
+        for (const AddedSection& section : m_addedSections) {
+            tail.append("[").append(section.name).append("]").append(m_lineEnd);
+            appendLines(tail, section.keys);
+        }
+    }
+
     std::string out;
     if (m_file.encoding == TextEncoding::Utf8WithBom)
         out = EncodeText({}, m_file.encoding);
-    out.reserve(out.size() + text.size() + added + 64 * (m_newValues.size() + m_addedSections.size() * 8));
+    std::size_t size = out.size() + text.size() + tail.size();
+    for (const Splice& splice : splices)
+        size += splice.bytes.size();
+    out.reserve(size);
     std::size_t copied = 0;
     for (const Splice& splice : splices) {
         out.append(text.substr(copied, splice.at - copied)).append(splice.bytes);
         copied = splice.resume;
     }
-    out.append(text.substr(copied));
-
-    if (!m_addedSections.empty()) {
-        const bool endsInAddedLines = !splices.empty() && splices.back().addsLines && splices.back().at == text.size();
-        if (!endsInAddedLines)
-            out.append(LineEndAfter(text));
-        for (const AddedSection& section : m_addedSections) {
-            out.append("[").append(section.name).append("]").append(m_lineEnd);
-            appendLines(out, section.keys);
-        }
-    }
+    out.append(text.substr(copied)).append(tail);
     if (m_file.encoding == TextEncoding::Utf16Le || m_file.encoding == TextEncoding::Utf16Be)
         return EncodeText(out, m_file.encoding, m_file.oddByte);
     return out;
