@@ -9,10 +9,7 @@
 #include <system_error>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "settings/WindowsFile.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -105,27 +102,6 @@ std::error_code LastError()
     return {static_cast<int>(GetLastError()), std::system_category()};
 }
 
-class Handle {
-public:
-    explicit Handle(HANDLE handle) : m_handle(handle) {}
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    ~Handle() { Close(); }
-    HANDLE Get() const { return m_handle; }
-    bool Valid() const { return m_handle != INVALID_HANDLE_VALUE; }
-    bool Close()
-    {
-        if (!Valid())
-            return true;
-        const bool closed = CloseHandle(m_handle) != 0;
-        m_handle = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-private:
-    HANDLE m_handle;
-};
-
 void ReplaceFile(const fs::path& target, std::string_view bytes)
 {
     // A read-only file stays unwritten, as the user asked of it.
@@ -163,10 +139,11 @@ void ReplaceFile(const fs::path& target, std::string_view bytes)
         fail("Cannot flush");
     if (!file.Close())
         fail("Cannot close");
-    if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const std::error_code code = LastError();
+    std::error_code renamed;
+    RenameReplacing(temporary, target, renamed);
+    if (renamed) {
         DeleteFileW(temporary.c_str());
-        ThrowError(code, "Cannot replace", target);
+        ThrowError(renamed, "Cannot replace", target);
     }
 }
 
@@ -301,6 +278,15 @@ std::optional<std::string> DiskFileStore::Load(const fs::path& path) const
     if (!fs::is_regular_file(status))
         ThrowError(std::make_error_code(std::errc::invalid_argument), "Not a plain file", path);
 
+#ifdef _WIN32
+    // The standard streams open without delete sharing, and Windows then refuses another
+    // copy of the program the rename that its Save ends with.
+    std::error_code readError;
+    std::string shared = ReadShared(path, readError);
+    if (readError)
+        ThrowError(readError, "Cannot read", path);
+    return shared;
+#else
     std::ifstream in(path, std::ios::binary);
     if (!in)
         ThrowError(std::make_error_code(std::errc::permission_denied), "Cannot open", path);
@@ -313,6 +299,7 @@ std::optional<std::string> DiskFileStore::Load(const fs::path& path) const
     if (in.bad())
         ThrowError(std::make_error_code(std::errc::io_error), "Cannot read", path);
     return bytes;
+#endif
 }
 
 void DiskFileStore::Replace(const fs::path& path, std::string_view bytes)

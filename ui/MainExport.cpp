@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <chrono>
 #include <exception>
+#include <filesystem>
 #include <system_error>
 
 namespace tenvik {
@@ -50,6 +51,17 @@ QString SuggestedPath(const QString& fileName)
     if (folder.isEmpty())
         folder = QDir::homePath();
     return QDir(folder).filePath(fileName);
+}
+
+// Windows paths are wide: its 8-bit form is the ANSI code page, which cannot hold every
+// name a user may choose.
+std::filesystem::path FileSystemPath(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path{path.toStdWString()};
+#else
+    return std::filesystem::path{QFile::encodeName(path).toStdString()};
+#endif
 }
 
 } // namespace
@@ -113,7 +125,7 @@ void TMainForm::saveExport(const QString& path, std::string_view bytes)
 {
     QString message = QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path));
     try {
-        m_environment.fileStore->Replace(QFile::encodeName(path).toStdString(), bytes);
+        m_environment.fileStore->Replace(FileSystemPath(path), bytes);
         return;
     } catch (const std::system_error& error) {
         message += QStringLiteral(": ") + QString::fromStdString(error.code().message());
