@@ -7,8 +7,9 @@
 
 namespace tenvik {
 
-// File names between Qt and the plain layers. A name from Qt as the plain layers take it: the bytes the system gives
-// the name on POSIX, its UTF-16 form on Windows, so that no name is changed on the way.
+// File names between Qt and the plain layers. A name from Qt as the plain layers take it:
+// the bytes the system gives the name on POSIX; on Windows its UTF-16 form, since the 8-bit
+// form is the ANSI code page, which cannot hold every name a user may choose.
 inline std::filesystem::path FilePathOf(const QString& name)
 {
 #ifdef _WIN32
