@@ -23,6 +23,16 @@ namespace fs = std::filesystem;
 namespace tenvik {
 namespace {
 
+fs::path NestedFolder(const fs::path& base)
+{
+    return base / "Quorvell" / "Tenvik";
+}
+
+fs::path SingleFolder(const fs::path& base)
+{
+    return base / "Tenvik";
+}
+
 // An existing folder, or one made now with every missing level.
 bool UsableFolder(const fs::path& folder)
 {
@@ -165,11 +175,23 @@ fs::path RoamingConfigBase(const EnvironmentReader& env, const ShellFolderReader
 fs::path FindSettingsPath(const fs::path& base)
 {
     fs::path folder = base;
-    if (const fs::path nested = base / "Quorvell" / "Tenvik"; UsableFolder(nested))
+    if (const fs::path nested = NestedFolder(base); UsableFolder(nested))
         folder = nested;
-    else if (const fs::path single = base / "Tenvik"; UsableFolder(single))
+    else if (const fs::path single = SingleFolder(base); UsableFolder(single))
         folder = single;
     return folder / SettingsFileName;
+}
+
+// The window makes the nested folder at every start when it can, so a missing one means
+// it could not, and the window kept its settings in the next folder that was there.
+fs::path LocateSettingsPath(const fs::path& base)
+{
+    std::error_code ec;
+    for (const fs::path& folder : {NestedFolder(base), SingleFolder(base), base}) {
+        if (fs::is_directory(folder, ec))
+            return folder / SettingsFileName;
+    }
+    return NestedFolder(base) / SettingsFileName;
 }
 
 } // namespace tenvik

@@ -30,4 +30,9 @@ std::filesystem::path RoamingConfigBase(const EnvironmentReader& env = ProcessEn
 // path of the settings file in it.
 std::filesystem::path FindSettingsPath(const std::filesystem::path& base);
 
+// The settings file FindSettingsPath last gave, found without making anything: the first
+// of its folders that exists. With none there yet, the nested one's path, where no file
+// is to be read.
+std::filesystem::path LocateSettingsPath(const std::filesystem::path& base);
+
 } // namespace tenvik

@@ -5,6 +5,8 @@
 #include "export/CalendarEvents.h"
 #include "export/DayMarks.h"
 #include "export/ICalendar.h"
+#include "export/OutputFile.h"
+#include "ui/FilePath.h"
 #include "ui/Main.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
@@ -13,10 +15,8 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -24,7 +24,6 @@
 #include <algorithm>
 #include <chrono>
 #include <exception>
-#include <filesystem>
 #include <system_error>
 
 namespace tenvik {
@@ -51,17 +50,6 @@ QString SuggestedPath(const QString& fileName)
     if (folder.isEmpty())
         folder = QDir::homePath();
     return QDir(folder).filePath(fileName);
-}
-
-// Windows paths are wide: its 8-bit form is the ANSI code page, which cannot hold every
-// name a user may choose.
-std::filesystem::path FileSystemPath(const QString& path)
-{
-#ifdef Q_OS_WIN
-    return std::filesystem::path{path.toStdWString()};
-#else
-    return std::filesystem::path{QFile::encodeName(path).toStdString()};
-#endif
 }
 
 } // namespace
@@ -110,7 +98,7 @@ void TMainForm::miPrintYearClick()
                        QStringLiteral("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;
-    const QByteArray pdf = YearSheetPdf(year, WindowProfile(), LocaleFormats, YearSheetPageSize(QLocale()));
+    const QByteArray pdf = YearSheetPdf(year, WindowProfile(), LocaleFormats, PageSizeOf(UserPaper()));
     saveExport(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
@@ -125,10 +113,10 @@ void TMainForm::saveExport(const QString& path, std::string_view bytes)
 {
     QString message = QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path));
     try {
-        m_environment.fileStore->Replace(FileSystemPath(path), bytes);
+        WriteOutputFile(FilePathOf(path), bytes, *m_environment.fileStore);
         return;
     } catch (const std::system_error& error) {
-        message += QStringLiteral(": ") + QString::fromStdString(error.code().message());
+        message += QStringLiteral(": ") + QString::fromLocal8Bit(error.code().message());
     } catch (const std::exception&) {
     }
     if (m_environment.reportError)

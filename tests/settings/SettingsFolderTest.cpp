@@ -118,6 +118,21 @@ TEST_F(SettingsFolderTest, FallsBackToTenvikThenToTheBaseItself)
     EXPECT_EQ(ReadFileBytes(base / "Tenvik"), "another plain file");
 }
 
+// The export reads where the window last saved, and makes nothing to find out.
+TEST_F(SettingsFolderTest, LocatingTheFileMakesNoFolderAndFindsWhereTheWindowSaved)
+{
+    const fs::path base = Base();
+    EXPECT_EQ(LocateSettingsPath(base), base / "Quorvell" / "Tenvik" / "Tenvik.ini");
+    EXPECT_FALSE(fs::exists(base));
+
+    fs::create_directories(base);
+    EXPECT_EQ(LocateSettingsPath(base), base / "Tenvik.ini");
+    fs::create_directory(base / "Tenvik");
+    EXPECT_EQ(LocateSettingsPath(base), base / "Tenvik" / "Tenvik.ini");
+    fs::create_directories(base / "Quorvell" / "Tenvik");
+    EXPECT_EQ(LocateSettingsPath(base), FindSettingsPath(base));
+}
+
 TEST_F(SettingsFolderTest, JoinsWithOneSeparatorAfterATrailingOne)
 {
     const fs::path base = Root() / "";
