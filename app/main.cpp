@@ -1,4 +1,7 @@
-// The calendar program: takes no arguments, opens the one window and runs until it closes.
+// The calendar program: opens the one window and runs until it closes. --help and
+// --version answer without a display.
+#include "app/TextOutput.h"
+#include "app/WindowCommandLine.h"
 #include "core/Clock.h"
 #include "settings/FileStore.h"
 #include "settings/SettingsFolder.h"
@@ -10,10 +13,51 @@
 #include <QLocale>
 #include <QMessageBox>
 
+#include <optional>
+#include <variant>
+
+namespace {
+
+constexpr int ExitUsage = 2;
+const QString ProgramName = QStringLiteral("tenvik");
+
+// Prints what the command asks for and gives the exit code, or nothing when the window is
+// to open.
+std::optional<int> AnswerCommandLine(const QStringList& arguments)
+{
+    tenvik::WindowCommandLine commandLine;
+    const auto parsed = commandLine.parse(arguments);
+    if (const auto* error = std::get_if<tenvik::WindowUsageError>(&parsed)) {
+        tenvik::Say(ProgramName, error->message);
+        return ExitUsage;
+    }
+    switch (std::get<tenvik::WindowCommand>(parsed).action) {
+    case tenvik::WindowCommand::Action::Help:
+        tenvik::Print(stdout, commandLine.helpText());
+        return 0;
+    case tenvik::WindowCommand::Action::Version:
+        tenvik::Print(stdout, tenvik::VersionLine(ProgramName) + u'\n');
+        return 0;
+    case tenvik::WindowCommand::Action::Run:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    // A window needs a display; a text does not, so it is answered before one is opened.
+    if (tenvik::WindowCommandLine::AsksForText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return AnswerCommandLine(QCoreApplication::arguments()).value_or(0);
+    }
+
     QApplication app(argc, argv);
     tenvik::SetApplicationIdentity();
+    if (const auto exitCode = AnswerCommandLine(QCoreApplication::arguments()))
+        return *exitCode;
 
     const QLocale userLocale = QLocale::system();
     tenvik::StartupEnvironment environment;

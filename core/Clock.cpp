@@ -8,10 +8,15 @@ namespace tenvik {
 CivilDate SystemClock::LocalDate() const
 {
     // localtime_r rather than std::chrono::current_zone: GCC 12's libstdc++ has no
-    // time-zone database.
+    // time-zone database. Windows has the same call as localtime_s, arguments swapped.
     const std::time_t now = std::time(nullptr);
     std::tm local{};
-    if (now != static_cast<std::time_t>(-1) && localtime_r(&now, &local) != nullptr)
+#ifdef _WIN32
+    const bool converted = localtime_s(&local, &now) == 0;
+#else
+    const bool converted = localtime_r(&now, &local) != nullptr;
+#endif
+    if (now != static_cast<std::time_t>(-1) && converted)
         return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 
     // The C library could not convert the time: the UTC date is the nearest answer.

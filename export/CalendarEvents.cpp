@@ -1,6 +1,9 @@
 #include "export/CalendarEvents.h"
 
 #include "export/IsoDate.h"
+#include "settings/AsciiText.h"
+
+#include <utility>
 
 namespace tenvik {
 namespace {
@@ -67,9 +70,15 @@ std::string_view KindName(EventKind kind)
     return "day";
 }
 
-std::string EventUid(DayNumber day, EventKind kind)
+std::string EventUid(DayNumber day, EventKind kind, std::string_view group)
 {
-    return FormatBasicDate(day) + "-" + std::string(KindName(kind)) + "@" + std::string(UidDomain);
+    std::string uid = FormatBasicDate(day) + "-" + std::string(KindName(kind));
+    if (kind == EventKind::Duty || kind == EventKind::Rdo) {
+        uid += '-';
+        for (char c : group)
+            uid += AsciiLower(c);
+    }
+    return uid + "@" + std::string(UidDomain);
 }
 
 std::vector<DayEvent> EventsFor(DayNumber first, DayNumber last, const ExportProfile& profile, const EventKinds& kinds)
@@ -77,15 +86,19 @@ std::vector<DayEvent> EventsFor(DayNumber first, DayNumber last, const ExportPro
     std::vector<DayEvent> events;
     for (auto day = static_cast<DayNumber>(WholeDay(first)); day <= last; day += 1) {
         const DayMarks marks = MarksFor(day, profile);
+        const auto add = [&](EventKind kind, std::string summary, std::string description) {
+            events.push_back(
+                {day, kind, EventUid(day, kind, profile.group), std::move(summary), std::move(description)});
+        };
         if (kinds.duty && marks.onDuty)
-            events.push_back({day, EventKind::Duty, DutySummary(profile), DutyDescription(profile)});
+            add(EventKind::Duty, DutySummary(profile), DutyDescription(profile));
         if (kinds.rdo && marks.ownRdo)
-            events.push_back({day, EventKind::Rdo, RdoSummary(profile), RdoDescription(profile)});
+            add(EventKind::Rdo, RdoSummary(profile), RdoDescription(profile));
         if (kinds.payday && marks.payday)
-            events.push_back({day, EventKind::Payday, PaydaySummary(profile), PaydayDescription(profile)});
+            add(EventKind::Payday, PaydaySummary(profile), PaydayDescription(profile));
         if (kinds.payPeriodStart && !marks.payPeriodStart.empty())
-            events.push_back({day, EventKind::PayPeriodStart, PayPeriodSummary(profile, marks.payPeriodStart),
-                              PayPeriodDescription(profile, marks.payPeriodStart)});
+            add(EventKind::PayPeriodStart, PayPeriodSummary(profile, marks.payPeriodStart),
+                PayPeriodDescription(profile, marks.payPeriodStart));
     }
     return events;
 }

@@ -8,8 +8,10 @@
 #include <vector>
 
 // The all-day events of a calendar export: one per day and kind, each with an
-// identifier that depends on nothing but the day and the kind, so that a calendar
-// program importing a newer file updates its events instead of adding copies.
+// identifier that depends on nothing but the day, the kind and, for duty days and RDOs,
+// the group, so that a calendar program importing a newer file updates its events instead
+// of adding copies, and two people of one household in different groups never overwrite
+// each other's days in a shared calendar.
 namespace tenvik {
 
 enum class EventKind { Duty, Rdo, Payday, PayPeriodStart };
@@ -25,14 +27,17 @@ struct EventKinds {
 struct DayEvent {
     DayNumber day = 0;
     EventKind kind = EventKind::Duty;
+    std::string uid;
     std::string summary;
     std::string description;
 };
 
 // The short name of a kind in identifiers and categories: "duty", "rdo", "payday", "pp".
 std::string_view KindName(EventKind kind);
-// "20261210-rdo@tenvik.example.org".
-std::string EventUid(DayNumber day, EventKind kind);
+// "20261210-rdo-a2@tenvik.example.org" for a duty day or an RDO of group A2;
+// "20261210-payday@tenvik.example.org" for the paydays and pay periods, which are the same
+// for everyone in the agency.
+std::string EventUid(DayNumber day, EventKind kind, std::string_view group);
 
 // Every event of the days from first to last, both included, in date order and, within a
 // day, in the order of EventKind.

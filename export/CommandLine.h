@@ -2,36 +2,71 @@
 
 #include "core/DayNumber.h"
 #include "export/CalendarEvents.h"
+#include "export/Paper.h"
 
 #include <optional>
-#include <span>
 #include <string>
-#include <string_view>
 #include <variant>
+#include <vector>
 
-// The arguments of tenvik-export, checked before anything is read or written.
+// The choices of tenvik-export, checked before anything is read or written. The command
+// line itself is split by the program; this part turns the values it found into days, a
+// year, a group and a paper, and names what is wrong with them as facts the program puts
+// into words.
 namespace tenvik {
 
-struct ExportRequest {
-    bool help = false;
-    std::string icsPath; // empty: no calendar file
-    std::string pdfPath; // empty: no printed year
-    DayNumber from = 0;  // the days of the calendar file, both included
-    DayNumber to = 0;
-    int year = 0;                     // the printed year
-    std::optional<std::string> group; // instead of the saved group; an item of AssignmentCodes
+// The values as the command line gave them, unchecked.
+struct ExportOptions {
+    bool calendar = false; // --ics was given
+    bool sheet = false;    // --pdf was given
+    std::optional<std::string> from;
+    std::optional<std::string> to;
+    std::optional<std::string> year;
+    std::optional<std::string> group;
+    std::optional<std::string> paper;
     EventKinds kinds;
 };
 
-struct CommandLineError {
-    std::string message; // one line, without the program's name
+struct ExportRequest {
+    bool calendar = false;
+    bool sheet = false;
+    DayNumber from = 0; // the days of the calendar file, both included
+    DayNumber to = 0;
+    int year = 0;                     // the printed year
+    std::optional<std::string> group; // instead of the saved group; an item of AssignmentCodes
+    std::optional<Paper> paper;       // nothing: the environment's
+    EventKinds kinds;
 };
 
-// args are the arguments after the program's name; today fixes the default range (today
-// and the next 365 days) and the default year.
-std::variant<ExportRequest, CommandLineError> ParseExportCommandLine(std::span<const std::string_view> args,
-                                                                     DayNumber today);
+enum class OptionProblem {
+    NothingToWrite,       // neither --ics nor --pdf
+    RangeWithoutCalendar, // --from or --to without --ics
+    NotADate,             // option, value
+    DateOutsideCalendar,  // option, value; first and last are the calendar's range
+    NotAYear,             // value
+    YearOutsideCalendar,  // value; first and last are the calendar's range
+    NotAGroup,            // value
+    NotAPaper,            // value
+    RangeReversed,        // first and last are the range asked for
+};
 
-std::string ExportUsage(std::string_view programName);
+struct OptionError {
+    OptionProblem problem = OptionProblem::NothingToWrite;
+    std::string option; // "--from", "--year" ...
+    std::string value;  // as given
+    DayNumber first = 0;
+    DayNumber last = 0;
+};
+
+// today fixes the default range (today and the next 365 days) and the default year.
+std::variant<ExportRequest, OptionError> CheckExportOptions(const ExportOptions& options, DayNumber today);
+
+// What an export that goes ahead leaves out without being asked to.
+enum class ExportNotice {
+    NoGroup,        // no group saved or given: no duty days and no RDOs
+    BeforeSchedule, // every day asked for lies before the RDO schedule begins
+};
+
+std::vector<ExportNotice> NoticesFor(const ExportRequest& request, const ExportProfile& profile);
 
 } // namespace tenvik

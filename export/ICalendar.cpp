@@ -1,5 +1,6 @@
 #include "export/ICalendar.h"
 
+#include "Version.h"
 #include "export/IsoDate.h"
 #include "settings/Utf8.h"
 
@@ -11,10 +12,8 @@ namespace {
 constexpr std::size_t MaxLineOctets = 75;
 constexpr std::string_view LineEnd = "\r\n";
 constexpr std::string_view ReplacementCharacter = "\xEF\xBF\xBD";
+constexpr std::string_view RefreshInterval = "P1W";
 
-#ifndef TENVIK_VERSION
-#define TENVIK_VERSION "0"
-#endif
 constexpr std::string_view ProductId = "-//Quorvell//Tenvik " TENVIK_VERSION "//EN";
 
 std::string Stamp(std::chrono::sys_seconds stamp)
@@ -58,6 +57,21 @@ void AppendLine(std::string& file, std::string_view name, std::string_view value
     line += ':';
     line += value;
     file += FoldLine(line);
+}
+
+// A calendar object holds at least one component. A range with no event gets this one,
+// which no program shows: the time zone no event of the file refers to.
+void AppendUtcTimeZone(std::string& file)
+{
+    AppendLine(file, "BEGIN", "VTIMEZONE");
+    AppendLine(file, "TZID", "UTC");
+    AppendLine(file, "BEGIN", "STANDARD");
+    AppendLine(file, "DTSTART", "19700101T000000");
+    AppendLine(file, "TZOFFSETFROM", "+0000");
+    AppendLine(file, "TZOFFSETTO", "+0000");
+    AppendLine(file, "TZNAME", "UTC");
+    AppendLine(file, "END", "STANDARD");
+    AppendLine(file, "END", "VTIMEZONE");
 }
 
 } // namespace
@@ -125,10 +139,17 @@ std::string ICalendarText(const std::vector<DayEvent>& events, std::string_view 
     AppendLine(file, "VERSION", "2.0");
     AppendLine(file, "PRODID", ProductId);
     AppendLine(file, "CALSCALE", "GREGORIAN");
+    // A published calendar, not an invitation; programs that subscribe to the file look
+    // for a newer one weekly.
+    AppendLine(file, "METHOD", "PUBLISH");
     AppendLine(file, "X-WR-CALNAME", EscapeText(calendarName));
+    AppendLine(file, "REFRESH-INTERVAL;VALUE=DURATION", RefreshInterval);
+    AppendLine(file, "X-PUBLISHED-TTL", RefreshInterval);
+    if (events.empty())
+        AppendUtcTimeZone(file);
     for (const DayEvent& event : events) {
         AppendLine(file, "BEGIN", "VEVENT");
-        AppendLine(file, "UID", EventUid(event.day, event.kind));
+        AppendLine(file, "UID", event.uid);
         AppendLine(file, "DTSTAMP", stampText);
         // All-day events: the end date is exclusive, the day after.
         AppendLine(file, "DTSTART;VALUE=DATE", FormatBasicDate(event.day));

@@ -11,10 +11,7 @@
 #include <system_error>
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "settings/WindowsFile.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -157,33 +154,11 @@ std::error_code LastError()
     return {static_cast<int>(GetLastError()), std::system_category()};
 }
 
-class Handle {
-public:
-    explicit Handle(HANDLE handle) : m_handle(handle) {}
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    ~Handle() { Close(); }
-    HANDLE Get() const { return m_handle; }
-    bool Valid() const { return m_handle != INVALID_HANDLE_VALUE; }
-    bool Close()
-    {
-        if (!Valid())
-            return true;
-        const bool closed = CloseHandle(m_handle) != 0;
-        m_handle = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-private:
-    HANDLE m_handle;
-};
-
 // Opened with every sharing mode, so that a reader never stops another process from
 // renaming a new file over this one.
 std::optional<std::string> ReadFileBytes(const fs::path& path)
 {
-    Handle file{CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
+    Handle file = OpenSharedForReading(path);
     if (!file.Valid()) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
@@ -238,10 +213,11 @@ void ReplaceFile(const fs::path& target, std::string_view bytes)
         fail("Cannot flush");
     if (!file.Close())
         fail("Cannot close");
-    if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const std::error_code code = LastError();
+    std::error_code renamed;
+    RenameReplacing(temporary, target, renamed);
+    if (renamed) {
         DeleteFileW(temporary.c_str());
-        ThrowError(code, "Cannot replace", target);
+        ThrowError(renamed, "Cannot replace", target);
     }
 }
 

@@ -5,6 +5,8 @@
 #include "export/CalendarEvents.h"
 #include "export/DayMarks.h"
 #include "export/ICalendar.h"
+#include "export/OutputFile.h"
+#include "ui/FilePath.h"
 #include "ui/Main.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
@@ -13,10 +15,8 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -98,7 +98,7 @@ void TMainForm::miPrintYearClick()
                        QStringLiteral("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;
-    const QByteArray pdf = YearSheetPdf(year, WindowProfile(), LocaleFormats, YearSheetPageSize(QLocale()));
+    const QByteArray pdf = YearSheetPdf(year, WindowProfile(), LocaleFormats, PageSizeOf(UserPaper()));
     saveExport(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 
@@ -113,10 +113,10 @@ void TMainForm::saveExport(const QString& path, std::string_view bytes)
 {
     QString message = QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path));
     try {
-        m_environment.fileStore->Replace(QFile::encodeName(path).toStdString(), bytes);
+        WriteOutputFile(FilePathOf(path), bytes, *m_environment.fileStore);
         return;
     } catch (const std::system_error& error) {
-        message += QStringLiteral(": ") + QString::fromStdString(error.code().message());
+        message += QStringLiteral(": ") + QString::fromLocal8Bit(error.code().message());
     } catch (const std::exception&) {
     }
     if (m_environment.reportError)

@@ -10,7 +10,6 @@
 #include <QPdfWriter>
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 namespace tenvik {
@@ -276,13 +275,22 @@ private:
 
 } // namespace
 
-QPageSize YearSheetPageSize(const QLocale& locale)
+Paper PaperForLocale(const QLocale& locale)
 {
-    static constexpr std::array LetterTerritories = {QLocale::UnitedStates, QLocale::Canada, QLocale::Mexico,
-                                                     QLocale::Philippines};
-    const bool letter = locale.measurementSystem() == QLocale::ImperialUSSystem
-        || std::find(LetterTerritories.begin(), LetterTerritories.end(), locale.territory()) != LetterTerritories.end();
-    return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
+    if (locale.measurementSystem() == QLocale::ImperialUSSystem)
+        return Paper::Letter;
+    const QString name = locale.name(); // "en_US", "fr_CA"
+    return PaperForLocaleName(name.toStdString()).value_or(Paper::A4);
+}
+
+Paper UserPaper()
+{
+    return PaperFromEnvironment().value_or(PaperForLocale(QLocale::system()));
+}
+
+QPageSize PageSizeOf(Paper paper)
+{
+    return QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
 }
 
 void PaintYearSheet(QPainter& painter, const QRectF& page, int year, const ExportProfile& profile,

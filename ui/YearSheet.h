@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/DayMarks.h"
+#include "export/Paper.h"
 #include "settings/LocaleDate.h"
 
 #include <QByteArray>
@@ -16,9 +17,12 @@ class QRectF;
 // top. The marks come from the same rules as the window's grid.
 namespace tenvik {
 
-// Letter where paper comes in inches (the United States, Canada, Mexico, the
-// Philippines), A4 everywhere else.
-QPageSize YearSheetPageSize(const QLocale& locale);
+// The user's paper: what the environment's locale asks for (PAPERSIZE, LC_ALL, LC_PAPER,
+// LANG), else Letter where the desktop's locale measures in inches or lives in a Letter
+// territory, A4 everywhere else.
+Paper UserPaper();
+Paper PaperForLocale(const QLocale& locale);
+QPageSize PageSizeOf(Paper paper);
 
 // Draws the sheet into page, in the painter's device units.
 void PaintYearSheet(QPainter& painter, const QRectF& page, int year, const ExportProfile& profile,

@@ -150,13 +150,45 @@ TEST(CalendarEventsTest, TextsNameTheGroupTheAgencyAndThePayPeriod)
     EXPECT_EQ(events[EventKind::PayPeriodStart].summary, "PP1 begins - Ostrand Fire");
 }
 
-TEST(CalendarEventsTest, IdentifiersDependOnTheDayAndTheKindAlone)
+// Two people of one household import into one shared calendar: their duty days and RDOs
+// must never share an identifier, while the agency's paydays and pay periods may.
+TEST(CalendarEventsTest, IdentifiersNameTheGroupOfDutyDaysAndRdos)
 {
-    EXPECT_EQ(EventUid(Day(2026, 12, 10), EventKind::Rdo), "20261210-rdo@tenvik.example.org");
-    EXPECT_EQ(EventUid(Day(2026, 12, 10), EventKind::Duty), "20261210-duty@tenvik.example.org");
-    EXPECT_EQ(EventUid(Day(2026, 12, 10), EventKind::Payday), "20261210-payday@tenvik.example.org");
-    EXPECT_EQ(EventUid(Day(2026, 12, 10), EventKind::PayPeriodStart), "20261210-pp@tenvik.example.org");
-    EXPECT_EQ(EventUid(Day(1901, 1, 1), EventKind::Rdo), "19010101-rdo@tenvik.example.org");
+    struct Case {
+        EventKind kind;
+        const char* group;
+        const char* uid;
+    };
+    const Case cases[] = {
+        {EventKind::Rdo, "A2", "20261210-rdo-a2@tenvik.example.org"},
+        {EventKind::Duty, "B7", "20261210-duty-b7@tenvik.example.org"},
+        {EventKind::Payday, "A2", "20261210-payday@tenvik.example.org"},
+        {EventKind::PayPeriodStart, "B7", "20261210-pp@tenvik.example.org"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.uid);
+        EXPECT_EQ(EventUid(Day(2026, 12, 10), c.kind, c.group), c.uid);
+    }
+    EXPECT_EQ(EventUid(Day(1901, 1, 1), EventKind::Rdo, "B1"), "19010101-rdo-b1@tenvik.example.org");
+
+    // A year for every group: no duty or RDO identifier is shared; the others are.
+    std::map<std::string, std::string> dutyAndRdoOwners;
+    std::map<std::string, int> agencyWide;
+    for (std::string_view group : AssignmentCodes) {
+        if (group == AssignmentCodes.front())
+            continue;
+        for (const DayEvent& event : EventsFor(Day(2027, 1, 1), Day(2027, 12, 31), Profile(std::string(group)))) {
+            if (event.kind == EventKind::Duty || event.kind == EventKind::Rdo) {
+                const auto [owner, added] = dutyAndRdoOwners.emplace(event.uid, group);
+                EXPECT_TRUE(added) << event.uid << " of " << group << " and of " << owner->second;
+            } else {
+                ++agencyWide[event.uid];
+            }
+        }
+    }
+    EXPECT_GT(dutyAndRdoOwners.size(), 14u * 150u);
+    for (const auto& [uid, count] : agencyWide)
+        EXPECT_EQ(count, 14) << uid;
 }
 
 } // namespace

@@ -11,106 +11,184 @@ namespace {
 
 const DayNumber Today = EncodeDate(2026, 12, 10);
 
-std::variant<ExportRequest, CommandLineError> Parse(std::vector<std::string_view> args, DayNumber today = Today)
+ExportOptions Calendar()
 {
-    return ParseExportCommandLine(args, today);
+    ExportOptions options;
+    options.calendar = true;
+    return options;
 }
 
-ExportRequest Accepted(std::vector<std::string_view> args, DayNumber today = Today)
+ExportOptions Sheet()
 {
-    const auto parsed = Parse(std::move(args), today);
-    if (const auto* error = std::get_if<CommandLineError>(&parsed)) {
-        ADD_FAILURE() << error->message;
+    ExportOptions options;
+    options.sheet = true;
+    return options;
+}
+
+ExportRequest Accepted(const ExportOptions& options, DayNumber today = Today)
+{
+    const auto checked = CheckExportOptions(options, today);
+    if (const auto* error = std::get_if<OptionError>(&checked)) {
+        ADD_FAILURE() << "refused: " << static_cast<int>(error->problem) << " " << error->option << " " << error->value;
         return {};
     }
-    return std::get<ExportRequest>(parsed);
+    return std::get<ExportRequest>(checked);
 }
 
-TEST(ExportCommandLineTest, RangesAndYears)
+TEST(ExportOptionsTest, RangesAndYears)
 {
     struct Case {
-        std::vector<std::string_view> args;
+        const char* name;
+        ExportOptions options;
         const char* from;
         const char* to;
         int year;
     };
+    const auto with = [](ExportOptions options, auto&& change) {
+        change(options);
+        return options;
+    };
     const Case cases[] = {
-        {{"--ics", "a.ics"}, "2026-12-10", "2027-12-10", 2026}, // today and the next 365 days
-        {{"--ics=a.ics", "--from", "2027-03-01"}, "2027-03-01", "2028-02-29", 2026},
-        {{"--ics", "a.ics", "--to", "2027-01-31"}, "2026-12-10", "2027-01-31", 2026},
-        {{"--ics", "a.ics", "--from=2026-01-01", "--to=2026-01-01"}, "2026-01-01", "2026-01-01", 2026},
-        {{"--ics", "a.ics", "--year", "2028"}, "2028-01-01", "2028-12-31", 2028},
-        {{"--pdf", "y.pdf"}, "2026-12-10", "2027-12-10", 2026},
-        {{"--pdf", "y.pdf", "--year=1901", "--ics", "a.ics", "--from", "2030-05-05"}, "2030-05-05", "2031-05-05", 1901},
-        {{"--ics", "a.ics", "--from", "2060-06-01"}, "2060-06-01", "2060-12-31", 2026}, // the calendar ends in 2060
+        {"today and the next 365 days", Calendar(), "2026-12-10", "2027-12-10", 2026},
+        {"from", with(Calendar(), [](auto& o) { o.from = "2027-03-01"; }), "2027-03-01", "2028-02-29", 2026},
+        {"to", with(Calendar(), [](auto& o) { o.to = "2027-01-31"; }), "2026-12-10", "2027-01-31", 2026},
+        {"one day", with(Calendar(), [](auto& o) { o.from = o.to = "2026-01-01"; }), "2026-01-01", "2026-01-01", 2026},
+        {"a year", with(Calendar(), [](auto& o) { o.year = "2028"; }), "2028-01-01", "2028-12-31", 2028},
+        {"sheet", Sheet(), "2026-12-10", "2027-12-10", 2026},
+        {"both", with(Calendar(), [](auto& o) { o.sheet = true, o.year = "1901", o.from = "2030-05-05"; }),
+         "2030-05-05", "2031-05-05", 1901},
+        {"the calendar ends in 2060", with(Calendar(), [](auto& o) { o.from = "2060-06-01"; }), "2060-06-01",
+         "2060-12-31", 2026},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.args.back()));
-        const ExportRequest request = Accepted(c.args);
+        SCOPED_TRACE(c.name);
+        const ExportRequest request = Accepted(c.options);
         EXPECT_EQ(FormatIsoDate(request.from), c.from);
         EXPECT_EQ(FormatIsoDate(request.to), c.to);
         EXPECT_EQ(request.year, c.year);
     }
 
-    const ExportRequest late = Accepted({"--ics", "a.ics"}, EncodeDate(2060, 6, 1));
+    const ExportRequest late = Accepted(Calendar(), EncodeDate(2060, 6, 1));
     EXPECT_EQ(FormatIsoDate(late.to), "2060-12-31");
 }
 
-TEST(ExportCommandLineTest, FilesGroupAndKinds)
+TEST(ExportOptionsTest, GroupPaperAndKinds)
 {
-    const ExportRequest request =
-        Accepted({"--ics", "out/cal.ics", "--pdf", "year.pdf", "--group", "b7", "--no-paydays", "--no-rdo"});
-    EXPECT_EQ(request.icsPath, "out/cal.ics");
-    EXPECT_EQ(request.pdfPath, "year.pdf");
+    ExportOptions options = Calendar();
+    options.sheet = true;
+    options.group = "b7";
+    options.paper = "Letter";
+    options.kinds.payday = false;
+    const ExportRequest request = Accepted(options);
+    EXPECT_TRUE(request.calendar);
+    EXPECT_TRUE(request.sheet);
     EXPECT_EQ(request.group, "B7");
-    EXPECT_TRUE(request.kinds.duty);
-    EXPECT_FALSE(request.kinds.rdo);
+    EXPECT_EQ(request.paper, Paper::Letter);
     EXPECT_FALSE(request.kinds.payday);
-    EXPECT_TRUE(request.kinds.payPeriodStart);
-    EXPECT_FALSE(request.help);
+    EXPECT_TRUE(request.kinds.rdo);
 
-    EXPECT_EQ(Accepted({"--ics", "a", "--group", "rdo"}).group, "RDO");
-    EXPECT_FALSE(Accepted({"--ics", "a"}).group.has_value());
-    EXPECT_FALSE(Accepted({"--ics", "a", "--no-duty", "--no-pay-periods"}).kinds.payPeriodStart);
-    EXPECT_TRUE(Accepted({"--help"}).help);
-    EXPECT_TRUE(Accepted({"--ics", "a", "-h"}).help);
+    options.group = "rdo";
+    options.paper = "a4";
+    EXPECT_EQ(Accepted(options).group, "RDO");
+    EXPECT_EQ(Accepted(options).paper, Paper::A4);
+    EXPECT_FALSE(Accepted(Calendar()).group.has_value());
+    EXPECT_FALSE(Accepted(Calendar()).paper.has_value());
 }
 
-TEST(ExportCommandLineTest, ClearErrors)
+TEST(ExportOptionsTest, ProblemsAreNamedWithWhatCausedThem)
 {
     struct Case {
-        std::vector<std::string_view> args;
-        const char* message;
+        const char* name;
+        ExportOptions options;
+        OptionProblem problem;
+        const char* option;
+        const char* value;
+    };
+    const auto with = [](ExportOptions options, auto&& change) {
+        change(options);
+        return options;
     };
     const Case cases[] = {
-        {{}, "nothing to write"},
-        {{"--year", "2027"}, "nothing to write"},
-        {{"--ics"}, "--ics needs a file name"},
-        {{"--ics", "--pdf", "y.pdf"}, "--ics needs a file name"},
-        {{"--ics="}, "--ics needs a file name"},
-        {{"--ics", "a", "--ics", "b"}, "--ics is given twice"},
-        {{"--ics", "a", "--from", "2026-02-30"}, "--from: '2026-02-30' is not a date; write it as yyyy-MM-dd"},
-        {{"--ics", "a", "--from", "12/10/2026"}, "--from: '12/10/2026' is not a date"},
-        {{"--ics", "a", "--to", "2026-1-5"}, "--to: '2026-1-5' is not a date"},
-        {{"--ics", "a", "--to", "2061-01-01"},
-         "--to: 2061-01-01 is outside the calendar's range, 1901-01-01 to 2060-12-31"},
-        {{"--ics", "a", "--from", "2027-01-02", "--to", "2027-01-01"}, "the range ends before it begins"},
-        {{"--ics", "a", "--to", "2020-01-01"}, "the range ends before it begins: 2026-12-10 to 2020-01-01"},
-        {{"--pdf", "y", "--from", "2027-01-01"}, "--from and --to set the days of --ics"},
-        {{"--pdf", "y", "--year", "27"}, "--year: 27 is outside the calendar's range, 1901 to 2060"},
-        {{"--pdf", "y", "--year", "2027x"}, "--year: '2027x' is not a year"},
-        {{"--pdf", "y", "--group", "C1"}, "--group: 'C1' is no group; use RDO, A1 to A7 or B1 to B7"},
-        {{"--pdf", "y", "--group", "A"}, "is no group"},
-        {{"--pdf", "y", "--no-rdo=1"}, "--no-rdo takes no value"},
-        {{"--pdf", "y", "--colour"}, "unknown option '--colour'"},
-        {{"--pdf", "y", "extra"}, "unexpected argument 'extra'"},
+        {"nothing", ExportOptions{}, OptionProblem::NothingToWrite, "", ""},
+        {"a year alone", with(ExportOptions{}, [](auto& o) { o.year = "2027"; }), OptionProblem::NothingToWrite, "",
+         ""},
+        {"no such day", with(Calendar(), [](auto& o) { o.from = "2026-02-30"; }), OptionProblem::NotADate, "--from",
+         "2026-02-30"},
+        {"US order", with(Calendar(), [](auto& o) { o.from = "12/10/2026"; }), OptionProblem::NotADate, "--from",
+         "12/10/2026"},
+        {"short month", with(Calendar(), [](auto& o) { o.to = "2026-1-5"; }), OptionProblem::NotADate, "--to",
+         "2026-1-5"},
+        {"after 2060", with(Calendar(), [](auto& o) { o.to = "2061-01-01"; }), OptionProblem::DateOutsideCalendar,
+         "--to", "2061-01-01"},
+        {"a range for the sheet", with(Sheet(), [](auto& o) { o.from = "2027-01-01"; }),
+         OptionProblem::RangeWithoutCalendar, "", ""},
+        {"two digits", with(Sheet(), [](auto& o) { o.year = "27"; }), OptionProblem::YearOutsideCalendar, "--year",
+         "27"},
+        {"letters", with(Sheet(), [](auto& o) { o.year = "2027x"; }), OptionProblem::NotAYear, "--year", "2027x"},
+        {"no group", with(Sheet(), [](auto& o) { o.group = "C1"; }), OptionProblem::NotAGroup, "--group", "C1"},
+        {"a platoon", with(Sheet(), [](auto& o) { o.group = "A"; }), OptionProblem::NotAGroup, "--group", "A"},
+        {"A5", with(Sheet(), [](auto& o) { o.paper = "A5"; }), OptionProblem::NotAPaper, "--paper", "A5"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
-        const auto parsed = Parse(c.args);
-        const auto* error = std::get_if<CommandLineError>(&parsed);
+        SCOPED_TRACE(c.name);
+        const auto checked = CheckExportOptions(c.options, Today);
+        const auto* error = std::get_if<OptionError>(&checked);
         ASSERT_NE(error, nullptr);
-        EXPECT_NE(error->message.find(c.message), std::string::npos) << error->message;
+        EXPECT_EQ(error->problem, c.problem);
+        EXPECT_EQ(error->option, c.option);
+        EXPECT_EQ(error->value, c.value);
+    }
+
+    ExportOptions reversed = Calendar();
+    reversed.to = "2020-01-01";
+    const auto checked = CheckExportOptions(reversed, Today);
+    const auto* error = std::get_if<OptionError>(&checked);
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(error->problem, OptionProblem::RangeReversed);
+    EXPECT_EQ(FormatIsoDate(error->first), "2026-12-10");
+    EXPECT_EQ(FormatIsoDate(error->last), "2020-01-01");
+}
+
+// An export that leaves days out without being asked says so; one asked to does not.
+TEST(ExportOptionsTest, NoticesForWhatIsLeftOut)
+{
+    struct Case {
+        const char* name;
+        ExportOptions options;
+        const char* savedGroup;
+        std::vector<ExportNotice> notices;
+    };
+    const auto with = [](ExportOptions options, auto&& change) {
+        change(options);
+        return options;
+    };
+    const Case cases[] = {
+        {"a group", Calendar(), "A2", {}},
+        {"no group", Calendar(), "RDO", {ExportNotice::NoGroup}},
+        {"no group, printed", Sheet(), "RDO", {ExportNotice::NoGroup}},
+        {"no group on purpose", with(Calendar(), [](auto& o) { o.group = "RDO"; }), "A2", {}},
+        {"no group, nor duty days or RDOs asked for",
+         with(Calendar(), [](auto& o) { o.kinds.duty = o.kinds.rdo = false; }),
+         "RDO",
+         {}},
+        {"wholly before the schedule",
+         with(Calendar(), [](auto& o) { o.from = "2011-01-01", o.to = "2012-01-16"; }),
+         "A2",
+         {ExportNotice::BeforeSchedule}},
+        {"its first day", with(Calendar(), [](auto& o) { o.from = "2011-01-01", o.to = "2012-01-17"; }), "A2", {}},
+        {"a year before it", with(Sheet(), [](auto& o) { o.year = "2011"; }), "A2", {ExportNotice::BeforeSchedule}},
+        {"the year it begins", with(Sheet(), [](auto& o) { o.year = "2012"; }), "A2", {}},
+        {"both",
+         with(Sheet(), [](auto& o) { o.year = "1950"; }),
+         "RDO",
+         {ExportNotice::NoGroup, ExportNotice::BeforeSchedule}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ExportRequest request = Accepted(c.options);
+        ExportProfile profile;
+        profile.group = request.group.value_or(c.savedGroup);
+        EXPECT_EQ(NoticesFor(request, profile), c.notices);
     }
 }
 

@@ -123,7 +123,8 @@ TEST(ICalendarTest, WritesACompleteCalendarOfAllDayEvents)
     const std::string unfolded = Unfold(text);
     const std::string head = "BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:-//Quorvell//Tenvik ";
     EXPECT_EQ(unfolded.substr(0, head.size()), head);
-    EXPECT_NE(unfolded.find("\nCALSCALE:GREGORIAN\n"), std::string::npos);
+    EXPECT_NE(unfolded.find("\nCALSCALE:GREGORIAN\nMETHOD:PUBLISH\n"), std::string::npos);
+    EXPECT_NE(unfolded.find("\nREFRESH-INTERVAL;VALUE=DURATION:P1W\nX-PUBLISHED-TTL:P1W\n"), std::string::npos);
     EXPECT_NE(unfolded.find("\nX-WR-CALNAME:Velmora Fire\\, Station 3\\; \"North\" - " + profile.group + "\n"),
               std::string::npos);
     EXPECT_TRUE(text.ends_with("END:VCALENDAR\r\n"));
@@ -147,10 +148,22 @@ TEST(ICalendarTest, WritesACompleteCalendarOfAllDayEvents)
         if (line.starts_with("UID:")) {
             EXPECT_TRUE(uids.insert(line).second) << line;
         }
+        EXPECT_NE(line, "BEGIN:VTIMEZONE"); // only a file without events needs one
     }
     EXPECT_EQ(begins, events.size());
     EXPECT_EQ(stamps, events.size());
     EXPECT_EQ(uids.size(), events.size());
+}
+
+// A calendar object holds at least one component: a range without events still gives a
+// file every program reads.
+TEST(ICalendarTest, ACalendarWithoutEventsStillHoldsAComponent)
+{
+    const std::string unfolded = Unfold(ICalendarText({}, "Velmora Fire", Stamp));
+    EXPECT_TRUE(unfolded.starts_with("BEGIN:VCALENDAR\n"));
+    EXPECT_TRUE(unfolded.ends_with("\nEND:VTIMEZONE\nEND:VCALENDAR"));
+    EXPECT_NE(unfolded.find("\nBEGIN:VTIMEZONE\nTZID:UTC\nBEGIN:STANDARD\n"), std::string::npos);
+    EXPECT_EQ(unfolded.find("VEVENT"), std::string::npos);
 }
 
 // A calendar program matches events by UID: the same day and kind must give the same

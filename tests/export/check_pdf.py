@@ -80,6 +80,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--export", required=True)
     parser.add_argument("--facts", required=True)
+    parser.add_argument("--version", required=True)
     args = parser.parse_args()
     for tool in ("pdftotext", "pdfinfo"):
         if shutil.which(tool) is None:
@@ -96,6 +97,9 @@ def main():
         sheet = work.path("2027.pdf")
         run = work.run("--pdf", sheet, "--year", "2027")
         checks.expect(run.returncode == 0, f"2027: export failed: {run.stderr}")
+        # No display and no session: Qt has nothing to say.
+        checks.expect(run.stderr == "", f"2027: stderr {run.stderr!r}")
+        checks.expect(run.stdout == f"{sheet}: the year 2027 on a4 paper\n", f"2027: stdout {run.stdout!r}")
         pages, size = page_size(sheet)
         checks.expect(pages == 1, f"2027: {pages} pages")
         checks.expect(size.startswith("842 x 595"), f"2027: page size {size}, A4 landscape expected")
@@ -117,12 +121,29 @@ def main():
         checks.expect("Your RDO" not in text, "2012: the legend shows an RDO without a group")
         check_months(checks, "2012", text.split(), 2012, work.facts("RDO", "2020-12-20", "2012-01-01", "2012-12-31"))
 
-        # Letter paper where paper comes in inches.
-        sheet = work.path("letter.pdf")
-        run = work.run("--pdf", sheet, "--year", "2027", locale="en_US.UTF-8")
-        checks.expect(run.returncode == 0, f"letter: export failed: {run.stderr}")
-        pages, size = page_size(sheet)
-        checks.expect(size.startswith("792 x 612"), f"letter: page size {size}, Letter landscape expected")
+        # The paper: --paper, then PAPERSIZE, then the locale's paper category as the C
+        # library takes it (LC_ALL, LC_PAPER, LANG).
+        sheet = work.path("paper.pdf")
+        for name, args, env, want in [
+            ("LC_ALL", [], {"LC_ALL": "en_US.UTF-8"}, "792 x 612"),
+            ("LC_PAPER", [], {"LC_ALL": None, "LANG": "de_DE.UTF-8", "LC_PAPER": "en_CA.UTF-8"}, "792 x 612"),
+            ("LANG", [], {"LC_ALL": None, "LANG": "es_MX.UTF-8"}, "792 x 612"),
+            ("LC_ALL over LC_PAPER", [], {"LC_ALL": "en_GB.UTF-8", "LC_PAPER": "en_US.UTF-8"}, "842 x 595"),
+            ("PAPERSIZE", [], {"PAPERSIZE": "letter"}, "792 x 612"),
+            ("--paper", ["--paper", "a4"], {"LC_ALL": "en_US.UTF-8", "PAPERSIZE": "letter"}, "842 x 595"),
+        ]:
+            run = work.run("--pdf", sheet, "--year", "2027", *args, env=env)
+            checks.expect(run.returncode == 0, f"{name}: export failed: {run.stderr}")
+            pages, size = page_size(sheet)
+            checks.expect(size.startswith(want), f"{name}: page size {size}, {want} expected")
+
+        # The page on standard output, the summary on standard error.
+        run = work.run("--pdf", "-", "--year", "2027", binary=True)
+        checks.expect(run.returncode == 0 and run.stdout.startswith(b"%PDF-"), f"--pdf -: {run.stderr!r}")
+        checks.expect(run.stderr == b"standard output: the year 2027 on a4 paper\n", f"--pdf -: {run.stderr!r}")
+        with open(sheet, "wb") as out:
+            out.write(run.stdout)
+        checks.expect(page_size(sheet)[0] == 1, "--pdf -: not one page")
 
         run = work.run("--pdf", sheet, "--year", "2061")
         checks.expect(run.returncode == 2 and "outside the calendar's range" in run.stderr,

@@ -29,17 +29,24 @@ class Workspace:
         with open(ini, "w", encoding="utf-8") as out:
             out.write(text)
 
-    def run(self, *args, locale="C.UTF-8"):
-        """Runs tenvik-export with the settings folder and no display of any kind."""
-        env = dict(os.environ)
-        env.pop("QT_QPA_PLATFORM", None)  # the program must choose offscreen by itself
-        env.pop("DISPLAY", None)
-        env.pop("WAYLAND_DISPLAY", None)
-        env["XDG_CONFIG_HOME"] = self.config
-        env["XDG_RUNTIME_DIR"] = self.root
-        env["LC_ALL"] = locale
-        env["HOME"] = self.root
-        return subprocess.run([self.export, *args], env=env, capture_output=True, text=True, timeout=120)
+    def run(self, *args, locale="C.UTF-8", env=None, binary=False):
+        """Runs tenvik-export with the settings folder and no display or session of any
+        kind, as cron or ssh would; env adds variables or, with None, removes them."""
+        environment = dict(os.environ)
+        for name in ("QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR", "XDG_SESSION_TYPE",
+                     "LANG", "LC_PAPER", "PAPERSIZE"):
+            environment.pop(name, None)  # the program must do without them
+        environment["XDG_CONFIG_HOME"] = self.config
+        environment["LC_ALL"] = locale
+        environment["HOME"] = self.root
+        for name, value in (env or {}).items():
+            if value is None:
+                environment.pop(name, None)
+            else:
+                environment[name] = value
+        # In the work folder, so that a file named "-" by mistake lands there.
+        return subprocess.run([self.export, *args], env=environment, capture_output=True, text=not binary,
+                              timeout=120, cwd=self.root)
 
     def facts(self, group, pp_start, first, last):
         """{date: (code, platoon, payday, pay period starting or None)} from the core rules."""

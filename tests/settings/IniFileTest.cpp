@@ -12,6 +12,7 @@ namespace tenvik {
 namespace {
 
 using testing::FailingFileStore;
+using testing::NewFileText;
 using testing::ReadFileBytes;
 using testing::TempFolder;
 using testing::WriteFileBytes;
@@ -89,7 +90,7 @@ TEST_F(IniFileTest, WriteTouchesOnlyItsOwnLine)
         std::string after;
     };
     const Case cases[] = {
-        {"creates the file", "", "Config", "RDO", "A1", "[Config]\nRDO=A1\n"},
+        {"creates the file", "", "Config", "RDO", "A1", NewFileText("[Config]\nRDO=A1\n")},
         {"replaces in place, keeping the line's layout and case", "; mine\n[config]\n  rdo = b7\t\nOther=x\n", "Config",
          "RDO", "A1", "; mine\n[config]\n  rdo = A1\nOther=x\n"},
         {"adds after the section's last key, before blank lines and comments",
@@ -129,7 +130,7 @@ TEST_F(IniFileTest, ACrEndingTheFileIsALineEndNotPartOfTheValue)
         const char* before;
         const char* section;
         const char* key;
-        const char* after;
+        std::string after;
         const char* keyReadsBefore; // Other/Key
         const char* keyReadsAfter;
     };
@@ -141,7 +142,9 @@ TEST_F(IniFileTest, ACrEndingTheFileIsALineEndNotPartOfTheValue)
         {"its own key rewritten", "[Other]\nKey=dark\r", "Other", "Key", "[Other]\nKey=A1\r", "dark", "A1"},
         {"blanks before it", "[Other]\nKey=dark \t\r", "Other", "RDO", "[Other]\nKey=dark \t\r\nRDO=A1\n", "dark",
          "dark"},
-        {"a header without keys", "[Other]\r", "Other", "Key", "[Other]\r\nKey=A1\n", "<default>", "A1"},
+        // No LF anywhere: the added line takes the line end of a new file.
+        {"a header without keys", "[Other]\r", "Other", "Key", "[Other]\r\nKey=A1" + NewFileText("\n"), "<default>",
+         "A1"},
         {"a CRLF file: the CR LF completed, not doubled", "[Other]\r\nKey=dark\r", "Config", "RDO",
          "[Other]\r\nKey=dark\r\n[Config]\r\nRDO=A1\r\n", "dark", "dark"},
         {"a CRLF file, a key added", "[Other]\r\nKey=dark\r", "Other", "RDO", "[Other]\r\nKey=dark\r\nRDO=A1\r\n",

@@ -133,6 +133,10 @@ TEST_F(SettingsFileStressTest, ALinkToAFileNotYetMadeKeepsItsLink)
 {
     const fs::path target = Folder() / "dotfiles" / "Tenvik.ini";
     fs::create_directory(target.parent_path());
+    std::error_code noLinks;
+    fs::create_symlink(target, File(), noLinks);
+    if (noLinks)
+        GTEST_SKIP() << "this system makes no symbolic links here: " << noLinks.message();
     // Absolute, and relative to the link's own folder.
     for (const fs::path& pointsTo : {target, fs::path{"dotfiles"} / "Tenvik.ini"}) {
         SCOPED_TRACE(pointsTo.string());

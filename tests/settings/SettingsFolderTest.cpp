@@ -1,12 +1,17 @@
 #include "settings/SettingsFolder.h"
 
+#include "settings/IniFile.h"
+
 #include "SettingsTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+
+#ifndef _WIN32
 #include <pwd.h>
 #include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -27,6 +32,7 @@ EnvironmentReader FakeEnvironment(std::map<std::string, std::string> variables)
     };
 }
 
+#ifndef _WIN32 // the Windows base comes from the shell
 TEST(SettingsFolder, BaseIsXdgConfigHomeElseDotConfigInTheHome)
 {
     const passwd* user = ::getpwuid(::getuid());
@@ -50,15 +56,24 @@ TEST(SettingsFolder, BaseIsXdgConfigHomeElseDotConfigInTheHome)
         EXPECT_EQ(RoamingConfigBase(FakeEnvironment(c.variables)), c.expected);
     }
 }
+#endif
 
 class SettingsFolderTest : public ::testing::Test {
 protected:
     // The base as the program finds it, pointed at a private folder.
     fs::path Base() const
     {
-        return RoamingConfigBase(FakeEnvironment({{"XDG_CONFIG_HOME", (m_root.Path() / "config").string()}}));
+        const fs::path config = m_root.Path() / "config";
+#ifdef _WIN32
+        return RoamingConfigBase(FakeEnvironment({}), [config] { return std::optional{config}; });
+#else
+        return RoamingConfigBase(FakeEnvironment({{"XDG_CONFIG_HOME", config.string()}}));
+#endif
     }
-    fs::path Root() const { return m_root.Path(); }
+    fs::path Root() const
+    {
+        return m_root.Path();
+    }
 
 private:
     TempFolder m_root;
@@ -103,10 +118,48 @@ TEST_F(SettingsFolderTest, FallsBackToTenvikThenToTheBaseItself)
     EXPECT_EQ(ReadFileBytes(base / "Tenvik"), "another plain file");
 }
 
+// The export reads where the window last saved, and makes nothing to find out.
+TEST_F(SettingsFolderTest, LocatingTheFileMakesNoFolderAndFindsWhereTheWindowSaved)
+{
+    const fs::path base = Base();
+    EXPECT_EQ(LocateSettingsPath(base), base / "Quorvell" / "Tenvik" / "Tenvik.ini");
+    EXPECT_FALSE(fs::exists(base));
+
+    fs::create_directories(base);
+    EXPECT_EQ(LocateSettingsPath(base), base / "Tenvik.ini");
+    fs::create_directory(base / "Tenvik");
+    EXPECT_EQ(LocateSettingsPath(base), base / "Tenvik" / "Tenvik.ini");
+    fs::create_directories(base / "Quorvell" / "Tenvik");
+    EXPECT_EQ(LocateSettingsPath(base), FindSettingsPath(base));
+}
+
 TEST_F(SettingsFolderTest, JoinsWithOneSeparatorAfterATrailingOne)
 {
     const fs::path base = Root() / "";
-    EXPECT_EQ(FindSettingsPath(base).string(), Root().string() + "/Quorvell/Tenvik/Tenvik.ini");
+    // Compared as text: paths that compare equal may still differ in their separators.
+    fs::path::string_type expected = Root().native();
+    for (const char* part : {"Quorvell", "Tenvik", "Tenvik.ini"})
+        expected += fs::path::preferred_separator + fs::path{part}.native();
+    EXPECT_EQ(FindSettingsPath(base).native(), expected);
+}
+
+// A user name beyond ASCII is where a narrow file call would lose the way: the folders
+// must carry the name exactly, and the file be written and read back there.
+TEST_F(SettingsFolderTest, TheSettingsFileLivesUnderAUserNameBeyondAscii)
+{
+    const fs::path user{u8"Zoë Müller Ζωή"};
+    const fs::path base = Root() / user / "AppData" / "Roaming";
+
+    const fs::path path = FindSettingsPath(base);
+    IniFile ini{path};
+    ini.WriteString("Config", "Agency", "Brandweer Zoë");
+    ini.UpdateFile();
+
+    EXPECT_EQ(path, base / "Quorvell" / "Tenvik" / "Tenvik.ini");
+    EXPECT_EQ(IniFile{path}.ReadString("Config", "Agency", ""), "Brandweer Zoë");
+    ASSERT_FALSE(fs::is_empty(Root()));
+    EXPECT_EQ(fs::directory_iterator(Root())->path().filename(), user);
+    EXPECT_TRUE(fs::is_regular_file(path));
 }
 
 } // namespace

@@ -11,6 +11,7 @@ namespace {
 
 using testing::CountingFileStore;
 using testing::FailingFileStore;
+using testing::NewFileText;
 using testing::ReadFileBytes;
 using testing::TempFolder;
 using testing::WriteFileBytes;
@@ -60,18 +61,18 @@ TEST_F(SettingsPassTest, FirstSaveOfTheDefaultsWritesEveryKeyButTheAgency)
     Save(values);
 
     EXPECT_EQ(FileText(),
-              "[Config]\n"
-              "RDO=RDO\n"
-              "ShowPaydays=0\n"
-              "ShowDebit=0\n"
-              "ShowPayPeriods=0\n"
-              "PPStart=12/20/2020\n"
-              "[Colors]\n"
-              "APlt=Red\n"
-              "BPlt=Blue\n"
-              "XPlt=Fuchsia\n"
-              "LdTr=Silver\n"
-              "BkGr=White\n");
+              NewFileText("[Config]\n"
+                          "RDO=RDO\n"
+                          "ShowPaydays=0\n"
+                          "ShowDebit=0\n"
+                          "ShowPayPeriods=0\n"
+                          "PPStart=12/20/2020\n"
+                          "[Colors]\n"
+                          "APlt=Red\n"
+                          "BPlt=Blue\n"
+                          "XPlt=Fuchsia\n"
+                          "LdTr=Silver\n"
+                          "BkGr=White\n"));
 }
 
 // The read pass once loaded the whole file for each of its eleven keys, and a Save loaded
@@ -124,7 +125,7 @@ TEST_F(SettingsPassTest, EverySavedValueReadsBack)
     EXPECT_EQ(back.payPeriodStart, 45000);
     for (const ColorRoleInfo& info : ColorRoles)
         EXPECT_EQ(back.Color(info.role), values.Color(info.role)) << info.key;
-    EXPECT_NE(FileText().find("BPlt=#80FF0000\n"), std::string::npos);
+    EXPECT_NE(FileText().find(NewFileText("BPlt=#80FF0000\n")), std::string::npos);
 }
 
 TEST_F(SettingsPassTest, ASaveKeepsWhatTheProgramDoesNotKnow)

@@ -7,12 +7,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <system_error>
 
 // Helpers shared by the settings tests: a private folder per test, whole-file reads and
-// writes, a store that fails on purpose and one that counts its loads.
+// writes, the line ends of a new file, a store that fails on purpose and one that counts its loads.
 namespace tenvik::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
@@ -20,10 +21,23 @@ class TempFolder {
 public:
     TempFolder()
     {
+#ifdef _WIN32
+        // No mkdtemp: a random name, made only where nothing has that name yet.
+        std::mt19937_64 generator{std::random_device{}()};
+        for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+            const auto candidate =
+                std::filesystem::temp_directory_path() / ("tenvik-test-" + std::to_string(generator() % 1000000000));
+            if (std::filesystem::create_directory(candidate))
+                m_path = candidate;
+        }
+        if (m_path.empty())
+            throw std::runtime_error("no fresh temporary folder");
+#else
         std::string pattern = (std::filesystem::temp_directory_path() / "tenvik-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr)
             throw std::system_error(errno, std::generic_category(), "mkdtemp");
         m_path = pattern;
+#endif
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
@@ -32,11 +46,31 @@ public:
         std::error_code ec;
         std::filesystem::remove_all(m_path, ec);
     }
-    const std::filesystem::path& Path() const { return m_path; }
+    const std::filesystem::path& Path() const
+    {
+        return m_path;
+    }
 
 private:
     std::filesystem::path m_path;
 };
+
+// The text with each LF written as the line end of a file the program makes: CR LF on
+// Windows, as INI files there have, LF elsewhere.
+inline std::string NewFileText(std::string_view text)
+{
+#ifdef _WIN32
+    std::string crlf;
+    for (const char c : text) {
+        if (c == '\n')
+            crlf += '\r';
+        crlf += c;
+    }
+    return crlf;
+#else
+    return std::string{text};
+#endif
+}
 
 inline std::string ReadFileBytes(const std::filesystem::path& path)
 {

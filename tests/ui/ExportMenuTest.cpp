@@ -9,11 +9,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 
 #include <map>
 #include <regex>
 #include <string>
+#include <system_error>
 
 namespace tenvik::test {
 namespace {
@@ -108,7 +111,8 @@ std::map<std::pair<std::string, std::string>, std::string> Events(const std::str
 {
     std::string unfolded = std::regex_replace(file, std::regex("\r\n "), "");
     std::map<std::pair<std::string, std::string>, std::string> events;
-    const std::regex event("UID:(\\d{8})-([a-z]+)@tenvik\\.example\\.org\r\n(?:[^\r]*\r\n)*?SUMMARY:([^\r]*)\r\n");
+    const std::regex event(
+        "UID:(\\d{8})-([a-z]+)(?:-[ab][1-7])?@tenvik\\.example\\.org\r\n(?:[^\r]*\r\n)*?SUMMARY:([^\r]*)\r\n");
     for (auto it = std::sregex_iterator(unfolded.begin(), unfolded.end(), event); it != std::sregex_iterator(); ++it)
         events[{(*it)[1].str(), (*it)[2].str()}] = (*it)[3].str();
     return events;
@@ -206,6 +210,29 @@ TEST_F(ExportMenuWindowTest, CancelWritesNothingAndAFailedWriteIsReported)
         << m_reportedErrors[0].toStdString();
     EXPECT_TRUE(m_reportedErrors[1].contains(QStringLiteral("year.pdf")));
     EXPECT_FALSE(QFile::exists(configPath(QStringLiteral("no/such/folder/mine.ics"))));
+}
+
+// The file dialog may name a link, a pipe or a folder: the window writes as the command
+// line does.
+TEST_F(ExportMenuWindowTest, ExportsKeepLinksAndRefuseFolders)
+{
+    TMainForm& w = openWithDialogs();
+    const QString target = configPath(QStringLiteral("synced/Tenvik.ics"));
+    ASSERT_TRUE(QDir().mkpath(configPath(QStringLiteral("synced"))));
+    ASSERT_TRUE(QFile::link(target, configPath(QStringLiteral("Tenvik.ics"))));
+    m_answer = configPath(QStringLiteral("Tenvik.ics"));
+    w.miExportCalendar->trigger();
+    EXPECT_TRUE(m_reportedErrors.empty());
+    EXPECT_TRUE(QFileInfo(m_answer).isSymLink());
+    EXPECT_TRUE(readOutput(QStringLiteral("synced/Tenvik.ics")).starts_with("BEGIN:VCALENDAR\r\n"));
+
+    m_answer = configPath(QStringLiteral("synced"));
+    w.miPrintYear->trigger();
+    ASSERT_EQ(m_reportedErrors.size(), 1u);
+    EXPECT_TRUE(
+        m_reportedErrors[0].endsWith(QString::fromStdString(std::make_error_code(std::errc::is_a_directory).message())))
+        << m_reportedErrors[0].toStdString();
+    EXPECT_TRUE(QFileInfo(m_answer).isDir());
 }
 
 } // namespace

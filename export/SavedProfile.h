@@ -1,0 +1,25 @@
+#pragma once
+
+#include "export/DayMarks.h"
+#include "settings/FileStore.h"
+#include "settings/LocaleDate.h"
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+// The profile the window would start with, read from the saved settings for an export that
+// runs without it. Reading never writes: no folder is made and no file is touched.
+namespace tenvik {
+
+struct SavedProfile {
+    ExportProfile profile;
+    // Set when a settings file is there but cannot be read; the profile is then the
+    // defaults, as the window would show them.
+    std::optional<std::error_code> unreadable;
+};
+
+SavedProfile LoadSavedProfile(const std::filesystem::path& settingsPath, const FormatSettings& locale,
+                              const FileStore& store);
+
+} // namespace tenvik
