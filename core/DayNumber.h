@@ -20,6 +20,11 @@ inline constexpr DayNumber MaxViewDate = 58806; // 31 December 2060
 inline constexpr DayNumber MinEncodableDate = -693593;
 inline constexpr DayNumber MaxEncodableDate = 2958465;
 
+// The dates a date field takes (Qt's take no year before 100), and so the dates the
+// settings file may hold: 1 January 0100 and 31 December 9999.
+inline constexpr DayNumber MinFieldDate = -657434;
+inline constexpr DayNumber MaxFieldDate = MaxEncodableDate;
+
 struct CivilDate {
     int year = 1;
     int month = 1; // 1 to 12

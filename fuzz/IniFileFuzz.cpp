@@ -9,6 +9,8 @@
 #include "settings/IniFile.h"
 #include "settings/LocaleDate.h"
 #include "settings/Settings.h"
+#include "settings/TextEncoding.h"
+#include "settings/Utf8.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -77,27 +79,32 @@ std::string ReadBackForm(std::string_view value)
     return text;
 }
 
-// The file's lines without their line ends (LF, or CR LF). A last line without a line end
-// is a line too; a CR that ends the file is a line end cut short, which a write after it
-// may complete.
+// The file's lines without their line ends (LF, CR LF or a lone CR). A last line without a
+// line end is a line too; a CR that ends the file may be a CR LF cut short, which a write
+// after it may complete.
 std::vector<std::string_view> Lines(std::string_view text)
 {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
-        const std::size_t newline = text.find('\n');
-        if (newline == std::string_view::npos) {
-            if (text.ends_with('\r'))
-                text.remove_suffix(1);
-            lines.push_back(text);
+        const std::size_t end = text.find_first_of("\r\n");
+        lines.push_back(text.substr(0, end));
+        if (end == std::string_view::npos)
             break;
-        }
-        std::string_view line = text.substr(0, newline);
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        lines.push_back(line);
-        text.remove_prefix(newline + 1);
+        const bool crLf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crLf ? 2 : 1));
     }
     return lines;
+}
+
+bool IsValidUtf8(std::string_view text)
+{
+    while (!text.empty()) {
+        const std::size_t length = tenvik::Utf8CharacterLength(text);
+        if (length == 0)
+            return false;
+        text.remove_prefix(length);
+    }
+    return true;
 }
 
 bool IsLineOfKey(std::string_view line, std::string_view key)
@@ -106,20 +113,17 @@ bool IsLineOfKey(std::string_view line, std::string_view key)
 }
 
 // A write either changes one key line where it stands, or inserts its key line (after the
-// last key of its section), or appends a header and its key line at the end.
-bool OnlyTheWrittenLineChanged(std::string_view before, std::string_view after, std::string_view section,
+// last key of its section), or appends a header and its key line at the end. The file
+// keeps its encoding; lines compare as text.
+bool OnlyTheWrittenLineChanged(const std::string& beforeBytes, const std::string& afterBytes, std::string_view section,
                                std::string_view key)
 {
-    // The byte-order mark belongs to no line, and a write keeps it or leaves it out.
-    constexpr std::string_view Bom = "\xEF\xBB\xBF";
-    if (before.starts_with(Bom) != after.starts_with(Bom))
+    const tenvik::DecodedText beforeText = tenvik::DecodeText(beforeBytes);
+    const tenvik::DecodedText afterText = tenvik::DecodeText(afterBytes);
+    if (beforeText.encoding != afterText.encoding || beforeText.oddByte != afterText.oddByte)
         return false;
-    if (before.starts_with(Bom)) {
-        before.remove_prefix(Bom.size());
-        after.remove_prefix(Bom.size());
-    }
-    const std::vector<std::string_view> old = Lines(before);
-    const std::vector<std::string_view> now = Lines(after);
+    const std::vector<std::string_view> old = Lines(beforeText.text);
+    const std::vector<std::string_view> now = Lines(afterText.text);
     std::size_t same = 0;
     while (same < old.size() && same < now.size() && old[same] == now[same])
         ++same;
@@ -162,6 +166,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view key = keyChoice < Keys.size() ? Keys[keyChoice] : slice.substr(0, 8);
     const std::string_view value = valueChoice < Values.size() ? Values[valueChoice] : slice;
 
+    // In whatever encoding, a file is taken apart and put together again byte for byte.
+    const tenvik::DecodedText decoded = tenvik::DecodeText(bytes);
+    Require(tenvik::EncodeText(decoded.text, decoded.encoding, decoded.oddByte) == bytes,
+            "every file decodes and encodes back to the same bytes");
+
     MemoryFileStore store{fileMissing && bytes.empty() ? std::nullopt : std::optional<std::string>{bytes}};
     tenvik::IniFile ini{"Tenvik.ini", store};
 
@@ -181,22 +190,38 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ini.WriteString(section, key, value);
     } catch (const std::invalid_argument&) {
         return 0; // a name no line could hold; the program's own names are all usable
-    } catch (const tenvik::EIniFileException&) {
-        Require(false, "a write to memory never fails");
     }
+    const auto update = [&] {
+        try {
+            ini.UpdateFile();
+        } catch (const tenvik::EIniFileException&) {
+            Require(false, "a write to memory never fails");
+        }
+    };
+    update();
     const std::string written = store.File().value_or("");
 
-    Require(ini.ReadString(section, key, "<missing>") == ReadBackForm(value), "the written value reads back");
+    // UTF-16 holds characters, not bytes: names and values that are no UTF-8 cannot come
+    // back as they were. (The program's own names are ASCII.)
+    const tenvik::TextEncoding encoding = tenvik::DecodeText(written).encoding;
+    const bool utf16 = encoding == tenvik::TextEncoding::Utf16Le || encoding == tenvik::TextEncoding::Utf16Be;
+    if (utf16 && !(IsValidUtf8(section) && IsValidUtf8(key) && IsValidUtf8(value)))
+        return 0;
+
+    // From here on the file is read afresh, as the next start would read it.
+    const tenvik::IniFile reread{"Tenvik.ini", store};
+    Require(reread.ReadString(section, key, "<missing>") == ReadBackForm(value), "the written value reads back");
     Require(OnlyTheWrittenLineChanged(bytes, written, section, key),
             "every line the write did not touch is still there, in order");
     for (std::size_t i = 0; i < probes.size(); ++i) {
         if (SameName(probes[i].section, section) && SameName(probes[i].key, key))
             continue;
-        Require(ini.ReadString(probes[i].section, probes[i].key, "<missing>") == probedBefore[i],
+        Require(reread.ReadString(probes[i].section, probes[i].key, "<missing>") == probedBefore[i],
                 "every other key reads as before");
     }
 
     ini.WriteString(section, key, value);
+    update();
     Require(store.File() == written, "writing the same value again changes nothing");
     return 0;
 }

@@ -22,4 +22,19 @@ constexpr bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_vi
     return text.size() >= prefix.size() && EqualsIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
+// The blanks dropped around names, values and dates: spaces and tabs, nothing else.
+constexpr bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+constexpr std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 } // namespace tenvik

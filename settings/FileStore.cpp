@@ -1,10 +1,12 @@
 #include "settings/FileStore.h"
 
+#include "settings/FileLock.h"
+#include "settings/PathText.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <chrono>
-#include <fstream>
 #include <random>
 #include <system_error>
 
@@ -23,19 +25,48 @@ namespace {
 
 [[noreturn]] void ThrowError(std::error_code code, const std::string& what, const fs::path& path)
 {
-    const std::u8string utf8 = path.u8string();
-    throw std::system_error(code, what + " " + std::string(utf8.begin(), utf8.end()));
+    throw std::system_error(code, what + " " + PathText(path));
 }
 
 // A user who keeps the file behind a link (a dotfiles folder, say) keeps the link: the
-// file it points to is the one replaced.
-fs::path ResolveLink(const fs::path& path)
+// file it points to is the one replaced, and made when it is not there yet. A relative
+// link points from the folder it is in.
+constexpr int MaxLinkHops = 40;
+
+fs::path FollowLinks(const fs::path& path)
 {
-    std::error_code ec;
-    if (!fs::is_symlink(path, ec))
-        return path;
-    const fs::path target = fs::canonical(path, ec);
-    return ec ? path : target;
+    fs::path current = path;
+    for (int hop = 0; hop < MaxLinkHops; ++hop) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(current, ec)) || ec)
+            return current;
+        const fs::path target = fs::read_symlink(current, ec);
+        if (ec)
+            ThrowError(ec, "Cannot read the link", current);
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    ThrowError(std::make_error_code(std::errc::too_many_symbolic_link_levels), "Cannot follow the links of", path);
+}
+
+// The file a write goes to. A link into a folder that is gone is reported as such: the
+// folder is not made, as a Save never makes a folder it lost.
+fs::path WriteTarget(const fs::path& path)
+{
+    const fs::path target = FollowLinks(path);
+    if (target != path) {
+        std::error_code ec;
+        const fs::path folder = target.parent_path();
+        if (!folder.empty() && !fs::is_directory(folder, ec))
+            throw LinkTargetFolderMissing(folder.lexically_normal());
+    }
+    return target;
+}
+
+fs::path LockFileOf(const fs::path& target)
+{
+    fs::path lock = target;
+    lock += ".lock";
+    return lock;
 }
 
 // Temporary files are named "<target>.tmp-" and ten of these characters.
@@ -67,15 +98,17 @@ bool IsTemporaryNameOf(const fs::path& candidate, const fs::path& target)
                        [](auto c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); });
 }
 
-// A Save ended between creating its temporary file and renaming it (the program killed,
-// the machine off) leaves that file behind. Another copy of the program may be saving
-// right now, though, and removing its file would make its Save fail; its file is at most
-// seconds old, so only files left alone for an hour go. That is long enough for a slow
-// network share or a server clock that runs ahead; a stale file merely waits for a
-// later Save. Failing to remove one never stops this Save.
+// A writer ended between creating its temporary file and renaming it (the program killed,
+// the machine off) leaves that file behind. Another writer may be at work right now,
+// though, and removing its file would make it fail; its file is at most seconds old, so
+// unless the lock rules that out, only files left alone for an hour go. That is long
+// enough for a slow network share or a server clock that runs ahead; a stale file merely
+// waits for a later write. Failing to remove one never stops this write.
 constexpr auto StaleAfter = std::chrono::hours{1};
 
-void RemoveStaleTemporaryFiles(const fs::path& target)
+enum class Leftovers { All, StaleOnly };
+
+void RemoveLeftoverTemporaryFiles(const fs::path& target, Leftovers which)
 {
     const fs::path folder = target.parent_path().empty() ? fs::path{"."} : target.parent_path();
     const fs::file_time_type staleBefore = fs::file_time_type::clock::now() - StaleAfter;
@@ -87,10 +120,29 @@ void RemoveStaleTemporaryFiles(const fs::path& target)
         // Links and folders are nobody's temporary file, whatever their names say.
         if (!IsTemporaryNameOf(entry.path(), target) || !fs::is_regular_file(entry.symlink_status(entryError)))
             continue;
-        const fs::file_time_type written = entry.last_write_time(entryError);
-        if (!entryError && written < staleBefore)
-            fs::remove(entry.path(), entryError);
+        if (which == Leftovers::StaleOnly) {
+            const fs::file_time_type written = entry.last_write_time(entryError);
+            if (entryError || written >= staleBefore)
+                continue;
+        }
+        fs::remove(entry.path(), entryError);
     }
+}
+
+// The whole file in one allocation of the size it has, plus whatever it grew by since.
+// `readSome` fills up to `size` bytes and gives their number, 0 at the end of the file.
+template<typename ReadSome>
+std::string ReadWhole(std::size_t size, const ReadSome& readSome)
+{
+    std::string bytes(size, '\0');
+    std::size_t got = 0;
+    for (std::size_t done = 1; got < bytes.size() && done > 0; got += done)
+        done = readSome(bytes.data() + got, bytes.size() - got);
+    bytes.resize(got);
+    std::array<char, 1 << 16> chunk{};
+    for (std::size_t done = 0; (done = readSome(chunk.data(), chunk.size())) > 0;)
+        bytes.append(chunk.data(), done);
+    return bytes;
 }
 
 constexpr int CreateAttempts = 100;
@@ -100,6 +152,28 @@ constexpr int CreateAttempts = 100;
 std::error_code LastError()
 {
     return {static_cast<int>(GetLastError()), std::system_category()};
+}
+
+// Opened with every sharing mode, so that a reader never stops another process from
+// renaming a new file over this one.
+std::optional<std::string> ReadFileBytes(const fs::path& path)
+{
+    Handle file = OpenSharedForReading(path);
+    if (!file.Valid()) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            return std::nullopt;
+        ThrowError({static_cast<int>(error), std::system_category()}, "Cannot open", path);
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size))
+        ThrowError(LastError(), "Cannot read", path);
+    return ReadWhole(static_cast<std::size_t>(size.QuadPart), [&](char* into, std::size_t most) {
+        DWORD done = 0;
+        if (!ReadFile(file.Get(), into, static_cast<DWORD>(std::min<std::size_t>(most, 1 << 20)), &done, nullptr))
+            ThrowError(LastError(), "Cannot read", path);
+        return static_cast<std::size_t>(done);
+    });
 }
 
 void ReplaceFile(const fs::path& target, std::string_view bytes)
@@ -222,6 +296,28 @@ void SyncFolder(const fs::path& folder, const fs::path& target)
         ThrowError(Errno(), "Cannot flush the folder of", target);
 }
 
+std::optional<std::string> ReadFileBytes(const fs::path& path)
+{
+    const Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    if (!file.Valid()) {
+        if (errno == ENOENT)
+            return std::nullopt;
+        ThrowError(Errno(), "Cannot open", path);
+    }
+    struct stat info {};
+    if (::fstat(file.Get(), &info) != 0)
+        ThrowError(Errno(), "Cannot read", path);
+    return ReadWhole(static_cast<std::size_t>(info.st_size), [&](char* into, std::size_t most) {
+        for (;;) {
+            const ssize_t done = ::read(file.Get(), into, most);
+            if (done >= 0)
+                return static_cast<std::size_t>(done);
+            if (errno != EINTR)
+                ThrowError(Errno(), "Cannot read", path);
+        }
+    });
+}
+
 void ReplaceFile(const fs::path& target, std::string_view bytes)
 {
     struct stat old {};
@@ -266,6 +362,24 @@ void ReplaceFile(const fs::path& target, std::string_view bytes)
 
 } // namespace
 
+void FileStore::Update(const fs::path& path, const Edit& edit)
+{
+    Replace(path, edit(Load(path)));
+}
+
+FileBusy::FileBusy(const fs::path& path)
+    : std::system_error(std::make_error_code(std::errc::device_or_resource_busy),
+                        "Locked by another writer: " + PathText(path))
+{
+}
+
+LinkTargetFolderMissing::LinkTargetFolderMissing(fs::path folder)
+    : std::system_error(std::make_error_code(std::errc::no_such_file_or_directory),
+                        "The link points into a missing folder"),
+      m_folder(std::move(folder))
+{
+}
+
 std::optional<std::string> DiskFileStore::Load(const fs::path& path) const
 {
     std::error_code ec;
@@ -277,36 +391,22 @@ std::optional<std::string> DiskFileStore::Load(const fs::path& path) const
     // A folder, a pipe or a device in the file's place would fail, block or never end.
     if (!fs::is_regular_file(status))
         ThrowError(std::make_error_code(std::errc::invalid_argument), "Not a plain file", path);
-
-#ifdef _WIN32
-    // The standard streams open without delete sharing, and Windows then refuses another
-    // copy of the program the rename that its Save ends with.
-    std::error_code readError;
-    std::string shared = ReadShared(path, readError);
-    if (readError)
-        ThrowError(readError, "Cannot read", path);
-    return shared;
-#else
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        ThrowError(std::make_error_code(std::errc::permission_denied), "Cannot open", path);
-    std::string bytes;
-    std::array<char, 1 << 16> buffer{};
-    while (in) {
-        in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        bytes.append(buffer.data(), static_cast<std::size_t>(in.gcount()));
-    }
-    if (in.bad())
-        ThrowError(std::make_error_code(std::errc::io_error), "Cannot read", path);
-    return bytes;
-#endif
+    return ReadFileBytes(path);
 }
 
 void DiskFileStore::Replace(const fs::path& path, std::string_view bytes)
 {
-    const fs::path target = ResolveLink(path);
-    RemoveStaleTemporaryFiles(target);
+    const fs::path target = WriteTarget(path);
+    RemoveLeftoverTemporaryFiles(target, Leftovers::StaleOnly);
     ReplaceFile(target, bytes);
+}
+
+void DiskFileStore::Update(const fs::path& path, const Edit& edit)
+{
+    const fs::path target = WriteTarget(path);
+    const FileLock lock{LockFileOf(target), m_lockWait};
+    RemoveLeftoverTemporaryFiles(target, lock.Held() ? Leftovers::All : Leftovers::StaleOnly);
+    ReplaceFile(target, edit(Load(target)));
 }
 
 } // namespace tenvik

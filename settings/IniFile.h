@@ -9,20 +9,40 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // An INI file with the profile semantics the settings rely on: reads fall back to the
-// caller's default, and each write lands in the file before it returns, touching only
-// its own line.
+// caller's default, and writes change only their own line.
 //
-// An object serves one pass. Its reads load the file once, at the first of them, and
-// take every later key from that copy; each write loads the file afresh, so that it
-// replaces one line of what is on the disk now, and a read after it loads again.
+// An object serves one pass. Its reads load the file once, at the first of them, and take
+// every later key from that copy. Its writes are kept in memory, where the reads see them,
+// and UpdateFile puts them all into the file at once: it loads the file as it is then,
+// sets the keys in the order they were written and replaces the file in one step, so that
+// the file holds either all of them or none. An object released without UpdateFile writes
+// nothing.
 namespace tenvik {
 
-// A write that could not be made: "Unable to write to <path>".
+class IniText;
+
+// A write that could not be made: "Unable to write to <path>", with the reason where the
+// user can do something about it.
 class EIniFileException : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    enum class Cause {
+        Failed,                 // the disk, the folder or the file refused
+        Busy,                   // another Save held the file too long
+        LinkTargetFolderMissing // the file is a link into a folder that is not there
+    };
+    EIniFileException(Cause cause, std::string pathText, std::string folderText = {});
+
+    Cause WhatFailed() const { return m_cause; }
+    const std::string& PathText() const { return m_pathText; }     // the file, UTF-8
+    const std::string& FolderText() const { return m_folderText; } // the missing folder, UTF-8
+
+private:
+    Cause m_cause;
+    std::string m_pathText;
+    std::string m_folderText;
 };
 
 class IniFile {
@@ -30,28 +50,42 @@ public:
     // The store must outlive the object; the default is the disk.
     explicit IniFile(std::filesystem::path path);
     IniFile(std::filesystem::path path, FileStore& store);
+    IniFile(const IniFile&) = delete;
+    IniFile& operator=(const IniFile&) = delete;
+    IniFile(IniFile&&) noexcept;
+    IniFile& operator=(IniFile&&) noexcept;
+    ~IniFile();
 
     const std::filesystem::path& Path() const { return m_path; }
 
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
     // "1"/"0" as written; any integer reads (non-zero is on), anything else is the default.
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
-    // The locale's short date; an empty or unreadable value gives the default.
+    // The locale's short date; an empty or unreadable value, or a date outside what a date
+    // field holds (MinFieldDate to MaxFieldDate), gives the default.
     DayNumber ReadDate(std::string_view section, std::string_view key, DayNumber defaultValue,
                        const FormatSettings& locale) const;
 
-    // Each throws EIniFileException when the file cannot be written.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
     void WriteDate(std::string_view section, std::string_view key, DayNumber value, const FormatSettings& locale);
 
+    // Puts every write since the last UpdateFile into the file, in one replacement.
+    // Throws EIniFileException when it cannot; the file is then as it was.
+    void UpdateFile();
+
 private:
-    class Snapshot;
-    const Snapshot& Loaded() const;
+    struct Write {
+        std::string section;
+        std::string key;
+        std::string value;
+    };
+    const IniText& Loaded() const;
 
     std::filesystem::path m_path;
     FileStore* m_store;
-    mutable std::shared_ptr<const Snapshot> m_snapshot; // none until the first read
+    mutable std::unique_ptr<IniText> m_text; // none until the first read
+    std::vector<Write> m_writes;             // not yet in the file
 };
 
 } // namespace tenvik

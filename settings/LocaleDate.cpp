@@ -1,5 +1,7 @@
 #include "settings/LocaleDate.h"
 
+#include "settings/AsciiText.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -19,11 +21,6 @@ struct PatternToken {
 bool IsAsciiLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
 }
 
 bool IsAsciiDigit(char c)
@@ -209,15 +206,6 @@ std::optional<DayNumber> Match(const std::vector<PatternToken>& tokens, std::siz
             return date;
     }
     return std::nullopt;
-}
-
-std::string_view TrimBlanks(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 } // namespace

@@ -28,19 +28,7 @@ auto& ColorOf(Record& record, ColorRole role)
     return record.bkGr;
 }
 
-} // namespace
-
-TAlphaColor& SettingsRecord::Color(ColorRole role)
-{
-    return ColorOf(*this, role);
-}
-
-TAlphaColor SettingsRecord::Color(ColorRole role) const
-{
-    return ColorOf(*this, role);
-}
-
-SettingsRecord ReadSettings(const IniFile& ini, const FormatSettings& locale)
+SettingsRecord ReadEveryKey(const IniFile& ini, const FormatSettings& locale)
 {
     SettingsRecord values;
     values.agency = ini.ReadString(ConfigSection, "Agency", DefaultAgencyName);
@@ -61,14 +49,34 @@ SettingsRecord ReadSettings(const IniFile& ini, const FormatSettings& locale)
     return values;
 }
 
+} // namespace
+
+TAlphaColor& SettingsRecord::Color(ColorRole role)
+{
+    return ColorOf(*this, role);
+}
+
+TAlphaColor SettingsRecord::Color(ColorRole role) const
+{
+    return ColorOf(*this, role);
+}
+
+SettingsRecord ReadSettings(const IniFile& ini, const FormatSettings& locale)
+{
+    try {
+        return ReadEveryKey(ini, locale);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 void WriteSettings(IniFile& ini, const SettingsRecord& values, std::string& agencyOnFile, const FormatSettings& locale)
 {
     // Compared with what the file holds now, not with what it held at start-up: typing the
     // old agency back after saving another one must write it again.
-    if (values.agency != agencyOnFile) {
+    const bool agencyChanged = values.agency != agencyOnFile;
+    if (agencyChanged)
         ini.WriteString(ConfigSection, "Agency", values.agency);
-        agencyOnFile = values.agency;
-    }
     ini.WriteString(ConfigSection, "RDO",
                     AssignmentCodes[static_cast<std::size_t>(AssignmentIndexFor(values.assignment))]);
     ini.WriteBool(ConfigSection, "ShowPaydays", values.showPaydays);
@@ -77,6 +85,9 @@ void WriteSettings(IniFile& ini, const SettingsRecord& values, std::string& agen
     ini.WriteDate(ConfigSection, "PPStart", values.payPeriodStart, locale);
     for (const ColorRoleInfo& info : ColorRoles)
         ini.WriteString(ColorsSection, info.key, ColorToText(values.Color(info.role)));
+    ini.UpdateFile();
+    if (agencyChanged)
+        agencyOnFile = values.agency;
 }
 
 int AssignmentIndexFor(std::string_view stored)

@@ -34,12 +34,14 @@ struct SettingsRecord {
 
 // Every key in order, each missing or unreadable value taking its default. A colour text
 // that cannot be read gives that role's default colour. The agency comes back as stored
-// (possibly empty); the window turns an empty one into the default.
+// (possibly empty); the window turns an empty one into the default. Never throws: a file
+// that fails to read in any way, memory running out included, gives every default.
 SettingsRecord ReadSettings(const IniFile& ini, const FormatSettings& locale);
 
-// Writes every key in order. "Agency" is written only when values.agency differs from
-// agencyOnFile, which then takes the new text. Stops with EIniFileException at the first
-// key that cannot be written; the keys before it stay written.
+// Sets every key in order and puts them into the file in one replacement (UpdateFile).
+// "Agency" is written only when values.agency differs from agencyOnFile, which then takes
+// the new text. Throws EIniFileException when the file cannot be written; the file and
+// agencyOnFile are then as they were.
 void WriteSettings(IniFile& ini, const SettingsRecord& values, std::string& agencyOnFile, const FormatSettings& locale);
 
 // The item of the assignment box a stored value selects: "RDO" or empty gives 0; else the

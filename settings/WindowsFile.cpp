@@ -58,28 +58,6 @@ Handle OpenSharedForReading(const fs::path& path)
                               nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr)};
 }
 
-std::string ReadShared(const fs::path& path, std::error_code& ec)
-{
-    ec.clear();
-    const Handle file = OpenSharedForReading(path);
-    if (!file.Valid()) {
-        ec = LastErrorCode();
-        return {};
-    }
-    std::string bytes;
-    std::array<char, 1 << 16> buffer{};
-    for (;;) {
-        DWORD done = 0;
-        if (!ReadFile(file.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &done, nullptr)) {
-            ec = LastErrorCode();
-            return {};
-        }
-        if (done == 0)
-            return bytes;
-        bytes.append(buffer.data(), done);
-    }
-}
-
 void RenameReplacing(const fs::path& from, const fs::path& to, std::error_code& ec)
 {
     ec.clear();

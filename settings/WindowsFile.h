@@ -1,8 +1,8 @@
 #pragma once
 
 // Windows file calls the settings file needs beyond the standard library: a handle that
-// closes itself, a read that leaves the file free to be replaced meanwhile, and a rename
-// over a file that someone still has open. Built on Windows only.
+// closes itself, an open for reading that leaves the file free to be replaced meanwhile,
+// and a rename over a file that someone still has open. Built on Windows only.
 #ifdef _WIN32
 
 #ifndef NOMINMAX
@@ -52,9 +52,6 @@ private:
 // delete it meanwhile: another copy of the program must be able to save while this one
 // reads. Not Valid() on failure, with GetLastError() telling why.
 Handle OpenSharedForReading(const std::filesystem::path& path);
-
-// The whole file, read through such a handle.
-std::string ReadShared(const std::filesystem::path& path, std::error_code& ec);
 
 // Renames `from` over `to`, replacing it. Where the system and the file system can (Windows
 // 10 1809 and later, NTFS), the new name takes effect the POSIX way: someone reading the old

@@ -106,6 +106,7 @@ void TMainForm::FormCreate()
     if (AgencyName.empty())
         AgencyName = DefaultAgencyName;
     edAgency->setText(QString::fromStdString(AgencyName));
+    AgencyShown = edAgency->text();
 
     // Both date fields write dates as the rest of the window does, with four-digit years
     // so that 1901 and 2001 cannot be mistaken.

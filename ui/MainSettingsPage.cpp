@@ -30,6 +30,23 @@ constexpr qreal AgencyFocusedOpacity = 1.0;
 constexpr int PromptAlphaOnFocus = 128; // Qt's own strength for a prompt
 constexpr int PromptAlphaWhenFaded = 255;
 
+QString SaveErrorText(const EIniFileException& error)
+{
+    const QString path = QString::fromUtf8(error.PathText());
+    switch (error.WhatFailed()) {
+    case EIniFileException::Cause::Busy:
+        return TMainForm::tr("Unable to write to %1: the file is busy, another Tenvik window is saving it. "
+                             "Try again in a moment.")
+            .arg(path);
+    case EIniFileException::Cause::LinkTargetFolderMissing:
+        return TMainForm::tr("Unable to write to %1: it is a link into the folder %2, which is missing.")
+            .arg(path, QString::fromUtf8(error.FolderText()));
+    case EIniFileException::Cause::Failed:
+        break;
+    }
+    return TMainForm::tr("Unable to write to %1").arg(path);
+}
+
 } // namespace
 
 void TMainForm::bAPltClick(StateColorButton* sender)
@@ -121,7 +138,10 @@ void TMainForm::bSaveClick()
     PayPeriodStart = dePPStart->dayNumber();
 
     SettingsRecord values;
-    values.agency = edAgency->text().toStdString();
+    // An agency left as the field was given it stays the bytes the file holds, which
+    // need not be UTF-8; only an edited one is taken from the field.
+    const QString agency = edAgency->text();
+    values.agency = agency == AgencyShown ? AgencyName : agency.toStdString();
     values.assignment = cbPlt->currentText().toStdString();
     values.showPaydays = swPaydays->isChecked();
     values.showDebit = swDebitDays->isChecked();
@@ -135,9 +155,10 @@ void TMainForm::bSaveClick()
         // AgencyName follows the file: an agency typed back after another was saved is
         // written again.
         WriteSettings(ini, values, AgencyName, LocaleFormats);
+        AgencyShown = agency;
     } catch (const EIniFileException& error) {
         // Save stops here: the page, the pickers and the title stay as they are.
-        const QString message = QString::fromUtf8(error.what());
+        const QString message = SaveErrorText(error);
         if (m_environment.reportError)
             m_environment.reportError(this, message);
         else

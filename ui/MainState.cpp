@@ -9,6 +9,7 @@ DayNumber SavedDate = 0;
 CellDateArray CellDates{};
 DayNumber PayPeriodStart = 0;
 std::string AgencyName;
+QString AgencyShown;
 std::filesystem::path SettingsPath;
 FormatSettings LocaleFormats;
 const Clock* TheClock = nullptr;
@@ -36,6 +37,7 @@ void ResetState()
     CellDates = {};
     PayPeriodStart = 0;
     AgencyName.clear();
+    AgencyShown.clear();
     SettingsPath.clear();
     LocaleFormats = {};
     TheClock = nullptr;

@@ -6,6 +6,8 @@
 #include "settings/Color.h"
 #include "settings/LocaleDate.h"
 
+#include <QString>
+
 #include <filesystem>
 #include <string>
 
@@ -24,6 +26,10 @@ extern DayNumber SavedDate;     // where End returns to
 extern CellDateArray CellDates; // the 42 days of the grid
 extern DayNumber PayPeriodStart;
 extern std::string AgencyName; // the agency as last read from or written to the file
+// The text edAgency was given for AgencyName. The file's bytes need not be UTF-8, so the
+// field may show them otherwise; an agency whose text the user left as it was given is
+// AgencyName unchanged.
+extern QString AgencyShown;
 extern std::filesystem::path SettingsPath;
 extern FormatSettings LocaleFormats; // captured once at start-up
 extern const Clock* TheClock;        // today's date; tests pin it

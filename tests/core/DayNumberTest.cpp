@@ -40,11 +40,17 @@ TEST(DayNumber, KnownDays)
         int weekday;
     };
     const Case cases[] = {
-        {MinEncodableDate, {1, 1, 1}, 2}, {0, {1899, 12, 30}, 7},
-        {1, {1899, 12, 31}, 1},           {2, {1900, 1, 1}, 2},
-        {MinViewDate, {1901, 1, 1}, 3},   {40908, {2011, 12, 31}, 7},
-        {40925, {2012, 1, 17}, 3},        {44185, {2020, 12, 20}, 1},
-        {MaxViewDate, {2060, 12, 31}, 6}, {MaxEncodableDate, {9999, 12, 31}, 6},
+        {MinEncodableDate, {1, 1, 1}, 2},
+        {MinFieldDate, {100, 1, 1}, 6},
+        {0, {1899, 12, 30}, 7},
+        {1, {1899, 12, 31}, 1},
+        {2, {1900, 1, 1}, 2},
+        {MinViewDate, {1901, 1, 1}, 3},
+        {40908, {2011, 12, 31}, 7},
+        {40925, {2012, 1, 17}, 3},
+        {44185, {2020, 12, 20}, 1},
+        {MaxViewDate, {2060, 12, 31}, 6},
+        {MaxEncodableDate, {9999, 12, 31}, 6},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.day);

@@ -1,7 +1,7 @@
-// A Save that meets a full disk or a vanished folder stops at the key that could not be
-// written, says "Unable to write to <path>", keeps the keys written before it, and never
-// leaves a cut or half-written file. The faults are injected through the store where a
-// test needs the moment, and made real where the system lets a plain user make them.
+// A Save that meets a full disk or a vanished folder says "Unable to write to <path>" and
+// leaves the file as it was, byte for byte, with nothing beside it: a Save is all of its
+// keys or none. The faults are injected through the store where a test needs the moment,
+// and made real where the system lets a plain user make them.
 #include "SaveScenario.h"
 
 #include "../settings/SettingsTestSupport.h"
@@ -29,8 +29,6 @@ using testing::ChoicesA;
 using testing::ChoicesB;
 using testing::FailingFileStore;
 using testing::FileWith;
-using testing::Interrupted;
-using testing::KeyCount;
 using testing::ReadFileBytes;
 using testing::ScenarioLocale;
 using testing::StrayFiles;
@@ -100,18 +98,14 @@ private:
     TempFolder m_folder;
 };
 
-TEST_F(SaveFaultTest, AFullDiskAtAnyKeyKeepsTheKeysBeforeItAndAWholeFile)
+TEST_F(SaveFaultTest, AFullDiskLeavesTheFileAsItWas)
 {
-    for (std::size_t key = 1; key <= KeyCount; ++key) {
-        SCOPED_TRACE("the disk fills at key " + std::to_string(key));
-        WriteFileBytes(File(), FileWith(TextsOf(ChoicesA())));
-        FailingFileStore store{static_cast<int>(key)};
-
-        EXPECT_EQ(SaveFailure(File(), store), UnableToWrite(File()));
-        EXPECT_EQ(store.Replaces(), static_cast<int>(key)) << "the Save must stop at the first key it cannot write";
-        EXPECT_EQ(ReadFileBytes(File()), FileWith(Interrupted(key - 1, ChoicesB(), TextsOf(ChoicesA()))));
-        EXPECT_EQ(StrayFiles(Folder(), File()), std::vector<std::string>{});
-    }
+    WriteFileBytes(File(), FileWith(TextsOf(ChoicesA())));
+    FailingFileStore store{1};
+    EXPECT_EQ(SaveFailure(File(), store), UnableToWrite(File()));
+    EXPECT_EQ(store.Replaces(), 1);
+    EXPECT_EQ(ReadFileBytes(File()), FileWith(TextsOf(ChoicesA())));
+    EXPECT_EQ(StrayFiles(Folder(), File()), std::vector<std::string>{});
 }
 
 // The kernel refuses to let a file grow past the limit, as it would on a full disk, and a
@@ -142,50 +136,57 @@ private:
     bool m_active = false;
 };
 
-TEST_F(SaveFaultTest, AFileThatCannotGrowStopsTheSaveAtTheKeyThatNoLongerFits)
+TEST_F(SaveFaultTest, AFileThatCannotGrowAsFarAsTheSaveNeedsStaysAsItWas)
 {
-    // None of the program's keys yet, so that every key the Save writes makes the file
-    // longer, and a section after them, so that a file cut short would lose it.
+    // None of the program's keys yet, so that the Save makes the file longer, and a section
+    // after them, so that a file cut short would lose it.
     const std::string start = "; kept by hand\n[Config]\nTheme=dark\n[Colors]\nExtra=kept\n[Window]\nLeft=120\n";
     WriteFileBytes(File(), start);
     HookedFileStore unlimited;
     ASSERT_EQ(SaveFailure(File(), unlimited), std::nullopt);
-    std::vector<std::string> fileAfterKey{start};
-    fileAfterKey.insert(fileAfterKey.end(), unlimited.Written().begin(), unlimited.Written().end());
-    ASSERT_EQ(fileAfterKey.size(), KeyCount + 1);
+    ASSERT_EQ(unlimited.Written().size(), 1u);
+    const std::size_t saved = unlimited.Written().front().size();
+    ASSERT_GT(saved, start.size());
 
-    for (std::size_t key = 1; key <= KeyCount; ++key) {
-        SCOPED_TRACE("the file stops growing at key " + std::to_string(key));
+    for (const std::size_t limit : {start.size(), (start.size() + saved) / 2, saved - 1}) {
+        SCOPED_TRACE("the file cannot grow past " + std::to_string(limit) + " bytes");
         WriteFileBytes(File(), start);
         HookedFileStore store;
         std::optional<std::string> failure;
         {
-            const FileSizeLimit limit{fileAfterKey[key - 1].size()};
-            ASSERT_TRUE(limit.Active());
+            const FileSizeLimit limited{limit};
+            ASSERT_TRUE(limited.Active());
             failure = SaveFailure(File(), store);
         }
         EXPECT_EQ(failure, UnableToWrite(File()));
         EXPECT_EQ(store.Failure(), std::make_error_code(std::errc::file_too_large)) << store.Failure().message();
-        EXPECT_EQ(store.Replaces(), static_cast<int>(key));
-        EXPECT_EQ(ReadFileBytes(File()), fileAfterKey[key - 1]);
+        EXPECT_EQ(ReadFileBytes(File()), start);
         EXPECT_EQ(StrayFiles(Folder(), File()), std::vector<std::string>{});
     }
 }
 
-TEST_F(SaveFaultTest, AFolderRemovedDuringTheSaveStopsItAndIsNotMadeAgain)
+TEST_F(SaveFaultTest, AFolderRemovedBeforeOrDuringTheSaveStopsItAndIsNotMadeAgain)
 {
     const fs::path folder = Folder() / "Quorvell" / "Tenvik";
     const fs::path file = folder / "Tenvik.ini";
-    for (const std::size_t key : {std::size_t{1}, std::size_t{7}, KeyCount}) {
-        SCOPED_TRACE("the folder goes before key " + std::to_string(key));
+    const auto made = [&] {
         fs::create_directories(folder);
         WriteFileBytes(file, FileWith(TextsOf(ChoicesA())));
-        HookedFileStore store{static_cast<int>(key), [&] { fs::remove_all(folder); }};
+    };
 
-        EXPECT_EQ(SaveFailure(file, store), UnableToWrite(file));
-        EXPECT_EQ(store.Replaces(), static_cast<int>(key));
-        EXPECT_FALSE(fs::exists(folder)) << "a Save must not make the folder it lost";
-    }
+    // Gone between the load and the replacement.
+    made();
+    HookedFileStore during{1, [&] { fs::remove_all(folder); }};
+    EXPECT_EQ(SaveFailure(file, during), UnableToWrite(file));
+    EXPECT_EQ(during.Replaces(), 1);
+    EXPECT_FALSE(fs::exists(folder)) << "a Save must not make the folder it lost";
+
+    // Gone before the Save: not even the lock file is made.
+    made();
+    fs::remove_all(folder);
+    DiskFileStore disk;
+    EXPECT_EQ(SaveFailure(file, disk), UnableToWrite(file));
+    EXPECT_FALSE(fs::exists(folder)) << "a Save must not make the folder it lost";
 }
 
 // A full disk for real: a small memory file system of the test's own, mounted in private
@@ -232,36 +233,31 @@ bool WriteProcFile(const char* path, const std::string& text)
             report += what + "\n";
     };
     try {
-        for (const std::size_t key : {std::size_t{1}, std::size_t{7}, KeyCount}) {
-            const std::string at = " (the disk fills at key " + std::to_string(key) + ")";
-            WriteFileBytes(file, FileWith(TextsOf(ChoicesA())));
-            bool filled = false;
-            HookedFileStore store{static_cast<int>(key), [&] {
-                                      std::ofstream out(filler, std::ios::binary);
-                                      const std::string block(4096, 'f');
-                                      while (out.write(block.data(), static_cast<std::streamsize>(block.size())))
-                                          out.flush();
-                                      filled = true;
-                                  }};
-            const std::optional<std::string> failure = SaveFailure(file, store);
-            check(filled, "the disk was never filled" + at);
-            check(failure == UnableToWrite(file), "the Save said \"" + failure.value_or("nothing") + "\"" + at);
-            check(store.Failure() == std::make_error_code(std::errc::no_space_on_device),
-                  "the store failed with \"" + store.Failure().message() + "\", not a full disk" + at);
-            check(store.Replaces() == static_cast<int>(key), "the Save went on after the failing key" + at);
-            check(ReadFileBytes(file) == FileWith(Interrupted(key - 1, ChoicesB(), TextsOf(ChoicesA()))),
-                  "the file is not the one the keys before the failure left:\n" + ReadFileBytes(file) + at);
-            check(StrayFiles(mountPoint, file) == std::vector<std::string>{"filler"},
-                  "something besides the file and the filler is left" + at);
-            fs::remove(filler);
-        }
+        WriteFileBytes(file, FileWith(TextsOf(ChoicesA())));
+        bool filled = false;
+        HookedFileStore store{1, [&] {
+                                  std::ofstream out(filler, std::ios::binary);
+                                  const std::string block(4096, 'f');
+                                  while (out.write(block.data(), static_cast<std::streamsize>(block.size())))
+                                      out.flush();
+                                  filled = true;
+                              }};
+        const std::optional<std::string> failure = SaveFailure(file, store);
+        check(filled, "the disk was never filled");
+        check(failure == UnableToWrite(file), "the Save said \"" + failure.value_or("nothing") + "\"");
+        check(store.Failure() == std::make_error_code(std::errc::no_space_on_device),
+              "the store failed with \"" + store.Failure().message() + "\", not a full disk");
+        check(ReadFileBytes(file) == FileWith(TextsOf(ChoicesA())),
+              "the file is not the one before the Save:\n" + ReadFileBytes(file));
+        check(StrayFiles(mountPoint, file) == std::vector<std::string>{"filler"},
+              "something besides the file and the filler is left");
     } catch (const std::exception& e) {
         check(false, std::string{"unexpected exception: "} + e.what());
     }
     Finish(reportFd, report, report.empty() ? 0 : 1);
 }
 
-TEST_F(SaveFaultTest, ARealFullDiskStopsTheSaveAtTheKeyThatNoLongerFits)
+TEST_F(SaveFaultTest, ARealFullDiskLeavesTheFileAsItWas)
 {
     const fs::path mountPoint = Folder() / "disk";
     fs::create_directory(mountPoint);

@@ -15,9 +15,11 @@
 #include <system_error>
 #include <vector>
 
+#include <unistd.h>
+
 // A settings file that holds the program's keys among lines it does not know, and two sets
-// of choices that differ in every key, so that after any interruption each key tells which
-// Save wrote it last.
+// of choices that differ in every key, so that each key of a file tells which Save wrote
+// it.
 namespace tenvik::testing {
 
 inline constexpr std::size_t KeyCount = 11;
@@ -79,14 +81,6 @@ inline StoredTexts TextsOf(const SettingsRecord& values)
     return texts;
 }
 
-// A Save of `newer` over a file that held `older`, stopped after its first `written` keys.
-inline StoredTexts Interrupted(std::size_t written, const SettingsRecord& newer, StoredTexts older)
-{
-    const StoredTexts fresh = TextsOf(newer);
-    std::copy_n(fresh.begin(), std::min(written, KeyCount), older.begin());
-    return older;
-}
-
 // The whole file, byte for byte, with the program's keys among comments, blank lines,
 // unknown keys and an unknown section.
 inline std::string FileWith(const StoredTexts& t)
@@ -138,6 +132,17 @@ inline std::string FileWith(const StoredTexts& t)
           "Extra=kept\n";
 }
 
+// A killed process loses nothing the kernel has already taken, and processes see each
+// other's files the same in any folder, so a folder in memory proves what one on a disk
+// would, without waiting for the disk at every Save.
+inline std::filesystem::path FastFolderBase()
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory("/dev/shm", ec) && ::access("/dev/shm", W_OK) == 0)
+        return "/dev/shm";
+    return std::filesystem::temp_directory_path();
+}
+
 // A fresh folder inside `base`, removed with everything in it.
 class ScratchFolder {
 public:
@@ -161,13 +166,16 @@ private:
     std::filesystem::path m_path;
 };
 
-// Everything in the folder but the settings file: a Save must never leave anything behind.
+// Everything in the folder but the settings file and its lock file, which stays for good:
+// a Save must never leave anything else behind.
 inline std::vector<std::string> StrayFiles(const std::filesystem::path& folder, const std::filesystem::path& file)
 {
+    const std::string lockFile = file.filename().string() + ".lock";
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.path().filename() != file.filename())
-            names.push_back(entry.path().filename().string());
+        const std::string name = entry.path().filename().string();
+        if (name != file.filename() && name != lockFile)
+            names.push_back(name);
     }
     std::sort(names.begin(), names.end());
     return names;

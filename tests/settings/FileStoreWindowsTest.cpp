@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace fs = std::filesystem;
 
 namespace tenvik {
@@ -24,9 +26,12 @@ protected:
     ~FileStoreWindowsTest() override { SetFileAttributesW(File().c_str(), FILE_ATTRIBUTE_NORMAL); }
 
     fs::path File() const { return m_folder.Path() / "Tenvik.ini"; }
+    // The files of the folder but the lock file, which Saves leave for the next one.
     std::size_t Entries() const
     {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_folder.Path()), {}));
+        return static_cast<std::size_t>(
+            std::count_if(fs::directory_iterator(m_folder.Path()), {},
+                          [](const fs::directory_entry& entry) { return entry.path().extension() != ".lock"; }));
     }
 
     // Another program's handle on the file, opened for reading with the given sharing.
@@ -59,6 +64,7 @@ TEST_F(FileStoreWindowsTest, AReadOnlyFileIsRefusedWithTheMessage)
     IniFile ini{File()};
     try {
         ini.WriteString("Config", "RDO", "B2");
+        ini.UpdateFile();
         FAIL() << "a read-only file must refuse the write";
     } catch (const EIniFileException& e) {
         EXPECT_EQ(std::string(e.what()), "Unable to write to " + Utf8(File()));

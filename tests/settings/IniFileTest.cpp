@@ -25,6 +25,13 @@ protected:
     {
         return IniFile{File()}.ReadString(section, key, "<default>");
     }
+    // One key, written as a Save writes: into the file at once.
+    void Write(std::string_view section, std::string_view key, std::string_view value) const
+    {
+        IniFile ini{File()};
+        ini.WriteString(section, key, value);
+        ini.UpdateFile();
+    }
 
 private:
     TempFolder m_folder;
@@ -109,7 +116,7 @@ TEST_F(IniFileTest, WriteTouchesOnlyItsOwnLine)
         fs::remove(File());
         if (!c.before.empty())
             Given(c.before);
-        IniFile{File()}.WriteString(c.section, c.key, c.value);
+        Write(c.section, c.key, c.value);
         EXPECT_EQ(ReadFileBytes(File()), c.after);
     }
 }
@@ -147,7 +154,7 @@ TEST_F(IniFileTest, ACrEndingTheFileIsALineEndNotPartOfTheValue)
         SCOPED_TRACE(c.name);
         Given(c.before);
         EXPECT_EQ(Read("Other", "Key"), c.keyReadsBefore);
-        IniFile{File()}.WriteString(c.section, c.key, "A1");
+        Write(c.section, c.key, "A1");
         EXPECT_EQ(ReadFileBytes(File()), c.after);
         EXPECT_EQ(Read("Other", "Key"), c.keyReadsAfter);
         EXPECT_EQ(Read(c.section, c.key), "A1");
@@ -165,30 +172,39 @@ TEST_F(IniFileTest, EveryWrittenValueReadsBackTheSame)
         SCOPED_TRACE(value);
         ini.WriteString("Config", "Agency", value);
         EXPECT_EQ(ini.ReadString("Config", "Agency", "<default>"), value);
+        ini.UpdateFile();
+        EXPECT_EQ(Read("Config", "Agency"), value);
     }
     // A line break would start a line of its own in the file.
-    ini.WriteString("Config", "Agency", "one\r\nRDO=B7");
-    EXPECT_EQ(ini.ReadString("Config", "Agency", ""), "one  RDO=B7");
-    EXPECT_EQ(ini.ReadString("Config", "RDO", "<default>"), "<default>");
+    Write("Config", "Agency", "one\r\nRDO=B7");
+    EXPECT_EQ(Read("Config", "Agency"), "one  RDO=B7");
+    EXPECT_EQ(Read("Config", "RDO"), "<default>");
 }
 
-TEST_F(IniFileTest, ReadsComeFromOneLoadAndWritesFromTheFileAsItIsNow)
+TEST_F(IniFileTest, ReadsComeFromOneLoadAndUpdateFileWritesOnTheFileAsItIsNow)
 {
     Given("[Config]\nRDO=A1\n");
     IniFile ini{File()};
     EXPECT_EQ(ini.ReadString("Config", "RDO", "<default>"), "A1");
 
-    // Changed behind the object's back: its reads keep the copy they loaded, ...
+    // Changed behind the object's back: its reads keep the copy they loaded, with its own
+    // writes, which stay in memory until UpdateFile.
     Given("[Config]\nRDO=A2\nTheme=dark\n");
+    ini.WriteString("Config", "ShowDebit", "1");
     EXPECT_EQ(ini.ReadString("Config", "RDO", "<default>"), "A1");
     EXPECT_EQ(ini.ReadString("Config", "Theme", "<default>"), "<default>");
+    EXPECT_EQ(ini.ReadString("Config", "ShowDebit", "<default>"), "1");
+    EXPECT_EQ(ReadFileBytes(File()), "[Config]\nRDO=A2\nTheme=dark\n");
 
-    // ... but a write works on the file as it is, and the reads after it see the file anew.
-    ini.WriteString("Config", "ShowDebit", "1");
+    // UpdateFile works on the file as it is, and the reads after it see that file.
+    ini.UpdateFile();
     EXPECT_EQ(ReadFileBytes(File()), "[Config]\nRDO=A2\nTheme=dark\nShowDebit=1\n");
     EXPECT_EQ(ini.ReadString("Config", "RDO", "<default>"), "A2");
     EXPECT_EQ(ini.ReadString("Config", "Theme", "<default>"), "dark");
-    EXPECT_EQ(ini.ReadString("Config", "ShowDebit", "<default>"), "1");
+
+    // An object released without UpdateFile writes nothing.
+    IniFile{File()}.WriteString("Config", "RDO", "B7");
+    EXPECT_EQ(Read("Config", "RDO"), "A2");
 }
 
 TEST_F(IniFileTest, LongValuesAreCutTo2047CharactersNeverInsideOne)
@@ -251,6 +267,7 @@ TEST_F(IniFileTest, SwitchesReadAnyIntegerAndNothingElse)
     IniFile ini{File()};
     ini.WriteBool("Config", "ShowPaydays", true);
     ini.WriteBool("Config", "ShowDebit", false);
+    ini.UpdateFile();
     EXPECT_EQ(ReadFileBytes(File()), "[Config]\nShowPaydays=1\nShowDebit=0\n");
 }
 
@@ -262,13 +279,18 @@ TEST_F(IniFileTest, DatesUseTheLocalesShortFormat)
 
     IniFile ini{File()};
     ini.WriteDate("Config", "PPStart", 44185, UsEnglishFormatSettings());
+    ini.UpdateFile();
     EXPECT_EQ(Read("Config", "PPStart"), "12/20/2020");
     EXPECT_EQ(ini.ReadDate("Config", "PPStart", 1, UsEnglishFormatSettings()), 44185);
     ini.WriteDate("Config", "PPStart", 44185, german);
+    ini.UpdateFile();
     EXPECT_EQ(Read("Config", "PPStart"), "20.12.2020");
     EXPECT_EQ(ini.ReadDate("Config", "PPStart", 1, german), 44185);
 
-    for (const char* unreadable : {"", "tomorrow", "2/30/2021"}) {
+    // Dates before the year 100 are dates, but no date field could show them.
+    ini.WriteString("Config", "PPStart", "1/1/0100");
+    EXPECT_EQ(ini.ReadDate("Config", "PPStart", 44185, UsEnglishFormatSettings()), MinFieldDate);
+    for (const char* unreadable : {"", "tomorrow", "2/30/2021", "12/31/0099", "1/1/0001"}) {
         SCOPED_TRACE(unreadable);
         ini.WriteString("Config", "PPStart", unreadable);
         EXPECT_EQ(ini.ReadDate("Config", "PPStart", 44185, UsEnglishFormatSettings()), 44185);
@@ -296,17 +318,23 @@ TEST_F(IniFileTest, BadFilesReadAsDefaultsAndStillTakeWrites)
         {"lines without equals signs", "Config\nRDO\nRDO A1\n"},
         {"header without bracket", "[Config\nRDO=A1\n"},
         {"invalid UTF-8", "[Con\xFF\xFEig]\nRDO=\xC3\x28\n\xED\xA0\x80=1\n"},
-        {"UTF-16", std::string("\xFF\xFE[\0C\0]\0", 8)},
-        {"lone carriage returns", "[Config]\rRDO=A1\r"},
+        {"UTF-16 without the section", std::string("\xFF\xFE[\0C\0]\0", 8)},
+        {"UTF-16 cut inside a character", std::string("\xFE\xFF\0[\0C\0]\xD8", 9)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Given(c.bytes);
         EXPECT_EQ(Read("Config", "RDO"), "<default>");
-        IniFile{File()}.WriteString("Config", "RDO", "B7");
+        Write("Config", "RDO", "B7");
         EXPECT_EQ(Read("Config", "RDO"), "B7");
         const std::string after = ReadFileBytes(File());
-        EXPECT_EQ(after.substr(0, c.bytes.size()), c.bytes) << "the old bytes must survive";
+        // A UTF-16 file's odd last byte stays last; every other old byte stays in front.
+        const bool odd = c.bytes.starts_with("\xFE\xFF") && c.bytes.size() % 2 == 1;
+        EXPECT_EQ(after.substr(0, c.bytes.size() - odd), c.bytes.substr(0, c.bytes.size() - odd))
+            << "the old bytes must survive";
+        if (odd) {
+            EXPECT_EQ(after.back(), c.bytes.back());
+        }
     }
 }
 
@@ -315,11 +343,14 @@ TEST_F(IniFileTest, AFailedWriteReportsThePathAndKeepsTheFile)
     Given("[Config]\nRDO=A1\n");
     FailingFileStore store{1};
     IniFile ini{File(), store};
+    ini.WriteString("Config", "RDO", "B2");
+    ini.WriteString("Config", "ShowDebit", "1");
     try {
-        ini.WriteString("Config", "RDO", "B2");
+        ini.UpdateFile();
         FAIL() << "the write must not report success";
     } catch (const EIniFileException& e) {
         EXPECT_EQ(std::string(e.what()), "Unable to write to " + File().string());
+        EXPECT_EQ(e.WhatFailed(), EIniFileException::Cause::Failed);
     }
     EXPECT_EQ(ReadFileBytes(File()), "[Config]\nRDO=A1\n");
 
@@ -328,7 +359,8 @@ TEST_F(IniFileTest, AFailedWriteReportsThePathAndKeepsTheFile)
     fs::create_directory(folderInTheWay);
     IniFile blocked{folderInTheWay};
     EXPECT_EQ(blocked.ReadString("Config", "RDO", "RDO"), "RDO");
-    EXPECT_THROW(blocked.WriteString("Config", "RDO", "B2"), EIniFileException);
+    blocked.WriteString("Config", "RDO", "B2");
+    EXPECT_THROW(blocked.UpdateFile(), EIniFileException);
     EXPECT_TRUE(fs::is_directory(folderInTheWay));
 }
 

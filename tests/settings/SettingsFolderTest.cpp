@@ -151,7 +151,9 @@ TEST_F(SettingsFolderTest, TheSettingsFileLivesUnderAUserNameBeyondAscii)
     const fs::path base = Root() / user / "AppData" / "Roaming";
 
     const fs::path path = FindSettingsPath(base);
-    IniFile{path}.WriteString("Config", "Agency", "Brandweer Zoë");
+    IniFile ini{path};
+    ini.WriteString("Config", "Agency", "Brandweer Zoë");
+    ini.UpdateFile();
 
     EXPECT_EQ(path, base / "Quorvell" / "Tenvik" / "Tenvik.ini");
     EXPECT_EQ(IniFile{path}.ReadString("Config", "Agency", ""), "Brandweer Zoë");

@@ -75,8 +75,9 @@ TEST_F(SettingsPassTest, FirstSaveOfTheDefaultsWritesEveryKeyButTheAgency)
                           "BkGr=White\n"));
 }
 
-// The read pass once loaded the whole file for each of its eleven keys.
-TEST_F(SettingsPassTest, TheReadPassLoadsTheFileOnceAndEveryWriteLoadsItAfresh)
+// The read pass once loaded the whole file for each of its eleven keys, and a Save loaded
+// and replaced it once per key.
+TEST_F(SettingsPassTest, TheReadPassLoadsTheFileOnceAndASaveLoadsAndReplacesItOnce)
 {
     Given("[Config]\nRDO=B3\nShowPaydays=1\n[Colors]\nAPlt=Aqua\n");
     CountingFileStore store;
@@ -87,14 +88,17 @@ TEST_F(SettingsPassTest, TheReadPassLoadsTheFileOnceAndEveryWriteLoadsItAfresh)
     EXPECT_TRUE(values.showPaydays);
     EXPECT_EQ(values.aPlt, 0xFF00FFFFu);
 
-    // Each write replaces one line of the file as it is then, never of the copy the reads
-    // were served from.
+    // The Save sets its keys in the file as it is then, never in the copy the reads were
+    // served from, and the reads after it see what it wrote.
+    Given("[Config]\nRDO=B3\nShowPaydays=1\nTheme=dark\n[Colors]\nAPlt=Aqua\n");
     values.agency = "Ostmark Fire";
     std::string agencyOnFile{DefaultAgencyName};
     WriteSettings(ini, values, agencyOnFile, UsEnglishFormatSettings());
-    EXPECT_EQ(store.Loads(), 1 + 11);
+    EXPECT_EQ(store.Loads(), 2);
+    EXPECT_EQ(store.Replaces(), 1);
+    EXPECT_EQ(ini.ReadString("Config", "Theme", "<default>"), "dark");
     EXPECT_EQ(ReadSettings(ini, UsEnglishFormatSettings()).agency, "Ostmark Fire");
-    EXPECT_EQ(store.Loads(), 1 + 11 + 1);
+    EXPECT_EQ(store.Loads(), 2);
 }
 
 TEST_F(SettingsPassTest, EverySavedValueReadsBack)
@@ -237,7 +241,9 @@ TEST_F(SettingsPassTest, AgencyIsWrittenOnlyWhenItDiffersFromTheFile)
     EXPECT_EQ(Read().agency, "Velmora Fire");
 
     // Unchanged: the key is left alone, whatever another program put there meanwhile.
-    IniFile{File()}.WriteString("Config", "Agency", "Edited Elsewhere");
+    IniFile elsewhere{File()};
+    elsewhere.WriteString("Config", "Agency", "Edited Elsewhere");
+    elsewhere.UpdateFile();
     Save(values);
     EXPECT_EQ(Read().agency, "Edited Elsewhere");
 
@@ -247,23 +253,18 @@ TEST_F(SettingsPassTest, AgencyIsWrittenOnlyWhenItDiffersFromTheFile)
     EXPECT_NE(FileText().find("Agency=\n"), std::string::npos);
 }
 
-TEST_F(SettingsPassTest, ASaveThatFailsAtAPltKeepsTheConfigWrittenAndTheOldColours)
+// A Save is one replacement of the file: when it fails, no key of it is in the file, and
+// the agency it would have written still counts as unsaved.
+TEST_F(SettingsPassTest, ASaveThatFailsChangesNothing)
 {
-    Given("[Config]\n"
-          "Agency=Velmora Fire\n"
-          "RDO=A1\n"
-          "ShowPaydays=0\n"
-          "ShowDebit=0\n"
-          "ShowPayPeriods=0\n"
-          "PPStart=12/20/2020\n"
-          "[Colors]\n"
-          "APlt=Red\n"
-          "BPlt=Blue\n"
-          "XPlt=Fuchsia\n"
-          "LdTr=Silver\n"
-          "BkGr=White\n");
+    const std::string before = "[Config]\n"
+                               "Agency=Velmora Fire\n"
+                               "RDO=A1\n"
+                               "PPStart=12/20/2020\n"
+                               "[Colors]\n"
+                               "APlt=Red\n";
+    Given(before);
     SettingsRecord values = Read();
-    AgencyOnFile() = values.agency;
     values.agency = "Ostmark Fire";
     values.assignment = "B2";
     values.showPaydays = values.showDebit = values.showPayPeriods = true;
@@ -271,33 +272,18 @@ TEST_F(SettingsPassTest, ASaveThatFailsAtAPltKeepsTheConfigWrittenAndTheOldColou
     for (const ColorRoleInfo& info : ColorRoles)
         values.Color(info.role) = 0xFF123456;
 
-    // Agency, RDO, three switches and PPStart come first: APlt is the seventh write.
-    FailingFileStore store{7};
+    FailingFileStore store{1};
     IniFile ini{File(), store};
-    std::string agencyOnFile = AgencyOnFile();
+    std::string agencyOnFile = "Velmora Fire";
     try {
         WriteSettings(ini, values, agencyOnFile, UsEnglishFormatSettings());
         FAIL() << "the failed write must reach the caller";
     } catch (const EIniFileException& e) {
         EXPECT_EQ(std::string(e.what()), "Unable to write to " + File().string());
     }
-    EXPECT_EQ(store.Replaces(), 7) << "nothing is written after the failed key";
-    EXPECT_EQ(agencyOnFile, "Ostmark Fire");
-
-    EXPECT_EQ(FileText(),
-              "[Config]\n"
-              "Agency=Ostmark Fire\n"
-              "RDO=B2\n"
-              "ShowPaydays=1\n"
-              "ShowDebit=1\n"
-              "ShowPayPeriods=1\n"
-              "PPStart=12/19/2021\n"
-              "[Colors]\n"
-              "APlt=Red\n"
-              "BPlt=Blue\n"
-              "XPlt=Fuchsia\n"
-              "LdTr=Silver\n"
-              "BkGr=White\n");
+    EXPECT_EQ(store.Replaces(), 1);
+    EXPECT_EQ(agencyOnFile, "Velmora Fire");
+    EXPECT_EQ(FileText(), before);
 }
 
 TEST_F(SettingsPassTest, ADateSavedUnderOneLocaleAndReadUnderAnother)
@@ -313,7 +299,9 @@ TEST_F(SettingsPassTest, ADateSavedUnderOneLocaleAndReadUnderAnother)
     EXPECT_EQ(ReadSettings(IniFile{File()}, german).payPeriodStart, 44185) << "unreadable: the default";
     EXPECT_EQ(ReadSettings(IniFile{File()}, british).payPeriodStart, 43963) << "read as 12 May 2020";
 
-    IniFile{File()}.WriteDate("Config", "PPStart", 44170, german);
+    IniFile germanSave{File()};
+    germanSave.WriteDate("Config", "PPStart", 44170, german);
+    germanSave.UpdateFile();
     EXPECT_EQ(Read().payPeriodStart, 44185);
 }
 

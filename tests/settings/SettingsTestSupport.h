@@ -104,7 +104,7 @@ private:
     int m_replaces = 0;
 };
 
-// The disk store, counting how often the file is loaded.
+// The disk store, counting how often the file is loaded and replaced.
 class CountingFileStore final : public FileStore {
 public:
     std::optional<std::string> Load(const std::filesystem::path& path) const override
@@ -112,12 +112,18 @@ public:
         ++m_loads;
         return m_disk.Load(path);
     }
-    void Replace(const std::filesystem::path& path, std::string_view bytes) override { m_disk.Replace(path, bytes); }
+    void Replace(const std::filesystem::path& path, std::string_view bytes) override
+    {
+        ++m_replaces;
+        m_disk.Replace(path, bytes);
+    }
     int Loads() const { return m_loads; }
+    int Replaces() const { return m_replaces; }
 
 private:
     DiskFileStore m_disk;
     mutable int m_loads = 0;
+    int m_replaces = 0;
 };
 
 } // namespace tenvik::testing

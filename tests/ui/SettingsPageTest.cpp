@@ -20,6 +20,9 @@
 #include <QGraphicsOpacityEffect>
 #include <QLineEdit>
 
+#include <future>
+#include <thread>
+
 namespace tenvik::test {
 namespace {
 
@@ -265,11 +268,52 @@ TEST_F(SettingsWindowTest, TheFileEndsWithTheAgencyLastSaved)
     EXPECT_EQ(again.edAgency->text(), QStringLiteral("Velmora Fire"));
 }
 
-TEST_F(SettingsWindowTest, AFailedWriteIsReportedAndLeavesThePageAsItWas)
+// A file saved in a Windows code page holds bytes that are no UTF-8: the field shows them as
+// replacement characters, and only an agency the user edited may replace them.
+TEST_F(SettingsWindowTest, AnAgencyTheUserDidNotEditIsNeverRewritten)
+{
+    writeSettings("[Config]\nAgency=Caf\xE9 \xA7 9\n");
+    TMainForm& w = openSettings();
+    EXPECT_EQ(w.edAgency->text(), QStringLiteral("Caf\uFFFD \uFFFD 9"));
+    save();
+    EXPECT_TRUE(settingsText().contains("Agency=Caf\xE9 \xA7 9\n")) << settingsText().toStdString();
+
+    w.tabCtrl->setCurrentWidget(w.tabSettings);
+    w.edAgency->setText(QStringLiteral("Caf\u00E9 \u00A7 9"));
+    save();
+    EXPECT_TRUE(settingsText().contains("Agency=Caf\xC3\xA9 \xC2\xA7 9\n")) << settingsText().toStdString();
+}
+
+// The date field holds the years 100 to 9999; a start outside them must not show one date
+// in the grid and another in the field, nor be saved as a date nobody chose.
+TEST_F(SettingsWindowTest, ThePayPeriodStartOfTheFileAndOfTheFieldAgree)
+{
+    struct Case {
+        const char* stored;
+        DayNumber read;
+        const char* saved;
+    };
+    const Case cases[] = {
+        {"1/1/0050", 44185, "PPStart=12/20/2020\n"},
+        {"12/31/0099", 44185, "PPStart=12/20/2020\n"},
+        {"1/1/0100", Day(100, 1, 1), "PPStart=1/1/0100\n"},
+        {"12/31/9999", Day(9999, 12, 31), "PPStart=12/31/9999\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        writeSettings(std::string("[Config]\nPPStart=") + c.stored + "\n");
+        TMainForm& w = openSettings();
+        EXPECT_EQ(PayPeriodStart, c.read);
+        EXPECT_EQ(w.dePPStart->dayNumber(), c.read);
+        save();
+        EXPECT_TRUE(settingsText().contains(c.saved)) << settingsText().toStdString();
+    }
+}
+
+TEST_F(SettingsWindowTest, AFailedWriteIsReportedAndLeavesThePageAndTheFileAsTheyWere)
 {
     writeSettings("[Config]\nRDO=A1\n[Colors]\nAPlt=Green\n");
-    // The sixth write is APlt: the agency is unchanged, so the "Config" keys come first.
-    auto failing = std::make_shared<testing::FailingFileStore>(6);
+    auto failing = std::make_shared<testing::FailingFileStore>(1);
     m_fileStore = failing;
     TMainForm& w = openSettings();
     w.cbPlt->setCurrentIndex(w.cbPlt->findText(QStringLiteral("B2")));
@@ -285,11 +329,39 @@ TEST_F(SettingsWindowTest, AFailedWriteIsReportedAndLeavesThePageAsItWas)
     EXPECT_EQ(PayPeriodStart, Day(2021, 1, 3)); // in force, as every other edit
     EXPECT_FALSE(w.dePPStart->isHidden());
     EXPECT_EQ(w.lblToolbar2->specText(), QString());
-    EXPECT_EQ(failing->Replaces(), 6);
-    const QByteArray text = settingsText();
-    EXPECT_TRUE(text.contains("RDO=B2\n")) << text.toStdString();
-    EXPECT_TRUE(text.contains("PPStart=1/3/2021\n")) << text.toStdString();
-    EXPECT_TRUE(text.contains("APlt=Green\n")) << text.toStdString();
+    EXPECT_EQ(failing->Replaces(), 1);
+    EXPECT_EQ(settingsText(), QByteArray("[Config]\nRDO=A1\n[Colors]\nAPlt=Green\n"));
+}
+
+// Another window in the middle of its Save: this one waits a moment, then says so.
+TEST_F(SettingsWindowTest, ASaveThatFindsTheFileBusySaysSo)
+{
+    writeSettings("[Config]\nRDO=A1\n");
+    m_fileStore = std::make_shared<DiskFileStore>(std::chrono::milliseconds{50});
+    TMainForm& w = openSettings();
+    const QString path = configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini"));
+
+    std::promise<void> locked;
+    std::promise<void> release;
+    std::thread otherWindow{[&] {
+        DiskFileStore().Update(path.toStdString(), [&](std::optional<std::string> bytes) {
+            locked.set_value();
+            release.get_future().wait();
+            return bytes.value_or("");
+        });
+    }};
+    locked.get_future().wait();
+    save();
+    release.set_value();
+    otherWindow.join();
+
+    ASSERT_EQ(m_reportedErrors.size(), 1u);
+    EXPECT_EQ(m_reportedErrors[0],
+              QStringLiteral("Unable to write to ") + path
+                  + QStringLiteral(": the file is busy, another Tenvik window is saving it. "
+                                   "Try again in a moment."));
+    EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabSettings);
+    EXPECT_EQ(settingsText(), QByteArray("[Config]\nRDO=A1\n"));
 }
 
 TEST_F(SettingsWindowTest, AssignmentListClosedWithNoItemSelectsRdo)

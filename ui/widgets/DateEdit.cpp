@@ -36,8 +36,9 @@ DayNumber QDateToDayNumber(QDate date)
 DateEdit::DateEdit(QWidget* parent) : QDateEdit(parent)
 {
     setCalendarPopup(true);
-    // The widest range QDateEdit takes; the window clamps dates to its own range.
-    setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
+    // The widest range QDateEdit takes, which the settings file keeps to as well; the
+    // window clamps dates to its own range.
+    setDateRange(DayNumberToQDate(MinFieldDate), DayNumberToQDate(MaxFieldDate));
     calendarWidget()->setFirstDayOfWeek(Qt::Sunday);
     // The calendar sits in a popup window of QDateEdit's own that lives as long as the
     // edit; its showing and hiding is the picker opening and closing, however caused.

@@ -7,7 +7,8 @@
 // A date field with a drop-down calendar (weeks from Sunday) that reports when the
 // calendar opens and closes, however that happens; a date picked in the calendar is
 // already the field's date when pickerClosed comes. Dates cross its interface as day
-// numbers. The field takes the years 100 to 9999; the window clamps dates to its range.
+// numbers. The field takes MinFieldDate to MaxFieldDate (the years 100 to 9999); the window
+// clamps dates to its range.
 namespace tenvik {
 
 class DateEdit : public QDateEdit {
