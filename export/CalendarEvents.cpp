@@ -1,7 +1,7 @@
 #include "export/CalendarEvents.h"
 
+#include "core/AsciiText.h"
 #include "export/IsoDate.h"
-#include "settings/AsciiText.h"
 
 #include <utility>
 

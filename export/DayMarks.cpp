@@ -1,6 +1,6 @@
 #include "export/DayMarks.h"
 
-#include "settings/AsciiText.h"
+#include "core/AsciiText.h"
 
 #include <algorithm>
 

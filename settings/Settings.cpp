@@ -1,7 +1,7 @@
 #include "settings/Settings.h"
 
+#include "core/AsciiText.h"
 #include "core/Rotation.h"
-#include "settings/AsciiText.h"
 
 namespace tenvik {
 namespace {
