@@ -1,20 +1,19 @@
 #include "ui/Main.h"
 
 #include "core/Clock.h"
-#include "settings/IniFile.h"
+#include "core/Profile.h"
 #include "settings/Settings.h"
-#include "settings/SettingsFolder.h"
 #include "ui/AboutText.h"
-#include "ui/DockLayout.h"
 #include "ui/MainAccessibility.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
-#include "ui/TabControl.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/DateEdit.h"
+#include "ui/widgets/DockLayout.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
+#include "ui/widgets/TabControl.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -92,19 +91,9 @@ void TMainForm::FormCreate()
 {
     LocaleFormats = m_environment.locale;
 
-    SettingsPath = FindSettingsPath(m_environment.configBase);
-    const IniFile ini(SettingsPath, *m_environment.fileStore);
-    const SettingsRecord stored = ReadSettings(ini, LocaleFormats);
-    AgencyName = stored.agency;
-    swPaydays->setChecked(stored.showPaydays);
-    swDebitDays->setChecked(stored.showDebit);
-    swPayPeriods->setChecked(stored.showPayPeriods);
-    PayPeriodStart = stored.payPeriodStart;
-    for (const ColorRoleInfo& info : ColorRoles)
-        RoleColor(info.role) = stored.Color(info.role);
+    const SettingsRecord stored = readSettingsFile();
 
-    if (AgencyName.empty())
-        AgencyName = DefaultAgencyName;
+    AgencyName = AgencyOrDefault(AgencyName);
     edAgency->setText(QString::fromStdString(AgencyName));
     AgencyShown = edAgency->text();
 

@@ -1,14 +1,15 @@
 // The widget tree of the window: one builder per page, in the order the widgets are made.
 // The refresh pass paints rectangles and texts in this order, so it matters.
+#include "bridge/QtText.h"
 #include "ui/AboutText.h"
-#include "ui/DockLayout.h"
 #include "ui/Main.h"
 #include "ui/MainUnit.h"
+#include "ui/PaintTags.h"
 #include "ui/Pictures.h"
-#include "ui/TabControl.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
+#include "ui/widgets/DockLayout.h"
 #include "ui/widgets/GridLayout.h"
 #include "ui/widgets/Image.h"
 #include "ui/widgets/Label.h"
@@ -16,6 +17,7 @@
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
+#include "ui/widgets/TabControl.h"
 #include "ui/widgets/Tag.h"
 #include "ui/widgets/Text.h"
 
@@ -31,11 +33,10 @@
 namespace tenvik {
 namespace {
 
-// Tags of the rectangles that are not grid cells.
-constexpr int WhiteBackground = -3;
-constexpr int BackgroundNoBorder = -2;
-constexpr int BackgroundWithBorder = -1;
-constexpr int CellLabelTagBase = 100;
+using Main::BackgroundNoBorder;
+using Main::BackgroundWithBorder;
+using Main::CellLabelTagBase;
+using Main::WhiteBackground;
 
 constexpr qreal BandHeight = 48;    // the bands as stored, before the first sizing
 constexpr qreal ToolbarHeight = 48; // the other pages' toolbars keep it
@@ -279,7 +280,7 @@ void TMainForm::buildSettingsPage()
     DockIn(*tabSettings, tbSettings, Dock::Top, {}, ToolbarHeight);
     rectToolbar2 = addRectangle(tbSettings, "rectToolbar2", BackgroundWithBorder);
     Fill(*tbSettings, rectToolbar2);
-    lblToolbar2 = AddTitle(*rectToolbar2, "lblToolbar2", QStringLiteral("Tenvik\u00AE"));
+    lblToolbar2 = AddTitle(*rectToolbar2, "lblToolbar2", Main::SettingsTitle());
     sbBack2 = AddBackButton(*lblToolbar2, "sbBack2");
     bSave = Named(new StateColorButton(QStringLiteral("Save"), lblToolbar2), "bSave");
     KeepThemeFont(*bSave);
@@ -306,7 +307,7 @@ void TMainForm::buildSettingsPage()
     cbPlt = Named(new ComboBox(loSettings), "cbPlt");
     cbPlt->setGeometry(150, 12, 67, 32);
     for (std::string_view code : AssignmentCodes)
-        cbPlt->addItem(QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())));
+        cbPlt->addItem(FromStd(code));
     cbPlt->setMaxVisibleItems(static_cast<int>(AssignmentCodes.size()));
     cbPlt->setCurrentIndex(0);
     cbPlt->setAccessibleName(QStringLiteral("Assignment"));

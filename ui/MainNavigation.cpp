@@ -5,11 +5,11 @@
 #include "ui/Main.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
-#include "ui/TabControl.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Rectangle.h"
+#include "ui/widgets/TabControl.h"
 #include "ui/widgets/Tag.h"
 
 #include <QKeyEvent>
@@ -135,7 +135,7 @@ void TMainForm::tabCtrlChange()
 {
     ccbColor->hide();
     dePPStart->hide();
-    lblToolbar2->setSpecText(QStringLiteral("Tenvik\u00AE"));
+    lblToolbar2->setSpecText(SettingsTitle());
     UpdateView();
 }
 

@@ -1,12 +1,12 @@
 // The Calendar page scales with the window: its four bars are fixed fractions of the
 // window's outer height, the grid cells share what the bars leave, and the fonts follow
 // the bars and cells.
-#include "ui/DockLayout.h"
 #include "ui/Main.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
-#include "ui/TabControl.h"
+#include "ui/widgets/DockLayout.h"
 #include "ui/widgets/GridLayout.h"
+#include "ui/widgets/TabControl.h"
 
 #include "core/MonthGrid.h"
 

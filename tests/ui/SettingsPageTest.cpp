@@ -2,7 +2,6 @@
 
 #include "../settings/SettingsTestSupport.h"
 
-#include "ui/TabControl.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
@@ -12,6 +11,7 @@
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
+#include "ui/widgets/TabControl.h"
 #include "ui/widgets/Tag.h"
 
 #include <QAbstractItemView>

@@ -1,7 +1,6 @@
 #include "WindowFixture.h"
 
 #include "ui/AboutText.h"
-#include "ui/TabControl.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
@@ -11,6 +10,7 @@
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
+#include "ui/widgets/TabControl.h"
 #include "ui/widgets/Text.h"
 
 #include <QFileInfo>
