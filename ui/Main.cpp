@@ -73,6 +73,7 @@ TMainForm::TMainForm(StartupEnvironment environment, QWidget* parent)
     buildSettingsPage();
     buildHelpPage();
     buildAboutPage();
+    buildExportMenu();
     bindHandlers();
 
     FormCreate();
@@ -103,8 +104,8 @@ void TMainForm::FormCreate()
     const DayNumber today = TodayDate(*TheClock);
     deDate->setDisplayFormat(dateFormat);
     deDate->setDayNumber(today);
-    // The footer's stored width was made for two-digit years; the field gets the room
-    // the longer date needs, so it is never cut off.
+    // The footer's band gives the field a width made for two-digit years; the field gets
+    // the room the longer date needs, so it is never cut off.
     if (auto* footer = qobject_cast<DockLayout*>(lblStatus->layout()))
         footer->setExtent(deDate, std::max<qreal>(footer->extent(deDate), DateFieldWidth(*deDate)));
 
@@ -118,7 +119,7 @@ void TMainForm::FormCreate()
     bNext->setAutoRepeat(true);
 
     cbPlt->setCurrentIndex(AssignmentIndexFor(stored.assignment));
-    lblToolbar1->setSpecText(CalendarTitle());
+    lblToolbar1->setRawText(CalendarTitle());
 
     // The colour list is always Qt's own drop-down; there is no native picker to leave.
 
@@ -128,7 +129,7 @@ void TMainForm::FormCreate()
     bLdTr->setTextColor(LdTrColor);
     bBkGr->setTextColor(BkGrColor);
 
-    lblAbout->setSpecText(AboutText());
+    lblAbout->setRawText(AboutText());
 
     setOuterSize(StartSize.width(), StartSize.height());
     tabCtrl->setCurrentWidget(tabCalendar);
@@ -137,7 +138,7 @@ void TMainForm::FormCreate()
     // End before any other move comes back here rather than to January 1901.
     SavedDate = CurrentDate;
     SetViewDate(CurrentDate);
-    RefreshAll(CurrentDate);
+    RefreshAll();
 }
 
 void TMainForm::setOuterSize(int width, int height)

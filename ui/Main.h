@@ -197,6 +197,7 @@ private:
     void buildHelpPage();
     void buildAboutPage();
     void buildExportMenu();
+    // Connects every handler to its widget's signal; builds nothing.
     void bindHandlers();
 
     // The read pass of start-up and the write pass of Save, mirror images of each other:

@@ -58,12 +58,7 @@ void TMainForm::buildExportMenu()
     miPrintYear = pmCalendar->addAction(QStringLiteral("Print Year\u2026"));
     miPrintYear->setObjectName(QStringLiteral("miPrintYear"));
 
-    // A right click passes the day cells by (they take the left button only) and reaches
-    // the grid, which opens the menu; no day is selected and nothing is refreshed.
     gloCal->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(gloCal, &QWidget::customContextMenuRequested, this, &TMainForm::gloCalContextMenu);
-    connect(miExportCalendar, &QAction::triggered, this, &TMainForm::miExportCalendarClick);
-    connect(miPrintYear, &QAction::triggered, this, &TMainForm::miPrintYearClick);
 }
 
 void TMainForm::gloCalContextMenu(const QPoint& position)

@@ -24,6 +24,7 @@
 #include "core/MonthGrid.h"
 #include "core/Rotation.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QGraphicsOpacityEffect>
 #include <QLineEdit>
@@ -38,7 +39,7 @@ using Main::BackgroundWithBorder;
 using Main::CellLabelTagBase;
 using Main::WhiteBackground;
 
-constexpr qreal BandHeight = 48;    // the bands as stored, before the first sizing
+constexpr qreal BandHeight = 48;    // the bands' height until the first sizing
 constexpr qreal ToolbarHeight = 48; // the other pages' toolbars keep it
 constexpr int GridItemSize = 54;
 constexpr int FirstUnclickableCell = 37; // no day of the shown month reaches row 6, column 2
@@ -128,13 +129,11 @@ StateColorButton* AddColorButton(QWidget& parent, const char* name, const QStrin
 }
 
 // The arrows beside the month title: icon only, repeating while held.
-QToolButton* AddArrowButton(QWidget& parent, const char* name, Qt::ArrowType arrow, const QString& hiddenText,
-                            const QString& accessibleName)
+QToolButton* AddArrowButton(QWidget& parent, const char* name, Qt::ArrowType arrow, const QString& accessibleName)
 {
     auto* button = Named(new QToolButton(&parent), name);
     KeepThemeFont(*button);
     button->setArrowType(arrow);
-    button->setText(hiddenText);
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setAutoRaise(true);
     button->setIconSize(QSize(24, 24));
@@ -205,11 +204,9 @@ void TMainForm::buildCalendarPage()
     rectMonthName = addRectangle(loMonthName, "rectMonthName", BackgroundNoBorder);
     Fill(*loMonthName, rectMonthName);
     lblMonthName = AddTitle(*rectMonthName, "lblMonthName", QStringLiteral("Month and Year"));
-    bPrev = AddArrowButton(*lblMonthName, "bPrev", Qt::LeftArrow, QStringLiteral("bPrev"),
-                           QStringLiteral("Previous month"));
+    bPrev = AddArrowButton(*lblMonthName, "bPrev", Qt::LeftArrow, QStringLiteral("Previous month"));
     DockIn(*lblMonthName, bPrev, Dock::Left, LeftButtonMargins, 53);
-    bNext =
-        AddArrowButton(*lblMonthName, "bNext", Qt::RightArrow, QStringLiteral("Button1"), QStringLiteral("Next month"));
+    bNext = AddArrowButton(*lblMonthName, "bNext", Qt::RightArrow, QStringLiteral("Next month"));
     DockIn(*lblMonthName, bNext, Dock::Right, RightButtonMargins, 54);
 
     // Weekday bar
@@ -221,9 +218,10 @@ void TMainForm::buildCalendarPage()
     gloDOW->setAttribute(Qt::WA_TransparentForMouseEvents);
     gloDOW->setItemSize(GridItemSize, BandHeight);
     Fill(*rectDaysOfWeek, gloDOW);
-    static constexpr std::array<const char*, 7> StoredDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    // The first refresh writes the locale's names over these.
+    static constexpr std::array<const char*, 7> DayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     for (std::size_t i = 0; i < lblDOW.size(); ++i) {
-        auto* label = new Label(QString::fromLatin1(StoredDayNames[i]));
+        auto* label = new Label(QString::fromLatin1(DayNames[i]));
         label->setObjectName(QStringLiteral("lblDOW%1").arg(i + 1));
         label->setAlignment(Qt::AlignCenter);
         gloDOW->addItem(label);
@@ -420,7 +418,12 @@ void TMainForm::bindHandlers()
     edAgency->installEventFilter(this);
     connect(sbHelp1, &QPushButton::clicked, this, &TMainForm::sbHelp1Click);
     connect(sbHelp2, &QPushButton::clicked, this, &TMainForm::sbHelp2Click);
-    buildExportMenu();
+
+    // A right click passes the day cells by (they take the left button only) and reaches
+    // the grid, which opens the menu; no day is selected and nothing is refreshed.
+    connect(gloCal, &QWidget::customContextMenuRequested, this, &TMainForm::gloCalContextMenu);
+    connect(miExportCalendar, &QAction::triggered, this, &TMainForm::miExportCalendarClick);
+    connect(miPrintYear, &QAction::triggered, this, &TMainForm::miPrintYearClick);
 }
 
 } // namespace tenvik

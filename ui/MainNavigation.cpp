@@ -123,7 +123,7 @@ void TMainForm::gR00Click(Rectangle* sender)
         return;
     sender->setFocus(Qt::MouseFocusReason);
     CurrentDate = clicked;
-    RefreshAll(CurrentDate); // same month, same grid
+    RefreshAll(); // same month, same grid
 }
 
 // A long tap on the grid is swallowed (the grid layout accepts the gesture).
@@ -135,7 +135,7 @@ void TMainForm::tabCtrlChange()
 {
     ccbColor->hide();
     dePPStart->hide();
-    lblToolbar2->setSpecText(SettingsTitle());
+    lblToolbar2->setRawText(SettingsTitle());
     UpdateView();
 }
 

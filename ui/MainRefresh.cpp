@@ -130,7 +130,7 @@ void PaintLegend(Text& text, const QString& letter, TAlphaColor color)
 void UpdateView()
 {
     SetViewDate(CurrentDate);
-    RefreshAll(CurrentDate);
+    RefreshAll();
 }
 
 UserProfile WindowProfile()
@@ -239,7 +239,7 @@ void RefreshTitles()
     form.lblToolbar3->setColor(onHelp);
     form.sbBack3->setTextColor(onHelp);
     SetFontColor(*form.dePPStart, colors::Black);
-    form.lblToolbar1->setSpecText(CalendarTitle());
+    form.lblToolbar1->setRawText(CalendarTitle());
 }
 
 void RefreshMonthTitle(DayNumber date)
@@ -250,9 +250,9 @@ void RefreshMonthTitle(DayNumber date)
     const auto month = static_cast<std::size_t>(CalendarMonth(date) - 1);
     const int year = CalendarYear(date);
     if (year == ClockYear(*TheClock))
-        form.lblMonthName->setSpecText(FromStd(LocaleFormats.LongMonthNames[month]));
+        form.lblMonthName->setRawText(FromStd(LocaleFormats.LongMonthNames[month]));
     else
-        form.lblMonthName->setSpecText(FromStd(LocaleFormats.ShortMonthNames[month]) + u' ' + QString::number(year));
+        form.lblMonthName->setRawText(FromStd(LocaleFormats.ShortMonthNames[month]) + u' ' + QString::number(year));
 }
 
 void RefreshWeekdays()
@@ -263,7 +263,7 @@ void RefreshWeekdays()
         Label& name = *form.lblDOW[i];
         name.setFontSize(WeekdayFontSize);
         name.setColor(color);
-        name.setSpecText(FromStd(LocaleFormats.ShortDayNames[i]));
+        name.setRawText(FromStd(LocaleFormats.ShortDayNames[i]));
     }
 }
 
@@ -298,7 +298,7 @@ void RefreshStatus()
     second += rdo;
     if (marks.ownRdo)
         second += QStringLiteral(" *");
-    form.lblStatus->setSpecText(FromStd(FormatShortDate(CurrentDate, LocaleFormats)) + LineBreak + second);
+    form.lblStatus->setRawText(FromStd(FormatShortDate(CurrentDate, LocaleFormats)) + LineBreak + second);
 }
 
 void RefreshSettingsPage()
@@ -329,12 +329,12 @@ void RefreshAboutPage()
     form.sbHelp2->setTextColor(links);
 }
 
-void RefreshAll(DayNumber date)
+void RefreshAll()
 {
     // The grid comes first: the later steps read the fills it has just given.
     PaintGrid();
     RefreshTitles();
-    RefreshMonthTitle(date);
+    RefreshMonthTitle(CurrentDate);
     RefreshWeekdays();
     RefreshStatus();
     RefreshSettingsPage();

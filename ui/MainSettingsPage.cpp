@@ -85,7 +85,7 @@ void TMainForm::ccbColorClosePopup()
     }
     ccbColor->hide();
     if (dePPStart->isHidden())
-        lblToolbar2->setSpecText(SettingsTitle());
+        lblToolbar2->setRawText(SettingsTitle());
 }
 
 void TMainForm::dePPStartOpenPicker()
@@ -114,7 +114,7 @@ void TMainForm::loSettingsGesture()
 
 void TMainForm::loSettingsDblClick()
 {
-    lblToolbar2->setSpecText(QString());
+    lblToolbar2->setRawText(QString());
     dePPStart->show();
 }
 
@@ -148,7 +148,7 @@ void TMainForm::bSaveClick()
 
     dePPStart->hide();
     ccbColor->hide();
-    lblToolbar2->setSpecText(SettingsTitle());
+    lblToolbar2->setRawText(SettingsTitle());
     UpdateView();
     tabCtrl->setCurrentWidget(tabCalendar);
 }

@@ -21,8 +21,9 @@ namespace tenvik::Main {
 // The end of most events: clamp and store the date, rebuild the grid, repaint.
 void UpdateView();
 
-// The refresh pass: writes the state into every page and leaves the focus on the grid.
-void RefreshAll(DayNumber date);
+// The refresh pass: writes the state into every page, the month of CurrentDate in the
+// title, and leaves the focus on the grid.
+void RefreshAll();
 void PaintGrid();
 TAlphaColor CellFillColor(DayNumber date);
 TAlphaColor DayNumberColor(DayNumber date);
