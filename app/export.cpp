@@ -7,6 +7,7 @@
 #include "bridge/FilePath.h"
 #include "bridge/LocaleCapture.h"
 #include "core/Clock.h"
+#include "core/Profile.h"
 #include "export/CalendarEvents.h"
 #include "export/CommandLine.h"
 #include "export/ICalendar.h"
@@ -15,7 +16,6 @@
 #include "export/SavedProfile.h"
 #include "print/YearSheet.h"
 #include "settings/FileStore.h"
-#include "settings/Settings.h"
 #include "settings/SettingsFolder.h"
 
 #include <QCoreApplication>
