@@ -3,8 +3,8 @@
 #include "AccessibleNotices.h"
 #include "WindowFixture.h"
 
-#include "ui/TabControl.h"
 #include "ui/widgets/GridLayout.h"
+#include "ui/widgets/TabControl.h"
 
 #include <QAccessible>
 #include <QApplication>

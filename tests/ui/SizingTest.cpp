@@ -1,12 +1,12 @@
 #include "WindowFixture.h"
 
-#include "ui/DockLayout.h"
-#include "ui/TabControl.h"
 #include "ui/widgets/DateEdit.h"
+#include "ui/widgets/DockLayout.h"
 #include "ui/widgets/GridLayout.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
+#include "ui/widgets/TabControl.h"
 
 #include <QApplication>
 #include <QToolButton>
