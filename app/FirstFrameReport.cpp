@@ -27,8 +27,6 @@ protected:
             qApp->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
                 report();
-                if (qEnvironmentVariableIsSet("PROFILE_QUIT"))
-                    qApp->quit();
                 deleteLater();
             });
         }
