@@ -1,5 +1,6 @@
 // The calendar program: opens the one window and runs until it closes. --help and
 // --version answer without a display.
+#include "app/FirstFrameReport.h"
 #include "app/TextOutput.h"
 #include "app/WindowCommandLine.h"
 #include "bridge/LocaleCapture.h"
@@ -71,6 +72,7 @@ int main(int argc, char* argv[])
     };
 
     tenvik::TMainForm window(std::move(environment));
+    tenvik::ReportFirstFrameWhenAsked(window);
     window.show();
     return QApplication::exec();
 }

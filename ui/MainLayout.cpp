@@ -146,7 +146,7 @@ StateColorButton* AddBackButton(QWidget& parent, const char* name)
 {
     auto* button = Named(new StateColorButton(QStringLiteral("Back"), &parent), name);
     KeepThemeFont(*button);
-    button->setIcon(button->style()->standardIcon(QStyle::SP_ArrowBack));
+    button->setStandardIcon(QStyle::SP_ArrowBack);
     button->setFlat(true);
     DockIn(parent, button, Dock::Left, LeftButtonMargins, 77);
     return button;

@@ -80,6 +80,25 @@ TEST_F(HelpAboutWindowTest, PagesShowTheirPicturesAndTheAboutTextAsTenLines)
     EXPECT_EQ(lines[9], QStringLiteral("http://tenvik.example.org"));
 }
 
+TEST_F(HelpAboutWindowTest, APictureIsReadWhenItsPageShowsAndLetGoWhenItHides)
+{
+    TMainForm& w = open();
+    EXPECT_FALSE(w.imgHelp->holdsDecodedPicture());
+    EXPECT_FALSE(w.imgSextant->holdsDecodedPicture());
+
+    w.tabCtrl->setCurrentWidget(w.tabHelp);
+    w.imgHelp->repaint();
+    EXPECT_TRUE(w.imgHelp->holdsDecodedPicture());
+    EXPECT_FALSE(w.imgSextant->holdsDecodedPicture());
+
+    // Back on the calendar only the copy scaled for the screen stays.
+    w.tabCtrl->setCurrentWidget(w.tabCalendar);
+    EXPECT_FALSE(w.imgHelp->holdsDecodedPicture());
+    w.tabCtrl->setCurrentWidget(w.tabHelp);
+    w.imgHelp->repaint();
+    EXPECT_FALSE(w.imgHelp->holdsDecodedPicture()); // same size: the scaled copy serves
+}
+
 } // namespace
 } // namespace tenvik::test
 

@@ -1,6 +1,7 @@
 #include "ui/widgets/ColorComboBox.h"
 
 #include <QIcon>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 
@@ -36,12 +37,40 @@ QPixmap Swatch(TAlphaColor color, qreal devicePixelRatio)
     return pixmap;
 }
 
+// A swatch drawn when it is shown, at the size and screen scale it is shown at. Laying
+// out the list asks only for its size, so the 148 swatches cost nothing until the list
+// first opens, and then only the rows in view are drawn.
+class SwatchIconEngine : public QIconEngine {
+public:
+    explicit SwatchIconEngine(TAlphaColor color) : m_color(color) {}
+
+    QIconEngine* clone() const override { return new SwatchIconEngine(m_color); }
+    bool isNull() override { return false; }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const qreal scale = qreal(size.height()) / SwatchSize;
+        return scale > 0 ? Swatch(m_color, scale) : QPixmap();
+    }
+
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal) override
+    {
+        return pixmap(size, mode, state); // the size is already in device pixels
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * scale, mode, state));
+    }
+
+private:
+    TAlphaColor m_color;
+};
+
 QIcon SwatchIcon(TAlphaColor color)
 {
-    QIcon icon;
-    icon.addPixmap(Swatch(color, 1.0));
-    icon.addPixmap(Swatch(color, 2.0));
-    return icon;
+    return QIcon(new SwatchIconEngine(color));
 }
 
 } // namespace

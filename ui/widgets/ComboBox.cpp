@@ -7,14 +7,17 @@ namespace tenvik {
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
 {
-    // The list's own window shows and hides on every path: showPopup and hidePopup, but
-    // also a click outside, Escape, or the window losing focus, which close it directly.
-    m_popupWindow = view()->window();
-    m_popupWindow->installEventFilter(this);
 }
 
 void ComboBox::showPopup()
 {
+    // The list's window is made when it first drops down (every way of opening it comes
+    // through here). It shows and hides on every path: showPopup and hidePopup, but also
+    // a click outside, Escape, or the window losing focus, which close it directly.
+    if (m_popupWindow == nullptr) {
+        m_popupWindow = view()->window();
+        m_popupWindow->installEventFilter(this);
+    }
     QComboBox::showPopup();
 }
 

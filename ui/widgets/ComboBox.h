@@ -23,7 +23,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* m_popupWindow = nullptr; // the list's top-level popup, owned by the combo box
+    QWidget* m_popupWindow = nullptr; // the list's top-level popup, owned by the combo box, once made
 };
 
 } // namespace tenvik

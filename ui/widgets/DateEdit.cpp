@@ -39,11 +39,30 @@ DateEdit::DateEdit(QWidget* parent) : QDateEdit(parent)
     // The widest range QDateEdit takes, which the settings file keeps to as well; the
     // window clamps dates to its own range.
     setDateRange(DayNumberToQDate(MinFieldDate), DayNumberToQDate(MaxFieldDate));
-    calendarWidget()->setFirstDayOfWeek(Qt::Sunday);
-    // The calendar sits in a popup window of QDateEdit's own that lives as long as the
-    // edit; its showing and hiding is the picker opening and closing, however caused.
-    m_pickerWindow = calendarWidget()->window();
-    m_pickerWindow->installEventFilter(this);
+    // The calendar is made when it is first needed: it is a whole month view with its own
+    // icons, and most fields never open it.
+}
+
+QCalendarWidget* DateEdit::calendarWidget() const
+{
+    QCalendarWidget* calendar = QDateEdit::calendarWidget();
+    if (m_pickerWindow == nullptr && calendar != nullptr) {
+        calendar->setFirstDayOfWeek(Qt::Sunday);
+        // The calendar sits in a popup window of QDateEdit's own that lives as long as the
+        // edit; its showing and hiding is the picker opening and closing, however caused.
+        m_pickerWindow = calendar->window();
+        m_pickerWindow->installEventFilter(const_cast<DateEdit*>(this));
+    }
+    return calendar;
+}
+
+QRect DateEdit::arrowRect() const
+{
+    QStyleOptionComboBox arrowOption;
+    arrowOption.initFrom(this);
+    arrowOption.editable = true;
+    arrowOption.subControls = QStyle::SC_All;
+    return style()->subControlRect(QStyle::CC_ComboBox, &arrowOption, QStyle::SC_ComboBoxArrow, this);
 }
 
 DayNumber DateEdit::dayNumber() const
@@ -62,12 +81,7 @@ void DateEdit::openPicker()
         return;
     // QDateEdit opens its calendar only from a press on its arrow (it then syncs, places
     // and shows the popup), so the press is what we send.
-    QStyleOptionComboBox arrowOption;
-    arrowOption.initFrom(this);
-    arrowOption.editable = true;
-    arrowOption.subControls = QStyle::SC_All;
-    const QPoint arrow =
-        style()->subControlRect(QStyle::CC_ComboBox, &arrowOption, QStyle::SC_ComboBoxArrow, this).center();
+    const QPoint arrow = arrowRect().center();
     QMouseEvent press(QEvent::MouseButtonPress, arrow, mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(this, &press);
@@ -81,7 +95,15 @@ void DateEdit::closePicker()
 
 bool DateEdit::isPickerOpen() const
 {
-    return m_pickerWindow->isVisible();
+    return m_pickerWindow != nullptr && m_pickerWindow->isVisible();
+}
+
+void DateEdit::mousePressEvent(QMouseEvent* event)
+{
+    // A press on the arrow opens the calendar, so that is when it is made ready.
+    if (arrowRect().contains(event->position().toPoint()))
+        calendarWidget();
+    QDateEdit::mousePressEvent(event);
 }
 
 bool DateEdit::eventFilter(QObject* watched, QEvent* event)

@@ -19,6 +19,10 @@ public:
     DayNumber dayNumber() const; // the whole day shown
     void setDayNumber(DayNumber d);
 
+    // The drop-down calendar, made on the first call (QDateEdit's own, set up to start its
+    // weeks on Sunday and to report opening and closing).
+    QCalendarWidget* calendarWidget() const;
+
     // Opens and closes the drop-down calendar, as a click on its arrow does.
     void openPicker();
     void closePicker();
@@ -30,9 +34,12 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    QWidget* m_pickerWindow = nullptr; // the calendar's popup, owned by QDateEdit
+    QRect arrowRect() const;
+
+    mutable QWidget* m_pickerWindow = nullptr; // the calendar's popup, owned by QDateEdit; made on demand
 };
 
 // Day 0 is 30 December 1899. The time of day is dropped (truncated towards zero); NaN

@@ -1,12 +1,38 @@
 #include "ui/widgets/Image.h"
 
 #include <QFileInfo>
+#include <QImage>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 
 namespace tenvik {
+
+namespace {
+
+// Read straight into a pixmap of our own: QPixmap's own loading would also keep a copy in
+// Qt's shared pixmap cache, where a picture let go of here would stay.
+QPixmap ReadPicture(const QString& path, qreal devicePixelRatio)
+{
+    if (path.isEmpty())
+        return {};
+    QPixmap picture = QPixmap::fromImage(QImage(path));
+    if (!picture.isNull())
+        picture.setDevicePixelRatio(devicePixelRatio);
+    return picture;
+}
+
+// The fitted size of a picture of a natural size, in device pixels; empty when nothing
+// is to be drawn.
+QSize DeviceSizeFor(const QSizeF& natural, const QSize& area, qreal scale)
+{
+    if (natural.isEmpty())
+        return {};
+    return (natural.scaled(QSizeF(area), Qt::KeepAspectRatio) * scale).toSize();
+}
+
+} // namespace
 
 QString AtTwoXPath(const QString& path)
 {
@@ -24,15 +50,38 @@ Image::Image(QWidget* parent) : QWidget(parent)
 
 void Image::setPicture(const QString& resourcePath)
 {
-    // QPixmap never looks for "@2x" files itself; only QIcon does, and only for the
-    // scale the application had when the icon was made, so both are loaded here and the
-    // scale is chosen when painting.
-    m_picture = QPixmap(resourcePath);
-    m_picture2x = QPixmap(AtTwoXPath(resourcePath));
-    if (!m_picture2x.isNull())
-        m_picture2x.setDevicePixelRatio(2.0);
+    m_path = resourcePath;
+    m_picture.reset();
+    m_picture2x.reset();
     m_scaled = QPixmap();
+    m_scaledFrom = QSizeF();
     update();
+}
+
+// QPixmap never looks for "@2x" files itself; only QIcon does, and only for the scale the
+// application had when the icon was made, so each variant is read here when a scale first
+// needs it.
+const QPixmap& Image::plainPicture() const
+{
+    if (!m_picture)
+        m_picture = ReadPicture(m_path, 1.0);
+    return *m_picture;
+}
+
+const QPixmap& Image::twiceScalePicture() const
+{
+    if (!m_picture2x)
+        m_picture2x = m_path.isEmpty() ? QPixmap() : ReadPicture(AtTwoXPath(m_path), 2.0);
+    return *m_picture2x;
+}
+
+QPixmap Image::pictureForScale(qreal devicePixelRatio) const
+{
+    if (devicePixelRatio > 1.0 && !twiceScalePicture().isNull())
+        return twiceScalePicture();
+    if (plainPicture().isNull())
+        return twiceScalePicture();
+    return plainPicture();
 }
 
 void Image::setOpacity(qreal opacity)
@@ -44,42 +93,48 @@ void Image::setOpacity(qreal opacity)
     update();
 }
 
-QPixmap Image::pictureForScale(qreal devicePixelRatio) const
-{
-    if ((devicePixelRatio > 1.0 || m_picture.isNull()) && !m_picture2x.isNull())
-        return m_picture2x;
-    return m_picture;
-}
-
 void Image::paintEvent(QPaintEvent*)
 {
+    if (width() <= 0 || height() <= 0)
+        return;
     const qreal scale = devicePixelRatioF();
-    const QPixmap source = pictureForScale(scale);
-    if (source.isNull() || width() <= 0 || height() <= 0)
-        return;
 
-    const QSizeF natural = source.deviceIndependentSize();
-    const QSizeF fitted = natural.scaled(QSizeF(size()), Qt::KeepAspectRatio);
-    const QSize deviceSize = (fitted * scale).toSize();
-    if (deviceSize.isEmpty())
-        return;
+    // Smoothing once to the device size looks better than the painter's bilinear filter
+    // when a large picture shrinks a lot, and costs nothing on later repaints. The copy
+    // serves as long as the size and the screen's scale stay; only then is the picture
+    // itself needed again.
+    QSizeF natural = m_scaledFrom;
+    QSize deviceSize = DeviceSizeFor(natural, size(), scale);
+    if (m_scaled.isNull() || m_scaled.devicePixelRatio() != scale || m_scaled.size() != deviceSize) {
+        const QPixmap source = pictureForScale(scale);
+        natural = source.deviceIndependentSize();
+        deviceSize = DeviceSizeFor(natural, size(), scale);
+        if (source.isNull() || deviceSize.isEmpty())
+            return;
+        m_scaled = source.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_scaled.setDevicePixelRatio(scale);
+        m_scaledFrom = natural;
+    }
+
     // Centred on whole device pixels, so each picture pixel lands on one screen pixel.
+    const QSizeF fitted = natural.scaled(QSizeF(size()), Qt::KeepAspectRatio);
     const auto devicePixel = [scale](qreal logical) { return std::round(logical * scale) / scale; };
     const QRectF target(
         QPointF(devicePixel((width() - fitted.width()) / 2), devicePixel((height() - fitted.height()) / 2)),
         QSizeF(deviceSize) / scale);
 
-    // Smoothing once to the device size looks better than the painter's bilinear
-    // filter when a large picture shrinks a lot, and costs nothing on later repaints.
-    if (m_scaled.size() != deviceSize || m_scaled.devicePixelRatio() != scale) {
-        m_scaled = source.scaled(deviceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        m_scaled.setDevicePixelRatio(scale);
-    }
-
     QPainter painter(this);
     painter.setOpacity(m_opacity);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(target, m_scaled, QRectF(QPointF(0, 0), m_scaled.size()));
+}
+
+void Image::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // The scaled copy is all a later paint at the same size needs.
+    m_picture.reset();
+    m_picture2x.reset();
 }
 
 } // namespace tenvik

@@ -3,9 +3,13 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <optional>
+
 // A picture fitted into the widget with its proportions kept, centred, at a given
 // opacity. A resource with a "@2x" variant is drawn from that one on a screen whose scale
-// is above 1.
+// is above 1. The picture is read from its file only when it is first drawn or asked for,
+// so a page that is never shown costs nothing; while the widget is hidden only the copy
+// scaled for the screen is kept.
 namespace tenvik {
 
 class Image : public QWidget {
@@ -18,16 +22,24 @@ public:
     QPixmap picture() const { return pictureForScale(devicePixelRatioF()); }
     // The "@2x" variant for a scale above 1 when there is one, the plain picture otherwise.
     QPixmap pictureForScale(qreal devicePixelRatio) const;
+    // Whether a variant has been read from its file and is held now.
+    bool holdsDecodedPicture() const { return m_picture.has_value() || m_picture2x.has_value(); }
     void setOpacity(qreal opacity);
     qreal opacity() const { return m_opacity; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
-    QPixmap m_picture;   // the plain file
-    QPixmap m_picture2x; // its "@2x" variant, null when there is none
-    QPixmap m_scaled;    // the picture smoothed to the last drawn device size
+    const QPixmap& plainPicture() const;
+    const QPixmap& twiceScalePicture() const;
+
+    QString m_path;
+    mutable std::optional<QPixmap> m_picture;   // the plain file, once read
+    mutable std::optional<QPixmap> m_picture2x; // its "@2x" variant once read; null when there is none
+    QPixmap m_scaled;                           // the picture smoothed to the last drawn device size
+    QSizeF m_scaledFrom;                        // the natural size of the variant it was made from
     qreal m_opacity = 1.0;
 };
 

@@ -82,19 +82,55 @@ void StateColorButton::leaveEvent(QEvent* event)
     update();
 }
 
+void StateColorButton::setStandardIcon(QStyle::StandardPixmap icon)
+{
+    m_pendingIcon = icon;
+    if (isVisible())
+        lookUpPendingIcon();
+}
+
+void StateColorButton::showEvent(QShowEvent* event)
+{
+    QPushButton::showEvent(event);
+    lookUpPendingIcon();
+}
+
+void StateColorButton::lookUpPendingIcon()
+{
+    if (!m_pendingIcon)
+        return;
+    setIcon(style()->standardIcon(*m_pendingIcon));
+    m_pendingIcon.reset();
+}
+
 void StateColorButton::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
+    // The parts a style's push button is made of, drawn one by one: the frame with the
+    // button's own palette, since styles cache it under a key that includes the palette
+    // (a palette changed for the text would leave a new cache entry behind on every
+    // paint), and the label with the state's text colour.
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+    QStyleOptionButton label = option;
+    label.rect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     // Styles draw a button's label in ButtonText and some flat ones in WindowText; the
     // disabled group keeps the style's greyed text.
     const QColor text = QColor::fromRgba(currentTextColor());
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        option.palette.setColor(group, QPalette::ButtonText, text);
-        option.palette.setColor(group, QPalette::WindowText, text);
+        label.palette.setColor(group, QPalette::ButtonText, text);
+        label.palette.setColor(group, QPalette::WindowText, text);
     }
-    painter.drawControl(QStyle::CE_PushButton, option);
+    painter.drawControl(QStyle::CE_PushButtonLabel, label);
+
+    if (option.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &option, this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
 }
 
 } // namespace tenvik

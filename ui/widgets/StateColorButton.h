@@ -3,6 +3,9 @@
 #include "settings/Color.h"
 
 #include <QPushButton>
+#include <QStyle>
+
+#include <optional>
 
 // A push button whose text colour is set per state: normal, hot (pointer over it),
 // focused and pressed (pressed wins over hot, hot over focused), and whose bold weight,
@@ -37,15 +40,22 @@ public:
     // Fractional sizes are kept; zero or less gives the theme's size back.
     void setFontPixelSize(float pixels);
     float fontPixelSize() const { return m_fontPixels; }
+    // The style's standard icon, looked up when the button is first shown: the lookup
+    // searches the icon theme on disk, which a button on a page never opened need not do.
+    void setStandardIcon(QStyle::StandardPixmap icon);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void lookUpPendingIcon();
+
     TextColors m_colors;
     float m_fontPixels = 0.0f; // 0: the theme's size
+    std::optional<QStyle::StandardPixmap> m_pendingIcon;
 };
 
 } // namespace tenvik

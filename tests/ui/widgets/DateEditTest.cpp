@@ -76,6 +76,18 @@ TEST_F(DateEditTest, CoversThePayPeriodStartRangeWithWeeksFromSunday)
     EXPECT_EQ(edit.calendarWidget()->firstDayOfWeek(), Qt::Sunday);
 }
 
+TEST_F(DateEditTest, MakesItsCalendarWhenItFirstOpens)
+{
+    EXPECT_EQ(edit.findChild<QCalendarWidget*>(), nullptr);
+    edit.openPicker(); // the press on the arrow that a click sends
+    const auto* calendar = edit.findChild<QCalendarWidget*>();
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_TRUE(edit.isPickerOpen());
+    EXPECT_EQ(opened.count(), 1);
+    EXPECT_EQ(calendar->firstDayOfWeek(), Qt::Sunday);
+    edit.closePicker();
+}
+
 TEST_F(DateEditTest, ReportsOpeningAndClosingWithoutAChoice)
 {
     edit.openPicker();

@@ -253,6 +253,21 @@ TEST_F(StateColorButtonTest, TextColourFollowsTheState)
     EXPECT_FALSE(paintsTextIn(0xFF696969));
 }
 
+TEST(StateColorButtonIconTest, LooksUpAStandardIconWhenFirstShown)
+{
+    QWidget window;
+    auto* back = new StateColorButton("Back", &window);
+    back->setStandardIcon(QStyle::SP_ArrowBack);
+    EXPECT_TRUE(back->icon().isNull());
+    window.show();
+    EXPECT_FALSE(back->icon().isNull());
+
+    auto* later = new StateColorButton("Back", &window);
+    later->show();
+    later->setStandardIcon(QStyle::SP_ArrowBack); // already shown: at once
+    EXPECT_FALSE(later->icon().isNull());
+}
+
 TEST_F(StateColorButtonTest, RepaintsOnlyWhenAValueChanges)
 {
     test::PaintCounter paints(*today);
