@@ -1,6 +1,7 @@
 // A window left open for a long session: thousands of month steps and page changes must
 // neither grow the heap nor make Qt complain.
 #include "AccessibleNotices.h"
+#include "QtWarningRecorder.h"
 #include "WindowFixture.h"
 
 #include "ui/TabControl.h"
@@ -28,32 +29,6 @@ namespace tenvik::test {
 namespace {
 
 using namespace Main;
-
-// Records every Qt warning, critical and fatal message while it lives, and puts the
-// previous handler back afterwards.
-class QtWarningRecorder {
-public:
-    QtWarningRecorder()
-    {
-        s_messages.clear();
-        m_previous = qInstallMessageHandler(&record);
-    }
-    ~QtWarningRecorder() { qInstallMessageHandler(m_previous); }
-    QtWarningRecorder(const QtWarningRecorder&) = delete;
-    QtWarningRecorder& operator=(const QtWarningRecorder&) = delete;
-
-    static const QStringList& messages() { return s_messages; }
-
-private:
-    static void record(QtMsgType type, const QMessageLogContext&, const QString& message)
-    {
-        if (type != QtDebugMsg && type != QtInfoMsg)
-            s_messages.append(message);
-    }
-
-    static inline QStringList s_messages;
-    QtMessageHandler m_previous = nullptr;
-};
 
 // Bytes the program holds on the heap. The heap's own count moves only with what is
 // allocated and freed, unlike the resident pages, which also follow what the allocator
@@ -127,7 +102,7 @@ TEST_F(WindowTest, TenThousandStepsAndPageChangesKeepTheHeapAndStayQuiet)
     EXPECT_EQ(CurrentDate, Today); // every round came back
     EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabCalendar);
     EXPECT_TRUE(w.gloCal->hasFocus());
-    EXPECT_TRUE(warnings.messages().isEmpty()) << warnings.messages().join(u'\n').toStdString();
+    EXPECT_TRUE(warnings.messages().isEmpty()) << warnings.text();
     if (settled && last) {
         const std::size_t growth = *last > *settled ? *last - *settled : 0;
         EXPECT_LE(growth, Tolerance) << "heap after the first hundred steps: " << *settled
