@@ -1,8 +1,9 @@
 #include "app/ExportCommandLine.h"
 
+#include "bridge/FilePath.h"
+#include "bridge/QtText.h"
 #include "export/IsoDate.h"
 #include "export/OutputFile.h"
-#include "ui/FilePath.h"
 
 #include <QCoreApplication>
 
@@ -10,11 +11,6 @@
 
 namespace tenvik {
 namespace {
-
-QString FromStd(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 QString IsoDate(DayNumber day)
 {

@@ -4,19 +4,19 @@
 // asked for.
 #include "app/ExportCommandLine.h"
 #include "app/TextOutput.h"
+#include "bridge/FilePath.h"
+#include "bridge/LocaleCapture.h"
 #include "core/Clock.h"
+#include "core/Profile.h"
 #include "export/CalendarEvents.h"
 #include "export/CommandLine.h"
-#include "export/DayMarks.h"
 #include "export/ICalendar.h"
 #include "export/IsoDate.h"
 #include "export/OutputFile.h"
 #include "export/SavedProfile.h"
+#include "print/YearSheet.h"
 #include "settings/FileStore.h"
 #include "settings/SettingsFolder.h"
-#include "ui/FilePath.h"
-#include "ui/LocaleCapture.h"
-#include "ui/YearSheet.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -99,7 +99,7 @@ QString EventCount(std::size_t count)
                   : QCoreApplication::translate("tenvik-export", "%n events", nullptr, n);
 }
 
-ExportProfile LoadProfile(const ExportRequest& request, const FormatSettings& locale, const FileStore& store)
+UserProfile LoadProfile(const ExportRequest& request, const FormatSettings& locale, const FileStore& store)
 {
     // Found without making a folder: the export only reads.
     const std::filesystem::path settingsPath = LocateSettingsPath(RoamingConfigBase());
@@ -120,7 +120,7 @@ int Export(const ExportCommand& command)
     // The calendar wrote the pay-period start in this locale's short date.
     const FormatSettings locale = CaptureLocaleFormats(QLocale::system());
     DiskFileStore store;
-    const ExportProfile profile = LoadProfile(request, locale, store);
+    const UserProfile profile = LoadProfile(request, locale, store);
     for (const ExportNotice notice : NoticesFor(request, profile))
         Say(ProgramName, NoticeText(notice));
 

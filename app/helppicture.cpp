@@ -4,10 +4,10 @@
 // Usage: tenvik_helppicture OUTPUT.png
 #include "app/ShowcaseWindow.h"
 #include "ui/Main.h"
-#include "ui/TabControl.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
+#include "ui/widgets/TabControl.h"
 
 #include <QApplication>
 #include <QFontMetricsF>

@@ -2,11 +2,11 @@
 // --version answer without a display.
 #include "app/TextOutput.h"
 #include "app/WindowCommandLine.h"
+#include "bridge/LocaleCapture.h"
 #include "core/Clock.h"
 #include "settings/FileStore.h"
 #include "settings/SettingsFolder.h"
 #include "ui/AppIdentity.h"
-#include "ui/LocaleCapture.h"
 #include "ui/Main.h"
 
 #include <QApplication>

@@ -50,7 +50,7 @@ struct CalendarWindow {
         form->swDebitDays->setChecked(true);
         form->swPayPeriods->setChecked(true);
         form->show();
-        Main::RefreshAll(Main::CurrentDate);
+        Main::RefreshAll();
         QApplication::processEvents();
     }
 };
@@ -82,7 +82,7 @@ void BM_RefreshAll(benchmark::State& state)
 {
     CalendarWindow window;
     for (auto _ : state)
-        Main::RefreshAll(Main::CurrentDate);
+        Main::RefreshAll();
 }
 BENCHMARK(BM_RefreshAll)->Unit(benchmark::kMicrosecond);
 

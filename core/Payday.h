@@ -15,7 +15,11 @@ inline constexpr int PayPeriodsPerCycle = 26;
 
 bool IsPayday(DayNumber d);
 bool IsPayPeriodStart(DayNumber d, DayNumber payPeriodStart);
+// The number 1 … 26 of the pay period that contains d; 0 before payPeriodStart.
+int PayPeriodNumber(DayNumber d, DayNumber payPeriodStart);
 // "PP1" … "PP26" for any day from payPeriodStart on, empty before it.
 std::string PayPeriodLabel(DayNumber d, DayNumber payPeriodStart);
+// The label of a pay period's number: "PP7" for 7; empty for 0, no period.
+std::string PayPeriodLabelOf(int period);
 
 } // namespace tenvik

@@ -1,8 +1,11 @@
 #include "export/CalendarEvents.h"
 
+#include "core/AsciiText.h"
+#include "core/DayMarks.h"
 #include "export/IsoDate.h"
-#include "settings/AsciiText.h"
 
+#include <algorithm>
+#include <string>
 #include <utility>
 
 namespace tenvik {
@@ -10,50 +13,12 @@ namespace {
 
 constexpr std::string_view UidDomain = "tenvik.example.org";
 
-std::string DutySummary(const ExportProfile& profile)
-{
-    return "On duty - " + profile.group;
-}
-
-std::string DutyDescription(const ExportProfile& profile)
-{
-    return profile.agency + ", group " + profile.group + ": " + std::string(1, *profile.Platoon())
-        + " platoon on duty.";
-}
-
-std::string RdoSummary(const ExportProfile& profile)
-{
-    return "RDO - " + profile.group;
-}
-
-std::string RdoDescription(const ExportProfile& profile)
-{
-    return profile.agency + ", group " + profile.group + ": Regular Day Off.";
-}
-
-// A phone calendar may hold the paydays of more than one employer; the agency tells them apart.
-std::string PaydaySummary(const ExportProfile& profile)
-{
-    return "Payday - " + profile.agency;
-}
-
-std::string PaydayDescription(const ExportProfile& profile)
-{
-    return profile.agency + ": payday.";
-}
-
-std::string PayPeriodSummary(const ExportProfile& profile, const std::string& label)
-{
-    return label + " begins - " + profile.agency;
-}
-
-std::string PayPeriodDescription(const ExportProfile& profile, const std::string& label)
-{
-    return profile.agency + ": pay period " + label + " begins today and runs " + std::to_string(PayPeriodLength)
-        + " days.";
-}
-
 } // namespace
+
+DayNumber CalendarFileEnd(DayNumber first)
+{
+    return std::min(first + CalendarFileDays, MaxViewDate);
+}
 
 std::string_view KindName(EventKind kind)
 {
@@ -81,24 +46,30 @@ std::string EventUid(DayNumber day, EventKind kind, std::string_view group)
     return uid + "@" + std::string(UidDomain);
 }
 
-std::vector<DayEvent> EventsFor(DayNumber first, DayNumber last, const ExportProfile& profile, const EventKinds& kinds)
+std::vector<DayEvent> EventsFor(DayNumber first, DayNumber last, const UserProfile& profile, const EventKinds& kinds,
+                                const EventPhrases& phrases)
 {
+    const std::string_view agency = profile.agency;
+    const std::string_view group = profile.group;
+    const std::string platoon(1, profile.Platoon().value_or(' '));
+    const std::string days = std::to_string(PayPeriodLength);
     std::vector<DayEvent> events;
     for (auto day = static_cast<DayNumber>(WholeDay(first)); day <= last; day += 1) {
         const DayMarks marks = MarksFor(day, profile);
         const auto add = [&](EventKind kind, std::string summary, std::string description) {
-            events.push_back(
-                {day, kind, EventUid(day, kind, profile.group), std::move(summary), std::move(description)});
+            events.push_back({day, kind, EventUid(day, kind, group), std::move(summary), std::move(description)});
         };
         if (kinds.duty && marks.onDuty)
-            add(EventKind::Duty, DutySummary(profile), DutyDescription(profile));
+            add(EventKind::Duty, FillIn(phrases.dutySummary, {group}),
+                FillIn(phrases.dutyDescription, {agency, group, platoon}));
         if (kinds.rdo && marks.ownRdo)
-            add(EventKind::Rdo, RdoSummary(profile), RdoDescription(profile));
+            add(EventKind::Rdo, FillIn(phrases.rdoSummary, {group}), FillIn(phrases.rdoDescription, {agency, group}));
         if (kinds.payday && marks.payday)
-            add(EventKind::Payday, PaydaySummary(profile), PaydayDescription(profile));
-        if (kinds.payPeriodStart && !marks.payPeriodStart.empty())
-            add(EventKind::PayPeriodStart, PayPeriodSummary(profile, marks.payPeriodStart),
-                PayPeriodDescription(profile, marks.payPeriodStart));
+            add(EventKind::Payday, FillIn(phrases.paydaySummary, {agency}),
+                FillIn(phrases.paydayDescription, {agency}));
+        if (kinds.payPeriodStart && marks.payPeriodStart)
+            add(EventKind::PayPeriodStart, FillIn(phrases.payPeriodSummary, {marks.payPeriodLabel, agency}),
+                FillIn(phrases.payPeriodDescription, {agency, marks.payPeriodLabel, days}));
     }
     return events;
 }

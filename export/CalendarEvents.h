@@ -1,7 +1,8 @@
 #pragma once
 
 #include "core/DayNumber.h"
-#include "export/DayMarks.h"
+#include "core/Profile.h"
+#include "export/EventPhrases.h"
 
 #include <string>
 #include <string_view>
@@ -13,6 +14,13 @@
 // of adding copies, and two people of one household in different groups never overwrite
 // each other's days in a shared calendar.
 namespace tenvik {
+
+// A calendar file covers this many days after its first unless told otherwise: a year and
+// a day in all.
+inline constexpr int CalendarFileDays = 365;
+// The last day of a calendar file of the usual length that begins on first, kept within
+// the calendar's range.
+DayNumber CalendarFileEnd(DayNumber first);
 
 enum class EventKind { Duty, Rdo, Payday, PayPeriodStart };
 
@@ -40,8 +48,8 @@ std::string_view KindName(EventKind kind);
 std::string EventUid(DayNumber day, EventKind kind, std::string_view group);
 
 // Every event of the days from first to last, both included, in date order and, within a
-// day, in the order of EventKind.
-std::vector<DayEvent> EventsFor(DayNumber first, DayNumber last, const ExportProfile& profile,
-                                const EventKinds& kinds = {});
+// day, in the order of EventKind, worded by phrases.
+std::vector<DayEvent> EventsFor(DayNumber first, DayNumber last, const UserProfile& profile,
+                                const EventKinds& kinds = {}, const EventPhrases& phrases = {});
 
 } // namespace tenvik

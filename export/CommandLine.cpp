@@ -1,7 +1,7 @@
 #include "export/CommandLine.h"
 
+#include "core/Profile.h"
 #include "core/Rotation.h"
-#include "export/DayMarks.h"
 #include "export/IsoDate.h"
 
 #include <algorithm>
@@ -9,8 +9,6 @@
 
 namespace tenvik {
 namespace {
-
-constexpr int DefaultRangeDays = 365; // after today, so a year and a day in all
 
 OptionError Problem(OptionProblem problem, std::string_view option = {}, std::string_view value = {})
 {
@@ -101,7 +99,7 @@ std::variant<ExportRequest, OptionError> CheckExportOptions(const ExportOptions&
     const DayNumber todayInView = std::clamp(static_cast<DayNumber>(WholeDay(today)), MinViewDate, MaxViewDate);
     if (from || to) {
         request.from = from.value_or(todayInView);
-        request.to = to.value_or(std::min(request.from + DefaultRangeDays, MaxViewDate));
+        request.to = to.value_or(CalendarFileEnd(request.from));
         if (request.from > request.to) {
             OptionError reversed = Problem(OptionProblem::RangeReversed);
             reversed.first = request.from;
@@ -113,13 +111,13 @@ std::variant<ExportRequest, OptionError> CheckExportOptions(const ExportOptions&
         request.to = EncodeDate(*year, 12, 31);
     } else {
         request.from = todayInView;
-        request.to = std::min(todayInView + DefaultRangeDays, MaxViewDate);
+        request.to = CalendarFileEnd(todayInView);
     }
     request.year = year.value_or(CalendarYear(todayInView));
     return request;
 }
 
-std::vector<ExportNotice> NoticesFor(const ExportRequest& request, const ExportProfile& profile)
+std::vector<ExportNotice> NoticesFor(const ExportRequest& request, const UserProfile& profile)
 {
     const bool calendarWantsGroup = request.calendar && (request.kinds.duty || request.kinds.rdo);
     std::vector<ExportNotice> notices;

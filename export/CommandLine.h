@@ -58,7 +58,7 @@ struct OptionError {
     DayNumber last = 0;
 };
 
-// today fixes the default range (today and the next 365 days) and the default year.
+// today fixes the default range (today and the CalendarFileDays after it) and the default year.
 std::variant<ExportRequest, OptionError> CheckExportOptions(const ExportOptions& options, DayNumber today);
 
 // What an export that goes ahead leaves out without being asked to.
@@ -67,6 +67,6 @@ enum class ExportNotice {
     BeforeSchedule, // every day asked for lies before the RDO schedule begins
 };
 
-std::vector<ExportNotice> NoticesFor(const ExportRequest& request, const ExportProfile& profile);
+std::vector<ExportNotice> NoticesFor(const ExportRequest& request, const UserProfile& profile);
 
 } // namespace tenvik

@@ -1,5 +1,8 @@
 #include "export/OutputFile.h"
 
+#include "settings/FileLinks.h"
+#include "settings/PathText.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <system_error>
@@ -8,9 +11,7 @@
 #include <fcntl.h>
 #include <io.h>
 #else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "settings/PosixFile.h"
 #endif
 
 namespace fs = std::filesystem;
@@ -18,34 +19,14 @@ namespace fs = std::filesystem;
 namespace tenvik {
 namespace {
 
-// The kernel gives up on a chain of links at about this length, and so do we.
-constexpr int MaxLinkHops = 40;
-
 [[noreturn]] void Throw(std::error_code code, const fs::path& path)
 {
-    const std::u8string utf8 = path.u8string();
-    throw std::system_error(code, std::string(utf8.begin(), utf8.end()));
+    throw std::system_error(code, PathText(path));
 }
 
 std::error_code LastErrno()
 {
     return {errno, std::generic_category()};
-}
-
-// The file at the end of a chain of links. A link to a missing file ends at the missing
-// name, so the write creates the file the link points to and the link starts to work.
-fs::path FollowLinks(fs::path path)
-{
-    for (int hop = 0; hop < MaxLinkHops; ++hop) {
-        std::error_code ec;
-        if (!fs::is_symlink(fs::symlink_status(path, ec)))
-            return path;
-        const fs::path target = fs::read_symlink(path, ec);
-        if (ec)
-            Throw(ec, path);
-        path = target.is_absolute() ? target : path.parent_path() / target;
-    }
-    Throw(std::make_error_code(std::errc::too_many_symbolic_link_levels), path);
 }
 
 bool IsDevice(const fs::file_status& status)
@@ -71,45 +52,16 @@ void WriteInPlace(const fs::path& target, std::string_view bytes, FileStore&)
 
 #else
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    int Get() const { return m_fd; }
-    bool Close()
-    {
-        const bool closed = ::close(m_fd) == 0;
-        m_fd = -1;
-        return closed;
-    }
-
-private:
-    int m_fd;
-};
-
-void WriteAll(int fd, std::string_view bytes, const fs::path& target)
+void WriteAllOrThrow(int fd, std::string_view bytes, const fs::path& target)
 {
-    while (!bytes.empty()) {
-        const ssize_t done = ::write(fd, bytes.data(), bytes.size());
-        if (done < 0) {
-            if (errno == EINTR)
-                continue;
-            Throw(LastErrno(), target);
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(done));
-    }
+    if (const std::error_code error = WriteAll(fd, bytes))
+        Throw(error, target);
 }
 
 // A pipe blocks here until something reads it, as with `cat > fifo`.
 void WriteInPlace(const fs::path& target, std::string_view bytes, FileStore& store)
 {
-    Descriptor file{::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY)};
+    FileDescriptor file{::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY)};
     if (file.Get() < 0)
         Throw(LastErrno(), target);
     // Opened without truncating, so a plain file put there since the look would be
@@ -120,7 +72,7 @@ void WriteInPlace(const fs::path& target, std::string_view bytes, FileStore& sto
         store.Replace(FollowLinks(target), bytes);
         return;
     }
-    WriteAll(file.Get(), bytes, target);
+    WriteAllOrThrow(file.Get(), bytes, target);
     if (!file.Close())
         Throw(LastErrno(), target);
 }
@@ -207,7 +159,7 @@ void WriteStandardOutput(std::string_view bytes)
         Throw(LastErrno(), name);
 #else
     std::fflush(stdout);
-    WriteAll(STDOUT_FILENO, bytes, name);
+    WriteAllOrThrow(STDOUT_FILENO, bytes, name);
 #endif
 }
 

@@ -1,6 +1,6 @@
 #include "export/Paper.h"
 
-#include "settings/AsciiText.h"
+#include "core/AsciiText.h"
 
 #include <algorithm>
 #include <array>

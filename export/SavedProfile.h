@@ -1,6 +1,6 @@
 #pragma once
 
-#include "export/DayMarks.h"
+#include "core/Profile.h"
 #include "settings/FileStore.h"
 #include "settings/LocaleDate.h"
 
@@ -13,7 +13,7 @@
 namespace tenvik {
 
 struct SavedProfile {
-    ExportProfile profile;
+    UserProfile profile;
     // Set when a settings file is there but cannot be read; the profile is then the
     // defaults, as the window would show them.
     std::optional<std::error_code> unreadable;

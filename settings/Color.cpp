@@ -1,6 +1,6 @@
 #include "settings/Color.h"
 
-#include "settings/AsciiText.h"
+#include "core/AsciiText.h"
 #include "settings/IntegerText.h"
 
 #include <algorithm>

@@ -66,13 +66,24 @@ struct ColorRoleInfo {
     TAlphaColor defaultValue;
 };
 
+// The one table of the roles' keys and defaults; the settings record and the window
+// take their first colours from it.
 inline constexpr std::array<ColorRoleInfo, 5> ColorRoles = {{
-    {ColorRole::APlt, "APlt", "Red", 0xFFFF0000},
-    {ColorRole::BPlt, "BPlt", "Blue", 0xFF0000FF},
-    {ColorRole::XPlt, "XPlt", "Fuchsia", 0xFFFF00FF},
-    {ColorRole::LdTr, "LdTr", "Silver", 0xFFC0C0C0},
-    {ColorRole::BkGr, "BkGr", "White", 0xFFFFFFFF},
+    {ColorRole::APlt, "APlt", "Red", colors::Red},
+    {ColorRole::BPlt, "BPlt", "Blue", colors::Blue},
+    {ColorRole::XPlt, "XPlt", "Fuchsia", colors::Fuchsia},
+    {ColorRole::LdTr, "LdTr", "Silver", colors::Silver},
+    {ColorRole::BkGr, "BkGr", "White", colors::White},
 }};
+
+constexpr TAlphaColor DefaultColor(ColorRole role)
+{
+    for (const ColorRoleInfo& info : ColorRoles) {
+        if (info.role == role)
+            return info.defaultValue;
+    }
+    return colors::Null;
+}
 
 // The role a button tag names, or nothing for any other tag (3 and 4 included).
 std::optional<ColorRole> ColorRoleForTag(int tag);

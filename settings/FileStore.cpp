@@ -1,5 +1,6 @@
 #include "settings/FileStore.h"
 
+#include "settings/FileLinks.h"
 #include "settings/FileLock.h"
 #include "settings/PathText.h"
 
@@ -13,9 +14,7 @@
 #ifdef _WIN32
 #include "settings/WindowsFile.h"
 #else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "settings/PosixFile.h"
 #endif
 
 namespace fs = std::filesystem;
@@ -26,26 +25,6 @@ namespace {
 [[noreturn]] void ThrowError(std::error_code code, const std::string& what, const fs::path& path)
 {
     throw std::system_error(code, what + " " + PathText(path));
-}
-
-// A user who keeps the file behind a link (a dotfiles folder, say) keeps the link: the
-// file it points to is the one replaced, and made when it is not there yet. A relative
-// link points from the folder it is in.
-constexpr int MaxLinkHops = 40;
-
-fs::path FollowLinks(const fs::path& path)
-{
-    fs::path current = path;
-    for (int hop = 0; hop < MaxLinkHops; ++hop) {
-        std::error_code ec;
-        if (!fs::is_symlink(fs::symlink_status(current, ec)) || ec)
-            return current;
-        const fs::path target = fs::read_symlink(current, ec);
-        if (ec)
-            ThrowError(ec, "Cannot read the link", current);
-        current = target.is_absolute() ? target : current.parent_path() / target;
-    }
-    ThrowError(std::make_error_code(std::errc::too_many_symbolic_link_levels), "Cannot follow the links of", path);
 }
 
 // The file a write goes to. A link into a folder that is gone is reported as such: the
@@ -223,37 +202,6 @@ void ReplaceFile(const fs::path& target, std::string_view bytes)
 
 #else
 
-std::error_code Errno()
-{
-    return {errno, std::generic_category()};
-}
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd = -1) : m_fd(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() { Close(); }
-    int Get() const { return m_fd; }
-    bool Valid() const { return m_fd >= 0; }
-    void Reset(int fd)
-    {
-        Close();
-        m_fd = fd;
-    }
-    bool Close()
-    {
-        if (!Valid())
-            return true;
-        const bool closed = ::close(m_fd) == 0;
-        m_fd = -1;
-        return closed;
-    }
-
-private:
-    int m_fd;
-};
-
 // Removes the temporary file unless the rename has taken it over.
 class TemporaryFile {
 public:
@@ -272,48 +220,41 @@ private:
     fs::path m_path;
 };
 
-void WriteAll(int fd, std::string_view bytes, const fs::path& target)
+void WriteAllOrThrow(int fd, std::string_view bytes, const fs::path& target)
 {
-    while (!bytes.empty()) {
-        const ssize_t done = ::write(fd, bytes.data(), bytes.size());
-        if (done < 0) {
-            if (errno == EINTR)
-                continue;
-            ThrowError(Errno(), "Cannot write", target);
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(done));
-    }
+    if (const std::error_code error = WriteAll(fd, bytes))
+        ThrowError(error, "Cannot write", target);
 }
 
 // The rename is only durable once the folder's entry is on the disk too.
 void SyncFolder(const fs::path& folder, const fs::path& target)
 {
-    Descriptor dir{::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    FileDescriptor dir{::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
     if (!dir.Valid())
-        ThrowError(Errno(), "Cannot open the folder of", target);
+        ThrowError(LastSystemError(), "Cannot open the folder of", target);
     // Some file systems cannot sync a folder; the rename itself has happened.
     if (::fsync(dir.Get()) != 0 && errno != EINVAL && errno != ENOTSUP)
-        ThrowError(Errno(), "Cannot flush the folder of", target);
+        ThrowError(LastSystemError(), "Cannot flush the folder of", target);
 }
 
 std::optional<std::string> ReadFileBytes(const fs::path& path)
 {
-    const Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    const FileDescriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
     if (!file.Valid()) {
         if (errno == ENOENT)
             return std::nullopt;
-        ThrowError(Errno(), "Cannot open", path);
+        ThrowError(LastSystemError(), "Cannot open", path);
     }
     struct stat info {};
     if (::fstat(file.Get(), &info) != 0)
-        ThrowError(Errno(), "Cannot read", path);
+        ThrowError(LastSystemError(), "Cannot read", path);
     return ReadWhole(static_cast<std::size_t>(info.st_size), [&](char* into, std::size_t most) {
         for (;;) {
             const ssize_t done = ::read(file.Get(), into, most);
             if (done >= 0)
                 return static_cast<std::size_t>(done);
             if (errno != EINTR)
-                ThrowError(Errno(), "Cannot read", path);
+                ThrowError(LastSystemError(), "Cannot read", path);
         }
     });
 }
@@ -325,15 +266,15 @@ void ReplaceFile(const fs::path& target, std::string_view bytes)
     // A file the user made read-only stays as it is, although its folder would allow
     // the rename.
     if (exists && ::access(target.c_str(), W_OK) != 0)
-        ThrowError(Errno(), "Read-only file", target);
+        ThrowError(LastSystemError(), "Read-only file", target);
 
-    Descriptor file;
+    FileDescriptor file;
     fs::path name;
     for (int attempt = 0; attempt < CreateAttempts && !file.Valid(); ++attempt) {
         name = TemporaryNameBeside(target);
         file.Reset(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (!file.Valid() && errno != EEXIST)
-            ThrowError(Errno(), "Cannot create a file beside", target);
+            ThrowError(LastSystemError(), "Cannot create a file beside", target);
     }
     if (!file.Valid())
         ThrowError(std::make_error_code(std::errc::file_exists), "Cannot create a file beside", target);
@@ -342,18 +283,18 @@ void ReplaceFile(const fs::path& target, std::string_view bytes)
     if (exists) {
         // Keep the file's permissions and, where we may, its owner.
         if (::fchmod(file.Get(), old.st_mode & 07777) != 0)
-            ThrowError(Errno(), "Cannot set the permissions of", target);
+            ThrowError(LastSystemError(), "Cannot set the permissions of", target);
         if (::fchown(file.Get(), old.st_uid, old.st_gid) != 0) {
             // Only a privileged writer may give the file away; anyone else keeps it.
         }
     }
-    WriteAll(file.Get(), bytes, target);
+    WriteAllOrThrow(file.Get(), bytes, target);
     if (::fsync(file.Get()) != 0)
-        ThrowError(Errno(), "Cannot flush", target);
+        ThrowError(LastSystemError(), "Cannot flush", target);
     if (!file.Close())
-        ThrowError(Errno(), "Cannot close", target);
+        ThrowError(LastSystemError(), "Cannot close", target);
     if (::rename(temporary.Path().c_str(), target.c_str()) != 0)
-        ThrowError(Errno(), "Cannot replace", target);
+        ThrowError(LastSystemError(), "Cannot replace", target);
     temporary.Release();
     SyncFolder(target.parent_path(), target);
 }

@@ -1,6 +1,6 @@
 #include "settings/IniFile.h"
 
-#include "settings/AsciiText.h"
+#include "core/AsciiText.h"
 #include "settings/IniText.h"
 #include "settings/IntegerText.h"
 #include "settings/PathText.h"

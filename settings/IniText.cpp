@@ -1,6 +1,6 @@
 #include "settings/IniText.h"
 
-#include "settings/AsciiText.h"
+#include "core/AsciiText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -115,24 +115,17 @@ std::optional<std::string_view> HeaderName(std::string_view text, std::size_t be
 
 bool KeyLineNames(std::string_view text, std::size_t begin, std::string_view key)
 {
-    std::size_t i = begin;
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    if (text.size() - i < key.size() || !EqualsIgnoringAsciiCase(text.substr(i, key.size()), key))
+    const std::size_t name = SkipBlanks(text, begin);
+    if (text.size() - name < key.size() || !EqualsIgnoringAsciiCase(text.substr(name, key.size()), key))
         return false;
-    i += key.size();
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    return i < text.size() && text[i] == '=';
+    const std::size_t equals = SkipBlanks(text, name + key.size());
+    return equals < text.size() && text[equals] == '=';
 }
 
 // Where the value of a key line starts: after the "=" and the blanks behind it.
 std::size_t ValueBegin(std::string_view text, std::size_t begin)
 {
-    std::size_t i = text.find('=', begin) + 1;
-    while (i < text.size() && IsBlank(text[i]))
-        ++i;
-    return i;
+    return SkipBlanks(text, text.find('=', begin) + 1);
 }
 
 std::string_view KeyLineValue(std::string_view text, std::size_t begin)
@@ -158,9 +151,7 @@ void IniText::Index()
     LineBreaks breaks{text};
     for (std::size_t begin = 0; begin < text.size();) {
         const std::size_t end = breaks.NextFrom(begin);
-        std::size_t first = begin;
-        while (first < end && IsBlank(text[first]))
-            ++first;
+        const std::size_t first = SkipBlanks(text.substr(0, end), begin);
         if (first < end) {
             const char c = text[first];
             if (c == '[')

@@ -1,6 +1,6 @@
 #include "settings/LocaleDate.h"
 
-#include "settings/AsciiText.h"
+#include "core/AsciiText.h"
 
 #include <algorithm>
 #include <vector>
@@ -44,15 +44,13 @@ void DropBlanksAtTheEnds(std::vector<PatternToken>& tokens)
 {
     if (!tokens.empty() && tokens.front().field == Field::Literal) {
         std::string& text = tokens.front().text;
-        while (!text.empty() && IsBlank(text.front()))
-            text.erase(0, 1);
+        text.erase(0, SkipBlanks(text, 0));
         if (text.empty())
             tokens.erase(tokens.begin());
     }
     if (!tokens.empty() && tokens.back().field == Field::Literal) {
         std::string& text = tokens.back().text;
-        while (!text.empty() && IsBlank(text.back()))
-            text.pop_back();
+        text.resize(TrimTrailingBlanks(text).size());
         if (text.empty())
             tokens.pop_back();
     }

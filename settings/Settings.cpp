@@ -1,7 +1,6 @@
 #include "settings/Settings.h"
 
 #include "core/Rotation.h"
-#include "settings/AsciiText.h"
 
 namespace tenvik {
 namespace {
@@ -32,7 +31,7 @@ SettingsRecord ReadEveryKey(const IniFile& ini, const FormatSettings& locale)
 {
     SettingsRecord values;
     values.agency = ini.ReadString(ConfigSection, "Agency", DefaultAgencyName);
-    values.assignment = ini.ReadString(ConfigSection, "RDO", "RDO");
+    values.assignment = ini.ReadString(ConfigSection, "RDO", NoGroupCode);
     values.showPaydays = ini.ReadBool(ConfigSection, "ShowPaydays", false);
     values.showDebit = ini.ReadBool(ConfigSection, "ShowDebit", false);
     values.showPayPeriods = ini.ReadBool(ConfigSection, "ShowPayPeriods", false);
@@ -90,15 +89,13 @@ void WriteSettings(IniFile& ini, const SettingsRecord& values, std::string& agen
         agencyOnFile = values.agency;
 }
 
-int AssignmentIndexFor(std::string_view stored)
+UserProfile ProfileFromSettings(const SettingsRecord& settings)
 {
-    if (stored == "RDO" || stored.empty())
-        return 0;
-    for (std::size_t i = 0; i < AssignmentCodes.size(); ++i) {
-        if (EqualsIgnoringAsciiCase(stored, AssignmentCodes[i]))
-            return static_cast<int>(i);
-    }
-    return 0;
+    UserProfile profile;
+    profile.agency = AgencyOrDefault(settings.agency);
+    profile.group = std::string{AssignmentCodes[static_cast<std::size_t>(AssignmentIndexFor(settings.assignment))]};
+    profile.payPeriodStart = settings.payPeriodStart;
+    return profile;
 }
 
 } // namespace tenvik

@@ -2,6 +2,7 @@
 
 #include "core/DayNumber.h"
 #include "core/Payday.h"
+#include "core/Profile.h"
 #include "settings/Color.h"
 #include "settings/IniFile.h"
 #include "settings/LocaleDate.h"
@@ -13,20 +14,18 @@
 // order the file keeps them.
 namespace tenvik {
 
-inline constexpr std::string_view DefaultAgencyName = "Velmora Fire";
-
 struct SettingsRecord {
     std::string agency{DefaultAgencyName};
-    std::string assignment{"RDO"}; // as stored; AssignmentIndexFor picks the item
+    std::string assignment{NoGroupCode}; // as stored; AssignmentIndexFor picks the item
     bool showPaydays = false;
     bool showDebit = false; // the "Show RDOs" switch
     bool showPayPeriods = false;
     DayNumber payPeriodStart = DefaultPayPeriodStart;
-    TAlphaColor aPlt = 0xFFFF0000;
-    TAlphaColor bPlt = 0xFF0000FF;
-    TAlphaColor xPlt = 0xFFFF00FF;
-    TAlphaColor ldTr = 0xFFC0C0C0;
-    TAlphaColor bkGr = 0xFFFFFFFF;
+    TAlphaColor aPlt = DefaultColor(ColorRole::APlt);
+    TAlphaColor bPlt = DefaultColor(ColorRole::BPlt);
+    TAlphaColor xPlt = DefaultColor(ColorRole::XPlt);
+    TAlphaColor ldTr = DefaultColor(ColorRole::LdTr);
+    TAlphaColor bkGr = DefaultColor(ColorRole::BkGr);
 
     TAlphaColor& Color(ColorRole role);
     TAlphaColor Color(ColorRole role) const;
@@ -44,8 +43,8 @@ SettingsRecord ReadSettings(const IniFile& ini, const FormatSettings& locale);
 // agencyOnFile are then as they were.
 void WriteSettings(IniFile& ini, const SettingsRecord& values, std::string& agencyOnFile, const FormatSettings& locale);
 
-// The item of the assignment box a stored value selects: "RDO" or empty gives 0; else the
-// first item equal to it without regard to ASCII case; no match gives 0.
-int AssignmentIndexFor(std::string_view stored);
+// The profile the window starts with from these settings: an empty agency reads as the
+// default, and the stored group selects an item as the assignment box does.
+UserProfile ProfileFromSettings(const SettingsRecord& settings);
 
 } // namespace tenvik

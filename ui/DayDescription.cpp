@@ -1,7 +1,8 @@
 #include "ui/DayDescription.h"
 
+#include "bridge/QtText.h"
 #include "core/Clock.h"
-#include "core/Payday.h"
+#include "core/DayMarks.h"
 #include "settings/Color.h"
 #include "ui/Main.h"
 #include "ui/MainState.h"
@@ -11,64 +12,36 @@
 
 #include <QStringList>
 
-#include <optional>
-#include <string>
-#include <string_view>
-
 namespace tenvik::Main {
 namespace {
-
-QString FromStd(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString PlatoonName(ShiftCode platoon)
 {
     return platoon == ShiftCode::A ? QStringLiteral("A platoon") : QStringLiteral("B platoon");
 }
 
-// The platoon on duty whoever the user is: the first assignment, "RDO", is no group, so
-// the rule never answers 'X' for it. Before the schedule begins there is none.
-std::optional<ShiftCode> PlatoonOnDuty(DayNumber date)
-{
-    const ShiftCode code = tenvik::ShiftCodeFor(date, AssignmentCodes.front());
-    if (code == ShiftCode::A || code == ShiftCode::B)
-        return code;
-    return std::nullopt;
-}
-
-// "PP7" is read out as "pay period 7".
-QString PayPeriodWords(DayNumber date)
-{
-    const std::string label = PayPeriodLabel(date, PayPeriodStart);
-    std::string_view number = label;
-    if (number.starts_with("PP"))
-        number.remove_prefix(2);
-    return QStringLiteral("pay period %1 begins").arg(FromStd(number));
-}
-
 } // namespace
 
-QString DayDescription(DayNumber date)
+QString DayDescription(DayNumber date, const DayMarks& marks)
 {
     const TMainForm& form = *MainForm;
     QStringList parts;
     parts << form.environment().longDateLocale.toString(DayNumberToQDate(date), QLocale::LongFormat);
     if (SameDay(date, TodayDate(*TheClock)))
         parts << QStringLiteral("today");
-    if (const auto platoon = PlatoonOnDuty(date))
-        parts << PlatoonName(*platoon);
-    if (ShiftCodeFor(date) == ShiftCode::X)
+    // Before the schedule begins no platoon is said.
+    if (marks.platoon == ShiftCode::A || marks.platoon == ShiftCode::B)
+        parts << PlatoonName(marks.platoon);
+    if (marks.ownRdo)
         parts << QStringLiteral("your RDO");
-    if (const std::string_view group = RdoLabelFor(date); !group.empty())
-        parts << QStringLiteral("RDO group ") + FromStd(group);
+    if (!marks.rdoGroup.empty())
+        parts << QStringLiteral("RDO group ") + FromStd(marks.rdoGroup);
     // Paydays are left unsaid while the user hides them, as the grid hides them; the
     // group and the pay period are said always, as the status line shows them always.
-    if (form.swPaydays->isChecked() && IsPayday(date))
+    if (form.swPaydays->isChecked() && marks.payday)
         parts << QStringLiteral("payday");
-    if (IsPayPeriodStart(date, PayPeriodStart))
-        parts << PayPeriodWords(date);
+    if (marks.payPeriodStart)
+        parts << QStringLiteral("pay period %1 begins").arg(marks.payPeriod);
     return parts.join(QStringLiteral(", "));
 }
 

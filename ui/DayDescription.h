@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DayMarks.h"
 #include "core/DayNumber.h"
 #include "core/Rotation.h"
 
@@ -13,7 +14,8 @@ namespace tenvik::Main {
 // platoon on duty, "your RDO", the RDO group, "payday" (while paydays are shown) and
 // the pay period that begins. For example "Tuesday, 17 January 2012, A platoon, your
 // RDO, RDO group A1".
-QString DayDescription(DayNumber date);
+// marks are the day's for the user (MarksOf).
+QString DayDescription(DayNumber date, const DayMarks& marks);
 
 // A legend cell: "Legend: A platoon, Red".
 QString LegendDescription(ShiftCode platoon);

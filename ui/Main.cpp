@@ -1,20 +1,19 @@
 #include "ui/Main.h"
 
 #include "core/Clock.h"
-#include "settings/IniFile.h"
+#include "core/Profile.h"
 #include "settings/Settings.h"
-#include "settings/SettingsFolder.h"
 #include "ui/AboutText.h"
-#include "ui/DockLayout.h"
 #include "ui/MainAccessibility.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
-#include "ui/TabControl.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/DateEdit.h"
+#include "ui/widgets/DockLayout.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
+#include "ui/widgets/TabControl.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -74,6 +73,7 @@ TMainForm::TMainForm(StartupEnvironment environment, QWidget* parent)
     buildSettingsPage();
     buildHelpPage();
     buildAboutPage();
+    buildExportMenu();
     bindHandlers();
 
     FormCreate();
@@ -92,19 +92,9 @@ void TMainForm::FormCreate()
 {
     LocaleFormats = m_environment.locale;
 
-    SettingsPath = FindSettingsPath(m_environment.configBase);
-    const IniFile ini(SettingsPath, *m_environment.fileStore);
-    const SettingsRecord stored = ReadSettings(ini, LocaleFormats);
-    AgencyName = stored.agency;
-    swPaydays->setChecked(stored.showPaydays);
-    swDebitDays->setChecked(stored.showDebit);
-    swPayPeriods->setChecked(stored.showPayPeriods);
-    PayPeriodStart = stored.payPeriodStart;
-    for (const ColorRoleInfo& info : ColorRoles)
-        RoleColor(info.role) = stored.Color(info.role);
+    const SettingsRecord stored = readSettingsFile();
 
-    if (AgencyName.empty())
-        AgencyName = DefaultAgencyName;
+    AgencyName = AgencyOrDefault(AgencyName);
     edAgency->setText(QString::fromStdString(AgencyName));
     AgencyShown = edAgency->text();
 
@@ -114,8 +104,8 @@ void TMainForm::FormCreate()
     const DayNumber today = TodayDate(*TheClock);
     deDate->setDisplayFormat(dateFormat);
     deDate->setDayNumber(today);
-    // The footer's stored width was made for two-digit years; the field gets the room
-    // the longer date needs, so it is never cut off.
+    // The footer's band gives the field a width made for two-digit years; the field gets
+    // the room the longer date needs, so it is never cut off.
     if (auto* footer = qobject_cast<DockLayout*>(lblStatus->layout()))
         footer->setExtent(deDate, std::max<qreal>(footer->extent(deDate), DateFieldWidth(*deDate)));
 
@@ -129,7 +119,7 @@ void TMainForm::FormCreate()
     bNext->setAutoRepeat(true);
 
     cbPlt->setCurrentIndex(AssignmentIndexFor(stored.assignment));
-    lblToolbar1->setSpecText(CalendarTitle());
+    lblToolbar1->setRawText(CalendarTitle());
 
     // The colour list is always Qt's own drop-down; there is no native picker to leave.
 
@@ -139,7 +129,7 @@ void TMainForm::FormCreate()
     bLdTr->setTextColor(LdTrColor);
     bBkGr->setTextColor(BkGrColor);
 
-    lblAbout->setSpecText(AboutText());
+    lblAbout->setRawText(AboutText());
 
     setOuterSize(StartSize.width(), StartSize.height());
     tabCtrl->setCurrentWidget(tabCalendar);
@@ -148,7 +138,7 @@ void TMainForm::FormCreate()
     // End before any other move comes back here rather than to January 1901.
     SavedDate = CurrentDate;
     SetViewDate(CurrentDate);
-    RefreshAll(CurrentDate);
+    RefreshAll();
 }
 
 void TMainForm::setOuterSize(int width, int height)

@@ -30,6 +30,7 @@ class Image;
 class Label;
 class Layout;
 class Rectangle;
+struct SettingsRecord;
 class StateColorButton;
 class Switch;
 class TabControl;
@@ -196,7 +197,15 @@ private:
     void buildHelpPage();
     void buildAboutPage();
     void buildExportMenu();
+    // Connects every handler to its widget's signal; builds nothing.
     void bindHandlers();
+
+    // The read pass of start-up and the write pass of Save, mirror images of each other:
+    // the settings file into the state and the Settings widgets, and back. The read
+    // returns what it read for the steps of start-up that follow; the write throws
+    // EIniFileException when the file cannot be written, and then changes nothing.
+    SettingsRecord readSettingsFile();
+    void writeSettingsFile();
     // Widgets the refresh pass paints, recorded as they are made.
     Rectangle* addRectangle(QWidget* parent, const char* name, int tag);
     Text* addText(QWidget* parent, const char* name, int tag);

@@ -4,6 +4,8 @@
 #include "ui/DayDescription.h"
 #include "ui/Main.h"
 #include "ui/MainState.h"
+#include "ui/MainUnit.h"
+#include "ui/PaintTags.h"
 #include "ui/widgets/GridLayout.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Rectangle.h"
@@ -15,9 +17,6 @@
 
 namespace tenvik::Main {
 namespace {
-
-constexpr int LegendA = 40;
-constexpr int LegendB = 41;
 
 // Both setters tell the screen reader of a change even when there is none, so they are
 // called only for a new text. Neither repaints.
@@ -49,16 +48,17 @@ int SelectedCell()
 void RefreshAccessibleTexts()
 {
     const TMainForm& form = *MainForm;
+    const UserProfile profile = WindowProfile();
     for (int cell = 0; cell < LegendA; ++cell) {
         const auto i = static_cast<std::size_t>(cell);
-        SetCellText(*form.gR[i], DayDescription(CellDates[i]));
+        SetCellText(*form.gR[i], DayDescription(CellDates[i], MarksFor(CellDates[i], profile)));
     }
     SetCellText(*form.gR[LegendA], LegendDescription(ShiftCode::A));
     SetCellText(*form.gR[LegendB], LegendDescription(ShiftCode::B));
 
     // The status line's " *" and short date mean little read aloud; it reads as the day
     // it describes.
-    const QString status = DayDescription(CurrentDate);
+    const QString status = DayDescription(CurrentDate, MarksFor(CurrentDate, profile));
     if (form.lblStatus->accessibleName() != status)
         form.lblStatus->setAccessibleName(status);
 }

@@ -1,16 +1,15 @@
 // The grid's context menu: the user's days as a calendar file for their phone, and the
-// year on one printable page. Both are computed from the rules the grid paints with, for
-// the group, agency and pay-period start the window holds.
+// year on one printable page. Both ask the model of a day the grid paints with, for the
+// group, agency and pay-period start the window holds.
+#include "bridge/FilePath.h"
 #include "core/Clock.h"
 #include "export/CalendarEvents.h"
-#include "export/DayMarks.h"
 #include "export/ICalendar.h"
 #include "export/OutputFile.h"
-#include "ui/FilePath.h"
+#include "print/YearSheet.h"
 #include "ui/Main.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
-#include "ui/YearSheet.h"
 #include "ui/widgets/GridLayout.h"
 
 #include <QAction>
@@ -32,15 +31,11 @@ using namespace Main;
 
 namespace {
 
-constexpr int CalendarFileDays = 365; // after today: a year and a day in all
-
-ExportProfile WindowProfile()
+// The exports name the default agency where the field is empty, as tenvik-export does.
+UserProfile ExportedProfile()
 {
-    ExportProfile profile;
-    const QString agency = MainForm->edAgency->text();
-    profile.agency = agency.isEmpty() ? std::string{DefaultAgencyName} : agency.toStdString();
-    profile.group = OwnAssignment();
-    profile.payPeriodStart = PayPeriodStart;
+    UserProfile profile = WindowProfile();
+    profile.agency = AgencyOrDefault(profile.agency);
     return profile;
 }
 
@@ -63,12 +58,7 @@ void TMainForm::buildExportMenu()
     miPrintYear = pmCalendar->addAction(QStringLiteral("Print Year\u2026"));
     miPrintYear->setObjectName(QStringLiteral("miPrintYear"));
 
-    // A right click passes the day cells by (they take the left button only) and reaches
-    // the grid, which opens the menu; no day is selected and nothing is refreshed.
     gloCal->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(gloCal, &QWidget::customContextMenuRequested, this, &TMainForm::gloCalContextMenu);
-    connect(miExportCalendar, &QAction::triggered, this, &TMainForm::miExportCalendarClick);
-    connect(miPrintYear, &QAction::triggered, this, &TMainForm::miPrintYearClick);
 }
 
 void TMainForm::gloCalContextMenu(const QPoint& position)
@@ -79,13 +69,13 @@ void TMainForm::gloCalContextMenu(const QPoint& position)
 void TMainForm::miExportCalendarClick()
 {
     const DayNumber first = std::clamp(TodayDate(*TheClock), MinViewDate, MaxViewDate);
-    const DayNumber last = std::min(first + CalendarFileDays, MaxViewDate);
+    const DayNumber last = CalendarFileEnd(first);
     const QString path =
         chooseSaveFile(QStringLiteral("Export to Calendar"), SuggestedPath(QStringLiteral("Tenvik.ics")),
                        QStringLiteral("Calendar files (*.ics)"));
     if (path.isEmpty())
         return;
-    const ExportProfile profile = WindowProfile();
+    const UserProfile profile = ExportedProfile();
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
     saveExport(path, ICalendarText(EventsFor(first, last, profile), ProfileTitle(profile), now));
 }
@@ -98,7 +88,7 @@ void TMainForm::miPrintYearClick()
                        QStringLiteral("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;
-    const QByteArray pdf = YearSheetPdf(year, WindowProfile(), LocaleFormats, PageSizeOf(UserPaper()));
+    const QByteArray pdf = YearSheetPdf(year, ExportedProfile(), LocaleFormats, PageSizeOf(UserPaper()));
     saveExport(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
 }
 

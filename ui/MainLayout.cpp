@@ -1,14 +1,15 @@
 // The widget tree of the window: one builder per page, in the order the widgets are made.
 // The refresh pass paints rectangles and texts in this order, so it matters.
+#include "bridge/QtText.h"
 #include "ui/AboutText.h"
-#include "ui/DockLayout.h"
 #include "ui/Main.h"
 #include "ui/MainUnit.h"
+#include "ui/PaintTags.h"
 #include "ui/Pictures.h"
-#include "ui/TabControl.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
+#include "ui/widgets/DockLayout.h"
 #include "ui/widgets/GridLayout.h"
 #include "ui/widgets/Image.h"
 #include "ui/widgets/Label.h"
@@ -16,12 +17,14 @@
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
+#include "ui/widgets/TabControl.h"
 #include "ui/widgets/Tag.h"
 #include "ui/widgets/Text.h"
 
 #include "core/MonthGrid.h"
 #include "core/Rotation.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QGraphicsOpacityEffect>
 #include <QLineEdit>
@@ -31,13 +34,12 @@
 namespace tenvik {
 namespace {
 
-// Tags of the rectangles that are not grid cells.
-constexpr int WhiteBackground = -3;
-constexpr int BackgroundNoBorder = -2;
-constexpr int BackgroundWithBorder = -1;
-constexpr int CellLabelTagBase = 100;
+using Main::BackgroundNoBorder;
+using Main::BackgroundWithBorder;
+using Main::CellLabelTagBase;
+using Main::WhiteBackground;
 
-constexpr qreal BandHeight = 48;    // the bands as stored, before the first sizing
+constexpr qreal BandHeight = 48;    // the bands' height until the first sizing
 constexpr qreal ToolbarHeight = 48; // the other pages' toolbars keep it
 constexpr int GridItemSize = 54;
 constexpr int FirstUnclickableCell = 37; // no day of the shown month reaches row 6, column 2
@@ -127,13 +129,11 @@ StateColorButton* AddColorButton(QWidget& parent, const char* name, const QStrin
 }
 
 // The arrows beside the month title: icon only, repeating while held.
-QToolButton* AddArrowButton(QWidget& parent, const char* name, Qt::ArrowType arrow, const QString& hiddenText,
-                            const QString& accessibleName)
+QToolButton* AddArrowButton(QWidget& parent, const char* name, Qt::ArrowType arrow, const QString& accessibleName)
 {
     auto* button = Named(new QToolButton(&parent), name);
     KeepThemeFont(*button);
     button->setArrowType(arrow);
-    button->setText(hiddenText);
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setAutoRaise(true);
     button->setIconSize(QSize(24, 24));
@@ -204,11 +204,9 @@ void TMainForm::buildCalendarPage()
     rectMonthName = addRectangle(loMonthName, "rectMonthName", BackgroundNoBorder);
     Fill(*loMonthName, rectMonthName);
     lblMonthName = AddTitle(*rectMonthName, "lblMonthName", QStringLiteral("Month and Year"));
-    bPrev = AddArrowButton(*lblMonthName, "bPrev", Qt::LeftArrow, QStringLiteral("bPrev"),
-                           QStringLiteral("Previous month"));
+    bPrev = AddArrowButton(*lblMonthName, "bPrev", Qt::LeftArrow, QStringLiteral("Previous month"));
     DockIn(*lblMonthName, bPrev, Dock::Left, LeftButtonMargins, 53);
-    bNext =
-        AddArrowButton(*lblMonthName, "bNext", Qt::RightArrow, QStringLiteral("Button1"), QStringLiteral("Next month"));
+    bNext = AddArrowButton(*lblMonthName, "bNext", Qt::RightArrow, QStringLiteral("Next month"));
     DockIn(*lblMonthName, bNext, Dock::Right, RightButtonMargins, 54);
 
     // Weekday bar
@@ -220,9 +218,10 @@ void TMainForm::buildCalendarPage()
     gloDOW->setAttribute(Qt::WA_TransparentForMouseEvents);
     gloDOW->setItemSize(GridItemSize, BandHeight);
     Fill(*rectDaysOfWeek, gloDOW);
-    static constexpr std::array<const char*, 7> StoredDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    // The first refresh writes the locale's names over these.
+    static constexpr std::array<const char*, 7> DayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     for (std::size_t i = 0; i < lblDOW.size(); ++i) {
-        auto* label = new Label(QString::fromLatin1(StoredDayNames[i]));
+        auto* label = new Label(QString::fromLatin1(DayNames[i]));
         label->setObjectName(QStringLiteral("lblDOW%1").arg(i + 1));
         label->setAlignment(Qt::AlignCenter);
         gloDOW->addItem(label);
@@ -279,7 +278,7 @@ void TMainForm::buildSettingsPage()
     DockIn(*tabSettings, tbSettings, Dock::Top, {}, ToolbarHeight);
     rectToolbar2 = addRectangle(tbSettings, "rectToolbar2", BackgroundWithBorder);
     Fill(*tbSettings, rectToolbar2);
-    lblToolbar2 = AddTitle(*rectToolbar2, "lblToolbar2", QStringLiteral("Tenvik\u00AE"));
+    lblToolbar2 = AddTitle(*rectToolbar2, "lblToolbar2", Main::SettingsTitle());
     sbBack2 = AddBackButton(*lblToolbar2, "sbBack2");
     bSave = Named(new StateColorButton(QStringLiteral("Save"), lblToolbar2), "bSave");
     KeepThemeFont(*bSave);
@@ -306,7 +305,7 @@ void TMainForm::buildSettingsPage()
     cbPlt = Named(new ComboBox(loSettings), "cbPlt");
     cbPlt->setGeometry(150, 12, 67, 32);
     for (std::string_view code : AssignmentCodes)
-        cbPlt->addItem(QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())));
+        cbPlt->addItem(FromStd(code));
     cbPlt->setMaxVisibleItems(static_cast<int>(AssignmentCodes.size()));
     cbPlt->setCurrentIndex(0);
     cbPlt->setAccessibleName(QStringLiteral("Assignment"));
@@ -419,7 +418,12 @@ void TMainForm::bindHandlers()
     edAgency->installEventFilter(this);
     connect(sbHelp1, &QPushButton::clicked, this, &TMainForm::sbHelp1Click);
     connect(sbHelp2, &QPushButton::clicked, this, &TMainForm::sbHelp2Click);
-    buildExportMenu();
+
+    // A right click passes the day cells by (they take the left button only) and reaches
+    // the grid, which opens the menu; no day is selected and nothing is refreshed.
+    connect(gloCal, &QWidget::customContextMenuRequested, this, &TMainForm::gloCalContextMenu);
+    connect(miExportCalendar, &QAction::triggered, this, &TMainForm::miExportCalendarClick);
+    connect(miPrintYear, &QAction::triggered, this, &TMainForm::miPrintYearClick);
 }
 
 } // namespace tenvik

@@ -5,11 +5,11 @@
 #include "ui/Main.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
-#include "ui/TabControl.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Rectangle.h"
+#include "ui/widgets/TabControl.h"
 #include "ui/widgets/Tag.h"
 
 #include <QKeyEvent>
@@ -123,7 +123,7 @@ void TMainForm::gR00Click(Rectangle* sender)
         return;
     sender->setFocus(Qt::MouseFocusReason);
     CurrentDate = clicked;
-    RefreshAll(CurrentDate); // same month, same grid
+    RefreshAll(); // same month, same grid
 }
 
 // A long tap on the grid is swallowed (the grid layout accepts the gesture).
@@ -135,7 +135,7 @@ void TMainForm::tabCtrlChange()
 {
     ccbColor->hide();
     dePPStart->hide();
-    lblToolbar2->setSpecText(QStringLiteral("Tenvik\u00AE"));
+    lblToolbar2->setRawText(SettingsTitle());
     UpdateView();
 }
 

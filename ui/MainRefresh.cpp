@@ -1,14 +1,15 @@
 // The refresh pass: the one place that writes the state into the widgets. It recomputes
 // everything on every call; the widgets' setters skip what did not change, so only what
 // changed is repainted.
+#include "bridge/QtText.h"
 #include "core/Clock.h"
-#include "core/Payday.h"
-#include "core/Rotation.h"
+#include "core/DayMarks.h"
 #include "settings/LocaleDate.h"
 #include "ui/Main.h"
 #include "ui/MainAccessibility.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
+#include "ui/PaintTags.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/GridLayout.h"
@@ -24,18 +25,8 @@
 namespace tenvik::Main {
 namespace {
 
-constexpr int WhiteBackground = -3;
-constexpr int BackgroundNoBorder = -2;
-constexpr int LastDayNumberTag = 39; // 40 and 41 hold the legend
-constexpr int CellLabelTagBase = 100;
-constexpr int LastCellLabelTag = 139; // the legend cells have no label
 constexpr qreal CellBorder = 0.5;
 const QChar LineBreak(u'\r');
-
-QString FromStd(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 TAlphaColor ShiftColor(ShiftCode code)
 {
@@ -87,10 +78,10 @@ struct Switches {
     bool payPeriodLabels;
 };
 
-void PaintDayNumber(Text& text, DayNumber date, const Switches& on)
+void PaintDayNumber(Text& text, DayNumber date, const DayMarks& marks, const Switches& on)
 {
-    text.setColor(DayNumberColor(date));
-    text.setUnderline(on.paydays && IsPayday(date));
+    text.setColor(DayNumberColor(date, marks.shift));
+    text.setUnderline(on.paydays && marks.payday);
     if (on.rdoLabels || on.payPeriodLabels) {
         // Room for the label in the corner: the number moves to the top left.
         text.setAlign(Text::Align::Leading, Text::Align::Leading);
@@ -106,16 +97,15 @@ void PaintDayNumber(Text& text, DayNumber date, const Switches& on)
     text.setText(QString::number(CalendarDay(date)));
 }
 
-void PaintCellLabel(Text& text, DayNumber date, TAlphaColor cellFill, const Switches& on)
+void PaintCellLabel(Text& text, const DayMarks& marks, TAlphaColor cellFill, const Switches& on)
 {
     text.setColor(ContrastColor(cellFill));
     text.setWordWrap(false);
-    const QString rdo = FromStd(RdoLabelFor(date));
-    const bool periodStarts = IsPayPeriodStart(date, PayPeriodStart);
-    const QString period = periodStarts ? FromStd(PayPeriodLabel(date, PayPeriodStart)) : QString();
+    const QString rdo = FromStd(marks.rdoGroup);
+    const QString period = marks.payPeriodStart ? FromStd(marks.payPeriodLabel) : QString();
     if (on.rdoLabels && on.payPeriodLabels) {
         text.setFontSize(LabelSmallFontSize);
-        text.setText(periodStarts ? period + LineBreak + rdo : rdo);
+        text.setText(marks.payPeriodStart ? period + LineBreak + rdo : rdo);
     } else if (on.rdoLabels) {
         text.setFontSize(LabelFontSize);
         text.setText(rdo);
@@ -140,25 +130,38 @@ void PaintLegend(Text& text, const QString& letter, TAlphaColor color)
 void UpdateView()
 {
     SetViewDate(CurrentDate);
-    RefreshAll(CurrentDate);
+    RefreshAll();
 }
 
-std::string OwnAssignment()
+UserProfile WindowProfile()
 {
-    return MainForm->cbPlt->currentText().toStdString();
+    const TMainForm& form = *MainForm;
+    UserProfile profile;
+    profile.agency = form.edAgency->text().toStdString();
+    profile.group = form.cbPlt->currentText().toStdString();
+    profile.payPeriodStart = PayPeriodStart;
+    return profile;
+}
+
+DayMarks MarksOf(DayNumber date)
+{
+    return MarksFor(date, WindowProfile());
 }
 
 ShiftCode ShiftCodeFor(DayNumber date)
 {
-    return ShiftCodeFor(date, OwnAssignment());
+    return MarksOf(date).shift;
 }
 
 QString CalendarTitle()
 {
-    const TMainForm& form = *MainForm;
-    if (form.cbPlt->currentIndex() > 0)
-        return form.edAgency->text() + QStringLiteral(" - ") + form.cbPlt->currentText();
-    return form.edAgency->text();
+    // The agency as the field holds it, saved or not, and empty if the user emptied it.
+    return FromStd(ProfileTitle(WindowProfile()));
+}
+
+QString SettingsTitle()
+{
+    return QStringLiteral("Tenvik\u00AE");
 }
 
 void SetFontColor(QWidget& widget, TAlphaColor color)
@@ -182,7 +185,11 @@ TAlphaColor CellFillColor(DayNumber date)
 
 TAlphaColor DayNumberColor(DayNumber date)
 {
-    const ShiftCode code = ShiftCodeFor(date);
+    return DayNumberColor(date, ShiftCodeFor(date));
+}
+
+TAlphaColor DayNumberColor(DayNumber date, ShiftCode code)
+{
     if (SameDay(date, CurrentDate)) {
         // The selected cell before the schedule's start reads as background on LdTr.
         if (code == ShiftCode::Z)
@@ -198,20 +205,24 @@ void PaintGrid()
 {
     const TMainForm& form = *MainForm;
     const Switches on{form.swPaydays->isChecked(), form.swDebitDays->isChecked(), form.swPayPeriods->isChecked()};
+    // The widgets are asked once for the whole pass.
+    const UserProfile profile = WindowProfile();
     TAlphaColor lastFill = BkGrColor;
     for (QWidget* widget : form.paintOrder()) {
         if (auto* rect = qobject_cast<Rectangle*>(widget)) {
             lastFill = PaintRectangle(*rect);
         } else if (auto* text = qobject_cast<Text*>(widget)) {
             const int tag = TagOf(*text);
-            if (tag >= 0 && tag <= LastDayNumberTag)
-                PaintDayNumber(*text, CellDate(tag), on);
-            else if (tag >= CellLabelTagBase && tag <= LastCellLabelTag)
-                PaintCellLabel(*text, CellDate(tag - CellLabelTagBase), lastFill, on);
+            if (tag >= 0 && tag <= LastDayCell) {
+                const DayNumber date = CellDate(tag);
+                PaintDayNumber(*text, date, MarksFor(date, profile), on);
+            } else if (tag >= CellLabelTagBase && tag <= LastDayLabelTag) {
+                PaintCellLabel(*text, MarksFor(CellDate(tag - CellLabelTagBase), profile), lastFill, on);
+            }
         }
     }
-    PaintLegend(*form.gT[40], QStringLiteral("A"), APltColor);
-    PaintLegend(*form.gT[41], QStringLiteral("B"), BPltColor);
+    PaintLegend(*form.gT[LegendA], QStringLiteral("A"), APltColor);
+    PaintLegend(*form.gT[LegendB], QStringLiteral("B"), BPltColor);
 }
 
 void RefreshTitles()
@@ -228,7 +239,7 @@ void RefreshTitles()
     form.lblToolbar3->setColor(onHelp);
     form.sbBack3->setTextColor(onHelp);
     SetFontColor(*form.dePPStart, colors::Black);
-    form.lblToolbar1->setSpecText(CalendarTitle());
+    form.lblToolbar1->setRawText(CalendarTitle());
 }
 
 void RefreshMonthTitle(DayNumber date)
@@ -239,9 +250,9 @@ void RefreshMonthTitle(DayNumber date)
     const auto month = static_cast<std::size_t>(CalendarMonth(date) - 1);
     const int year = CalendarYear(date);
     if (year == ClockYear(*TheClock))
-        form.lblMonthName->setSpecText(FromStd(LocaleFormats.LongMonthNames[month]));
+        form.lblMonthName->setRawText(FromStd(LocaleFormats.LongMonthNames[month]));
     else
-        form.lblMonthName->setSpecText(FromStd(LocaleFormats.ShortMonthNames[month]) + u' ' + QString::number(year));
+        form.lblMonthName->setRawText(FromStd(LocaleFormats.ShortMonthNames[month]) + u' ' + QString::number(year));
 }
 
 void RefreshWeekdays()
@@ -252,7 +263,7 @@ void RefreshWeekdays()
         Label& name = *form.lblDOW[i];
         name.setFontSize(WeekdayFontSize);
         name.setColor(color);
-        name.setSpecText(FromStd(LocaleFormats.ShortDayNames[i]));
+        name.setRawText(FromStd(LocaleFormats.ShortDayNames[i]));
     }
 }
 
@@ -277,16 +288,17 @@ void RefreshStatus()
 
     // The second line always names the day's RDO group and, on a first day, its pay
     // period, whatever the switches show in the grid.
+    const DayMarks marks = MarksOf(CurrentDate);
     QString second;
-    if (IsPayPeriodStart(CurrentDate, PayPeriodStart))
-        second = FromStd(PayPeriodLabel(CurrentDate, PayPeriodStart));
-    const QString rdo = FromStd(RdoLabelFor(CurrentDate));
+    if (marks.payPeriodStart)
+        second = FromStd(marks.payPeriodLabel);
+    const QString rdo = FromStd(marks.rdoGroup);
     if (!second.isEmpty() && !rdo.isEmpty())
         second += QStringLiteral(" - ");
     second += rdo;
-    if (ShiftCodeFor(CurrentDate) == ShiftCode::X)
+    if (marks.ownRdo)
         second += QStringLiteral(" *");
-    form.lblStatus->setSpecText(FromStd(FormatShortDate(CurrentDate, LocaleFormats)) + LineBreak + second);
+    form.lblStatus->setRawText(FromStd(FormatShortDate(CurrentDate, LocaleFormats)) + LineBreak + second);
 }
 
 void RefreshSettingsPage()
@@ -317,12 +329,12 @@ void RefreshAboutPage()
     form.sbHelp2->setTextColor(links);
 }
 
-void RefreshAll(DayNumber date)
+void RefreshAll()
 {
     // The grid comes first: the later steps read the fills it has just given.
     PaintGrid();
     RefreshTitles();
-    RefreshMonthTitle(date);
+    RefreshMonthTitle(CurrentDate);
     RefreshWeekdays();
     RefreshStatus();
     RefreshSettingsPage();

@@ -1,16 +1,15 @@
 // The Settings page: colours, pay-period start, assignment, agency edit and Save.
 #include "settings/IniFile.h"
-#include "settings/Settings.h"
 #include "ui/Main.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
-#include "ui/TabControl.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
+#include "ui/widgets/TabControl.h"
 #include "ui/widgets/Tag.h"
 
 #include <QGraphicsOpacityEffect>
@@ -22,8 +21,6 @@ namespace tenvik {
 using namespace Main;
 
 namespace {
-
-const QString SettingsTitle = QStringLiteral("Tenvik\u00AE");
 
 constexpr qreal AgencyIdleOpacity = 0.5;
 constexpr qreal AgencyFocusedOpacity = 1.0;
@@ -88,7 +85,7 @@ void TMainForm::ccbColorClosePopup()
     }
     ccbColor->hide();
     if (dePPStart->isHidden())
-        lblToolbar2->setSpecText(SettingsTitle);
+        lblToolbar2->setRawText(SettingsTitle());
 }
 
 void TMainForm::dePPStartOpenPicker()
@@ -117,7 +114,7 @@ void TMainForm::loSettingsGesture()
 
 void TMainForm::loSettingsDblClick()
 {
-    lblToolbar2->setSpecText(QString());
+    lblToolbar2->setRawText(QString());
     dePPStart->show();
 }
 
@@ -137,25 +134,8 @@ void TMainForm::bSaveClick()
     // the date the calendar shows, also one typed into the picker without opening it.
     PayPeriodStart = dePPStart->dayNumber();
 
-    SettingsRecord values;
-    // An agency left as the field was given it stays the bytes the file holds, which
-    // need not be UTF-8; only an edited one is taken from the field.
-    const QString agency = edAgency->text();
-    values.agency = agency == AgencyShown ? AgencyName : agency.toStdString();
-    values.assignment = cbPlt->currentText().toStdString();
-    values.showPaydays = swPaydays->isChecked();
-    values.showDebit = swDebitDays->isChecked();
-    values.showPayPeriods = swPayPeriods->isChecked();
-    values.payPeriodStart = PayPeriodStart;
-    for (const ColorRoleInfo& info : ColorRoles)
-        values.Color(info.role) = RoleColor(info.role);
-
     try {
-        IniFile ini(SettingsPath, *m_environment.fileStore);
-        // AgencyName follows the file: an agency typed back after another was saved is
-        // written again.
-        WriteSettings(ini, values, AgencyName, LocaleFormats);
-        AgencyShown = agency;
+        writeSettingsFile();
     } catch (const EIniFileException& error) {
         // Save stops here: the page, the pickers and the title stay as they are.
         const QString message = SaveErrorText(error);
@@ -168,7 +148,7 @@ void TMainForm::bSaveClick()
 
     dePPStart->hide();
     ccbColor->hide();
-    lblToolbar2->setSpecText(SettingsTitle);
+    lblToolbar2->setRawText(SettingsTitle());
     UpdateView();
     tabCtrl->setCurrentWidget(tabCalendar);
 }

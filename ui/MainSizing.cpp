@@ -1,12 +1,12 @@
 // The Calendar page scales with the window: its four bars are fixed fractions of the
 // window's outer height, the grid cells share what the bars leave, and the fonts follow
 // the bars and cells.
-#include "ui/DockLayout.h"
 #include "ui/Main.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
-#include "ui/TabControl.h"
+#include "ui/widgets/DockLayout.h"
 #include "ui/widgets/GridLayout.h"
+#include "ui/widgets/TabControl.h"
 
 #include "core/MonthGrid.h"
 
@@ -20,7 +20,9 @@ namespace {
 // (a grid layout starts a new row only when the next item would end beyond its width).
 constexpr long double GridSlack = 0.1L;
 
-float Stored(long double value)
+// The sizes are worked out in extended precision and kept in single precision, as the
+// font-size variables and the layouts hold them.
+float Single(long double value)
 {
     return static_cast<float>(value);
 }
@@ -31,10 +33,10 @@ void TMainForm::FormResize()
 {
     const long double h = frameGeometry().height();
     auto& page = *static_cast<DockLayout*>(tabCalendar->layout());
-    page.setExtent(tbCalendar, Stored(h / 16));
-    page.setExtent(loMonthName, Stored(h / 10));
-    page.setExtent(loDaysOfWeek, Stored(h / 16));
-    page.setExtent(loFooter, Stored(h / 12));
+    page.setExtent(tbCalendar, Single(h / 16));
+    page.setExtent(loMonthName, Single(h / 10));
+    page.setExtent(loDaysOfWeek, Single(h / 16));
+    page.setExtent(loFooter, Single(h / 12));
 
     // Qt lays a hidden window out only when it is first shown; the sizing runs before
     // that, so the tab control and the page are placed here for the present size.
@@ -46,11 +48,11 @@ void TMainForm::FormResize()
     const long double width = pageSize.width();
     const long double weekdayBand = DockExtent(*loDaysOfWeek);
     const long double gridBand = page.placedRect(loCalendar).height();
-    gloDOW->setItemSize(Stored((width - GridSlack) / GridColumns), Stored(weekdayBand - GridSlack));
-    gloCal->setItemSize(Stored((width - GridSlack) / GridColumns), Stored((gridBand - GridSlack) / GridRows));
+    gloDOW->setItemSize(Single((width - GridSlack) / GridColumns), Single(weekdayBand - GridSlack));
+    gloCal->setItemSize(Single((width - GridSlack) / GridColumns), Single((gridBand - GridSlack) / GridRows));
 
     ComputeFontSizes();
-    RefreshAll(CurrentDate);
+    RefreshAll();
 }
 
 namespace Main {
@@ -63,14 +65,14 @@ void ComputeFontSizes()
     const long double footer = DockExtent(*form.loFooter);
     const long double weekdayItem = form.gloDOW->itemHeight();
     const long double cell = form.gloCal->itemHeight();
-    TitleFontSize = Stored(0.4L * titleBar);
-    MonthFontSize = Stored(0.5L * monthBar);
-    WeekdayFontSize = Stored(0.35L * weekdayItem);
-    DayFontSize = Stored(0.5L * cell);
-    DayCornerFontSize = Stored(0.45L * cell);
-    LabelFontSize = Stored(0.25L * cell);
-    LabelSmallFontSize = Stored(0.2L * cell);
-    StatusFontSize = Stored(0.25L * footer);
+    TitleFontSize = Single(0.4L * titleBar);
+    MonthFontSize = Single(0.5L * monthBar);
+    WeekdayFontSize = Single(0.35L * weekdayItem);
+    DayFontSize = Single(0.5L * cell);
+    DayCornerFontSize = Single(0.45L * cell);
+    LabelFontSize = Single(0.25L * cell);
+    LabelSmallFontSize = Single(0.2L * cell);
+    StatusFontSize = Single(0.25L * footer);
 }
 
 } // namespace Main

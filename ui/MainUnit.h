@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/DayMarks.h"
 #include "core/DayNumber.h"
+#include "core/Profile.h"
 #include "core/Rotation.h"
 #include "settings/Color.h"
 
@@ -19,11 +21,14 @@ namespace tenvik::Main {
 // The end of most events: clamp and store the date, rebuild the grid, repaint.
 void UpdateView();
 
-// The refresh pass: writes the state into every page and leaves the focus on the grid.
-void RefreshAll(DayNumber date);
+// The refresh pass: writes the state into every page, the month of CurrentDate in the
+// title, and leaves the focus on the grid.
+void RefreshAll();
 void PaintGrid();
 TAlphaColor CellFillColor(DayNumber date);
 TAlphaColor DayNumberColor(DayNumber date);
+// The same for the day's shift code, when the caller has the day's marks already.
+TAlphaColor DayNumberColor(DayNumber date, ShiftCode code);
 void RefreshTitles();
 void RefreshMonthTitle(DayNumber date);
 void RefreshWeekdays();
@@ -35,12 +40,17 @@ void RefreshAboutPage();
 // The eight font sizes from the present band heights and grid item heights.
 void ComputeFontSizes();
 
-// The user's assignment group as the assignment box holds it now ("RDO" for none).
-std::string OwnAssignment();
+// The user's profile as the widgets hold it now: the group selected in cbPlt, the text of
+// edAgency as it stands (empty too), and PayPeriodStart. Built anew on every call.
+UserProfile WindowProfile();
+// What date means for that profile.
+DayMarks MarksOf(DayNumber date);
 using tenvik::ShiftCodeFor;
 ShiftCode ShiftCodeFor(DayNumber date); // for the user's own group
 // The title bar: the agency field, and the group unless none is chosen.
 QString CalendarTitle();
+// The Settings page's title while no picker covers it.
+QString SettingsTitle();
 
 inline QColor ToQColor(TAlphaColor color)
 {

@@ -1,5 +1,5 @@
 #include "export/CalendarEvents.h"
-#include "export/DayMarks.h"
+#include "settings/Settings.h"
 
 #include "core/Rotation.h"
 
@@ -17,15 +17,15 @@ DayNumber Day(int year, int month, int day)
     return EncodeDate(year, month, day);
 }
 
-ExportProfile Profile(std::string group, std::string agency = "Velmora Fire")
+UserProfile Profile(std::string group, std::string agency = "Velmora Fire")
 {
-    ExportProfile profile;
+    UserProfile profile;
     profile.group = std::move(group);
     profile.agency = std::move(agency);
     return profile;
 }
 
-std::vector<EventKind> KindsOn(DayNumber day, const ExportProfile& profile, const EventKinds& kinds = {})
+std::vector<EventKind> KindsOn(DayNumber day, const UserProfile& profile, const EventKinds& kinds = {})
 {
     std::vector<EventKind> found;
     for (const DayEvent& event : EventsFor(day, day, profile, kinds))
@@ -33,7 +33,7 @@ std::vector<EventKind> KindsOn(DayNumber day, const ExportProfile& profile, cons
     return found;
 }
 
-TEST(ExportProfileTest, ComesFromTheSavedSettingsAsTheWindowReadsThem)
+TEST(UserProfileTest, ComesFromTheSavedSettingsAsTheWindowReadsThem)
 {
     struct Case {
         const char* agency;
@@ -53,7 +53,7 @@ TEST(ExportProfileTest, ComesFromTheSavedSettingsAsTheWindowReadsThem)
         settings.agency = c.agency;
         settings.assignment = c.assignment;
         settings.payPeriodStart = Day(2021, 1, 3);
-        const ExportProfile profile = ProfileFromSettings(settings);
+        const UserProfile profile = ProfileFromSettings(settings);
         EXPECT_EQ(profile.agency, c.wantAgency);
         EXPECT_EQ(profile.group, c.wantGroup);
         EXPECT_EQ(profile.payPeriodStart, Day(2021, 1, 3));
@@ -101,7 +101,7 @@ TEST(CalendarEventsTest, DutyAndRdoSplitThePlatoonsWorkingDays)
         if (code == "RDO")
             continue;
         SCOPED_TRACE(std::string(code));
-        const ExportProfile profile = Profile(std::string(code));
+        const UserProfile profile = Profile(std::string(code));
         std::map<DayNumber, std::vector<EventKind>> byDay;
         for (const DayEvent& event : EventsFor(first, last, profile, {true, true, false, false}))
             byDay[event.day].push_back(event.kind);
@@ -124,7 +124,7 @@ TEST(CalendarEventsTest, DutyAndRdoSplitThePlatoonsWorkingDays)
 TEST(CalendarEventsTest, EachKindCanBeLeftOut)
 {
     const DayNumber day = Day(2012, 1, 20); // A2's RDO and a payday
-    ExportProfile profile = Profile("A2");
+    UserProfile profile = Profile("A2");
     profile.payPeriodStart = day;
     EXPECT_EQ(KindsOn(day, profile).size(), 3u);
     EXPECT_EQ(KindsOn(day, profile, {true, false, true, true}),
@@ -137,7 +137,7 @@ TEST(CalendarEventsTest, EachKindCanBeLeftOut)
 
 TEST(CalendarEventsTest, TextsNameTheGroupTheAgencyAndThePayPeriod)
 {
-    ExportProfile profile = Profile("A2", "Ostrand Fire");
+    UserProfile profile = Profile("A2", "Ostrand Fire");
     profile.payPeriodStart = Day(2012, 1, 20);
     std::map<EventKind, DayEvent> events;
     for (const DayEvent& event : EventsFor(Day(2012, 1, 17), Day(2012, 1, 20), profile))
@@ -148,6 +148,32 @@ TEST(CalendarEventsTest, TextsNameTheGroupTheAgencyAndThePayPeriod)
     EXPECT_EQ(events[EventKind::Rdo].summary, "RDO - A2");
     EXPECT_EQ(events[EventKind::Payday].summary, "Payday - Ostrand Fire");
     EXPECT_EQ(events[EventKind::PayPeriodStart].summary, "PP1 begins - Ostrand Fire");
+}
+
+// The words come from one set of patterns a translation can replace; what is put into
+// them (an agency with "%" in it) is never read as a pattern.
+TEST(CalendarEventsTest, AnotherLanguagesPhrasesWordTheEvents)
+{
+    EventPhrases german;
+    german.dutySummary = "Dienst - %1";
+    german.dutyDescription = "%1, Gruppe %2: Zug %3 im Dienst.";
+    german.rdoSummary = "Frei (%1)";
+    german.paydaySummary = "Zahltag - %1";
+    german.payPeriodSummary = "%2: %1 beginnt, 100%";
+    german.payPeriodDescription = "%1: %2, %3 Tage, %4 %";
+    UserProfile profile = Profile("A2", "Wache %2 & 50%");
+    profile.payPeriodStart = Day(2012, 1, 20);
+    std::map<EventKind, DayEvent> events;
+    for (const DayEvent& event : EventsFor(Day(2012, 1, 17), Day(2012, 1, 20), profile, {}, german))
+        events[event.kind] = event;
+    ASSERT_EQ(events.size(), 4u);
+    EXPECT_EQ(events[EventKind::Duty].summary, "Dienst - A2");
+    EXPECT_EQ(events[EventKind::Duty].description, "Wache %2 & 50%, Gruppe A2: Zug A im Dienst.");
+    EXPECT_EQ(events[EventKind::Rdo].summary, "Frei (A2)");
+    EXPECT_EQ(events[EventKind::Rdo].description, "Wache %2 & 50%, group A2: Regular Day Off."); // not replaced
+    EXPECT_EQ(events[EventKind::Payday].summary, "Zahltag - Wache %2 & 50%");
+    EXPECT_EQ(events[EventKind::PayPeriodStart].summary, "Wache %2 & 50%: PP1 beginnt, 100%");
+    EXPECT_EQ(events[EventKind::PayPeriodStart].description, "Wache %2 & 50%: PP1, 14 Tage, %4 %");
 }
 
 // Two people of one household import into one shared calendar: their duty days and RDOs

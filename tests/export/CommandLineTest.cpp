@@ -186,7 +186,7 @@ TEST(ExportOptionsTest, NoticesForWhatIsLeftOut)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const ExportRequest request = Accepted(c.options);
-        ExportProfile profile;
+        UserProfile profile;
         profile.group = request.group.value_or(c.savedGroup);
         EXPECT_EQ(NoticesFor(request, profile), c.notices);
     }

@@ -112,7 +112,7 @@ TEST(ICalendarTest, FoldsAt75OctetsBetweenCharacters)
 
 TEST(ICalendarTest, WritesACompleteCalendarOfAllDayEvents)
 {
-    ExportProfile profile;
+    UserProfile profile;
     // A group of the platoon that works on the last day of the year.
     profile.group = std::string(1, static_cast<char>(ShiftCodeFor(Day(2026, 12, 31), "RDO"))) + "2";
     profile.agency = "Velmora Fire, Station 3; \"North\"";
@@ -170,7 +170,7 @@ TEST(ICalendarTest, ACalendarWithoutEventsStillHoldsAComponent)
 // event, whatever range the file covers.
 TEST(ICalendarTest, OverlappingRangesGiveTheSameEventsForTheSameDays)
 {
-    ExportProfile profile;
+    UserProfile profile;
     profile.group = "B4";
     const auto blocks = [&](DayNumber first, DayNumber last) {
         std::set<std::string> found;

@@ -1,9 +1,9 @@
 #include "WindowFixture.h"
 
 #include "settings/Color.h"
-#include "ui/TabControl.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/Switch.h"
+#include "ui/widgets/TabControl.h"
 #include "ui/widgets/Text.h"
 
 #include <QAction>

@@ -2,11 +2,11 @@
 #include "WindowFixture.h"
 
 #include "ui/AboutText.h"
-#include "ui/TabControl.h"
 #include "ui/widgets/Image.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
+#include "ui/widgets/TabControl.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -4,8 +4,8 @@
 #include "QtWarningRecorder.h"
 #include "WindowFixture.h"
 
-#include "ui/TabControl.h"
 #include "ui/widgets/GridLayout.h"
+#include "ui/widgets/TabControl.h"
 
 #include <QAccessible>
 #include <QApplication>

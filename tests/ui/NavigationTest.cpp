@@ -1,12 +1,12 @@
 #include "WindowFixture.h"
 
-#include "ui/TabControl.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/GridLayout.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
+#include "ui/widgets/TabControl.h"
 #include "ui/widgets/Text.h"
 
 #include <QApplication>
@@ -134,11 +134,11 @@ TEST_F(WindowTest, UnlistedKeysOnlyRefresh)
         {Qt::Key_A, {}}, {Qt::Key_Return, {}}, {Qt::Key_F5, {}}, {Qt::Key_Tab, Qt::ControlModifier}};
     for (const auto& [key, modifiers] : keys) {
         SCOPED_TRACE(key);
-        w.lblToolbar1->setSpecText(QStringLiteral("stale"));
+        w.lblToolbar1->setRawText(QStringLiteral("stale"));
         w.bToday->setFocus();
         QTest::keyClick(w.gloCal, key, modifiers);
         EXPECT_EQ(CurrentDate, Today);
-        EXPECT_EQ(w.lblToolbar1->specText(), QStringLiteral("Velmora Fire")); // the pass ran
+        EXPECT_EQ(w.lblToolbar1->rawText(), QStringLiteral("Velmora Fire")); // the pass ran
         EXPECT_TRUE(w.gloCal->hasFocus());
         EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabCalendar);
     }
@@ -165,11 +165,11 @@ TEST_F(WindowTest, FooterPickerClampsItsOwnDateToo)
 TEST_F(WindowTest, ClicksOnNeighbouringMonthsAndTheLastRowDoNothing)
 {
     TMainForm& w = open();
-    w.lblToolbar1->setSpecText(QStringLiteral("stale"));
+    w.lblToolbar1->setRawText(QStringLiteral("stale"));
     QTest::mouseClick(w.gR[0], Qt::LeftButton);  // 29 November
     QTest::mouseClick(w.gR[34], Qt::LeftButton); // 2 January
     EXPECT_EQ(CurrentDate, Today);
-    EXPECT_EQ(w.lblToolbar1->specText(), QStringLiteral("stale")); // no refresh ran
+    EXPECT_EQ(w.lblToolbar1->rawText(), QStringLiteral("stale")); // no refresh ran
     for (int cell = 0; cell < 42; ++cell)
         EXPECT_EQ(w.gR[static_cast<std::size_t>(cell)]->hitTest(), cell < 37) << cell;
 }
@@ -184,13 +184,13 @@ TEST_F(WindowTest, PageChangesHideThePickersAndRestoreTheSettingsTitle)
         w.tabCtrl->setCurrentWidget(pages[i]);
         w.dePPStart->show();
         w.ccbColor->show();
-        w.lblToolbar2->setSpecText(QString());
+        w.lblToolbar2->setRawText(QString());
         CurrentDate = Day(1800, 1, 1); // a page change clamps it again
         QTest::mouseClick(backButtons[i], Qt::LeftButton);
         EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabCalendar);
         EXPECT_TRUE(w.dePPStart->isHidden());
         EXPECT_TRUE(w.ccbColor->isHidden());
-        EXPECT_EQ(w.lblToolbar2->specText(), QStringLiteral("Tenvik\u00AE"));
+        EXPECT_EQ(w.lblToolbar2->rawText(), QStringLiteral("Tenvik\u00AE"));
         EXPECT_EQ(CurrentDate, MinViewDate);
     }
 }

@@ -33,7 +33,7 @@ constexpr int Jan1 = 33;  // trailing day
 
 void Refresh()
 {
-    RefreshAll(CurrentDate);
+    RefreshAll();
 }
 
 void SetSwitches(TMainForm& w, bool paydays, bool debit, bool payPeriods)
@@ -160,7 +160,7 @@ TEST_F(WindowTest, MonthTitleNamesTheYearOnlyOutsideTheCurrentOne)
     for (const auto& [date, title] : cases) {
         SCOPED_TRACE(title);
         GoTo(date);
-        EXPECT_EQ(w.lblMonthName->specText(), QLatin1String(title));
+        EXPECT_EQ(w.lblMonthName->rawText(), QLatin1String(title));
         EXPECT_EQ(w.lblMonthName->fontSize(), MonthFontSize);
     }
 }
@@ -169,8 +169,8 @@ TEST_F(WindowTest, WeekdayNamesComeFromTheLocale)
 {
     m_locale.ShortDayNames = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
     TMainForm& w = open(Show::No);
-    EXPECT_EQ(w.lblDOW[0]->specText(), QStringLiteral("So"));
-    EXPECT_EQ(w.lblDOW[6]->specText(), QStringLiteral("Sa"));
+    EXPECT_EQ(w.lblDOW[0]->rawText(), QStringLiteral("So"));
+    EXPECT_EQ(w.lblDOW[6]->rawText(), QStringLiteral("Sa"));
     EXPECT_EQ(w.lblDOW[3]->fontSize(), WeekdayFontSize);
 }
 
@@ -194,7 +194,7 @@ TEST_F(WindowTest, StatusLineNamesTheDayItsGroupAndPayPeriod)
         SCOPED_TRACE(c.status);
         PayPeriodStart = c.payPeriodStart;
         GoTo(c.date);
-        EXPECT_EQ(w.lblStatus->specText(), QLatin1String(c.status));
+        EXPECT_EQ(w.lblStatus->rawText(), QLatin1String(c.status));
         EXPECT_EQ(w.lblStatus->fontSize(), StatusFontSize);
     }
 }
@@ -262,10 +262,10 @@ TEST_F(WindowTest, TitleFollowsTheAgencyFieldAndTheGroup)
     w.edAgency->setText(QStringLiteral("Harbour Rescue"));
     w.cbPlt->setCurrentIndex(9); // B2
     Refresh();
-    EXPECT_EQ(w.lblToolbar1->specText(), QStringLiteral("Harbour Rescue - B2"));
+    EXPECT_EQ(w.lblToolbar1->rawText(), QStringLiteral("Harbour Rescue - B2"));
     w.cbPlt->setCurrentIndex(0);
     Refresh();
-    EXPECT_EQ(w.lblToolbar1->specText(), QStringLiteral("Harbour Rescue"));
+    EXPECT_EQ(w.lblToolbar1->rawText(), QStringLiteral("Harbour Rescue"));
 }
 
 TEST_F(WindowTest, PassOverAnUnchangedStateRepaintsNothing)

@@ -2,7 +2,6 @@
 
 #include "../settings/SettingsTestSupport.h"
 
-#include "ui/TabControl.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
@@ -12,6 +11,7 @@
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
+#include "ui/widgets/TabControl.h"
 #include "ui/widgets/Tag.h"
 
 #include <QAbstractItemView>
@@ -145,7 +145,7 @@ TEST_F(SettingsWindowTest, ColourListChangesOnlyTheRoleOfItsButtonAndOnlyForARea
         EXPECT_EQ(BPltColor, Aqua);
         EXPECT_EQ(XPltColor, colors::Fuchsia);
         EXPECT_TRUE(w.ccbColor->isHidden());
-        EXPECT_EQ(w.lblToolbar2->specText(), SettingsTitle);
+        EXPECT_EQ(w.lblToolbar2->rawText(), SettingsTitle);
         EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabSettings);
     }
 }
@@ -173,7 +173,7 @@ TEST_F(SettingsWindowTest, DoubleClickOrLongTapRevealsThePayPeriodPicker)
         TMainForm& w = openSettings();
         reveal(w);
         EXPECT_FALSE(w.dePPStart->isHidden());
-        EXPECT_EQ(w.lblToolbar2->specText(), QString());
+        EXPECT_EQ(w.lblToolbar2->rawText(), QString());
     }
 }
 
@@ -191,12 +191,12 @@ TEST_F(SettingsWindowTest, PayPeriodPickerStartsFromTheDateInForceAndStoresWhatI
     w.dePPStart->closePicker();
     EXPECT_EQ(PayPeriodStart, Day(2022, 1, 2));
     EXPECT_FALSE(w.dePPStart->isHidden());
-    EXPECT_EQ(w.lblToolbar2->specText(), QString());
+    EXPECT_EQ(w.lblToolbar2->rawText(), QString());
 
     // A colour button takes the title's place; the title is back once the list closes.
     dismissColorList(*w.bAPlt);
     EXPECT_TRUE(w.dePPStart->isHidden());
-    EXPECT_EQ(w.lblToolbar2->specText(), SettingsTitle);
+    EXPECT_EQ(w.lblToolbar2->rawText(), SettingsTitle);
 }
 
 TEST_F(SettingsWindowTest, LeavingThePageHidesBothPickersAndRestoresTheTitle)
@@ -206,7 +206,7 @@ TEST_F(SettingsWindowTest, LeavingThePageHidesBothPickersAndRestoresTheTitle)
     w.sbBack2->click();
     EXPECT_TRUE(w.dePPStart->isHidden());
     EXPECT_TRUE(w.ccbColor->isHidden());
-    EXPECT_EQ(w.lblToolbar2->specText(), SettingsTitle);
+    EXPECT_EQ(w.lblToolbar2->rawText(), SettingsTitle);
 }
 
 TEST_F(SettingsWindowTest, SaveWritesAPayPeriodStartTypedWithoutThePicker)
@@ -316,7 +316,7 @@ TEST_F(SettingsWindowTest, AFailedWriteIsReportedAndLeavesThePageAndTheFileAsThe
     EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabSettings);
     EXPECT_EQ(PayPeriodStart, Day(2021, 1, 3)); // in force, as every other edit
     EXPECT_FALSE(w.dePPStart->isHidden());
-    EXPECT_EQ(w.lblToolbar2->specText(), QString());
+    EXPECT_EQ(w.lblToolbar2->rawText(), QString());
     EXPECT_EQ(failing->Replaces(), 1);
     EXPECT_EQ(settingsText(), QByteArray("[Config]\nRDO=A1\n[Colors]\nAPlt=Green\n"));
 }

@@ -1,13 +1,13 @@
 #include "QtWarningRecorder.h"
 #include "WindowFixture.h"
 
-#include "ui/DockLayout.h"
-#include "ui/TabControl.h"
 #include "ui/widgets/DateEdit.h"
+#include "ui/widgets/DockLayout.h"
 #include "ui/widgets/GridLayout.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
+#include "ui/widgets/TabControl.h"
 
 #include <QApplication>
 #include <QToolButton>

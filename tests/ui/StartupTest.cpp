@@ -2,7 +2,6 @@
 #include "WindowFixture.h"
 
 #include "ui/AboutText.h"
-#include "ui/TabControl.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
@@ -12,6 +11,7 @@
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
+#include "ui/widgets/TabControl.h"
 #include "ui/widgets/Text.h"
 
 #include <QFileInfo>
@@ -45,7 +45,7 @@ TEST_F(WindowTest, FirstStartOpensTodayWithTheDefaults)
     EXPECT_EQ(QString::fromStdString(SettingsPath.string()), configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini")));
 
     EXPECT_EQ(w.edAgency->text(), QStringLiteral("Velmora Fire"));
-    EXPECT_EQ(w.lblToolbar1->specText(), QStringLiteral("Velmora Fire"));
+    EXPECT_EQ(w.lblToolbar1->rawText(), QStringLiteral("Velmora Fire"));
     EXPECT_EQ(w.cbPlt->currentIndex(), 0);
     EXPECT_EQ(w.cbPlt->count(), 15);
     EXPECT_FALSE(w.swPaydays->isChecked());
@@ -58,8 +58,8 @@ TEST_F(WindowTest, FirstStartOpensTodayWithTheDefaults)
     EXPECT_EQ(w.deDate->dayNumber(), Today);
     EXPECT_TRUE(w.bPrev->autoRepeat());
     EXPECT_TRUE(w.bNext->autoRepeat());
-    EXPECT_EQ(w.lblAbout->specText(), AboutText());
-    EXPECT_EQ(w.lblAbout->specText().count(u'\r'), 9);
+    EXPECT_EQ(w.lblAbout->rawText(), AboutText());
+    EXPECT_EQ(w.lblAbout->rawText().count(u'\r'), 9);
 
     // What the About page says, word for word, with the project's version.
     EXPECT_EQ(w.lblAbout->text(),
@@ -136,7 +136,7 @@ TEST_F(WindowTest, StoredSettingsReachTheWidgets)
         writeSettings(c.ini);
         TMainForm& w = open(Show::No);
         EXPECT_EQ(w.cbPlt->currentIndex(), c.assignment);
-        EXPECT_EQ(w.lblToolbar1->specText(), QString::fromUtf8(c.title));
+        EXPECT_EQ(w.lblToolbar1->rawText(), QString::fromUtf8(c.title));
         EXPECT_EQ(w.swPaydays->isChecked(), c.paydays);
         EXPECT_EQ(w.swDebitDays->isChecked(), c.debit);
         EXPECT_EQ(w.swPayPeriods->isChecked(), c.payPeriods);

@@ -26,10 +26,10 @@ Label::Label(const QString& text, QWidget* parent) : QLabel(parent)
     QPalette p = palette();
     p.setColor(QPalette::WindowText, QColor::fromRgba(m_color));
     setPalette(p);
-    setSpecText(text);
+    setRawText(text);
 }
 
-void Label::setSpecText(const QString& text)
+void Label::setRawText(const QString& text)
 {
     if (text == m_text)
         return;

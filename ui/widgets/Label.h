@@ -14,8 +14,10 @@ class Label : public QLabel {
 public:
     explicit Label(const QString& text = {}, QWidget* parent = nullptr);
 
-    QString specText() const { return m_text; } // as set, carriage returns included
-    void setSpecText(const QString& text);
+    // The text as the program gives it, its line breaks lone carriage returns; QLabel's
+    // text() is what is shown, with new lines in their place.
+    QString rawText() const { return m_text; }
+    void setRawText(const QString& text);
     TAlphaColor color() const { return m_color; }
     void setColor(TAlphaColor color);
     float fontSize() const { return m_fontSize; }

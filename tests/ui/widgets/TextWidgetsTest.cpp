@@ -129,13 +129,13 @@ TEST(TextTest, SizesOfZeroOrLessAreKeptAndDrawnWithoutQtWarnings)
 TEST(LabelTest, KeepsCarriageReturnsAndShowsThemAsLineBreaks)
 {
     Label label;
-    label.setSpecText("12/31/2024\rPP1 - A3 *");
-    EXPECT_EQ(label.specText(), "12/31/2024\rPP1 - A3 *");
+    label.setRawText("12/31/2024\rPP1 - A3 *");
+    EXPECT_EQ(label.rawText(), "12/31/2024\rPP1 - A3 *");
     EXPECT_EQ(label.text(), "12/31/2024\nPP1 - A3 *");
     EXPECT_EQ(label.accessibleName(), "12/31/2024\nPP1 - A3 *");
 
     // An agency name is text, never markup.
-    label.setSpecText("<b>Velmora</b>");
+    label.setRawText("<b>Velmora</b>");
     EXPECT_EQ(label.textFormat(), Qt::PlainText);
 }
 
@@ -147,7 +147,7 @@ TEST(LabelTest, RepaintsOnlyWhenAValueChanges)
     ASSERT_TRUE(test::ShowAndSettle(label));
 
     const std::vector<std::function<void()>> setters = {
-        [&] { label.setSpecText("Velmora Fire - A3"); },
+        [&] { label.setRawText("Velmora Fire - A3"); },
         [&] { label.setColor(0xFFFFFFFF); },
         [&] { label.setFontSize(16.0f); },
     };

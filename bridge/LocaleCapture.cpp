@@ -1,4 +1,4 @@
-#include "ui/LocaleCapture.h"
+#include "bridge/LocaleCapture.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "ui/DockLayout.h"
+#include "ui/widgets/DockLayout.h"
 
 #include <QWidget>
 

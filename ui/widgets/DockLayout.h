@@ -62,7 +62,7 @@ private:
     QRect m_lastGeometry;
 };
 
-// The stored height (or width) of a docked widget; 0 for a widget not docked.
+// The height (or width) a docked widget was given; 0 for a widget not docked.
 qreal DockExtent(const QWidget& widget);
 
 } // namespace tenvik

@@ -1,5 +1,7 @@
-#include "ui/YearSheet.h"
+#include "print/YearSheet.h"
 
+#include "bridge/QtText.h"
+#include "core/DayMarks.h"
 #include "core/DayNumber.h"
 #include "core/MonthGrid.h"
 
@@ -49,11 +51,6 @@ const QColor GridColor(0x80, 0x80, 0x80);
 constexpr const char* PaydayMark = "$";
 constexpr const char* OwnRdoMark = "RDO";
 
-QString FromStd(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // What one cell shows; the legend draws samples with the same routine as the days.
 struct CellLook {
     QString number;
@@ -63,7 +60,7 @@ struct CellLook {
     enum class Fill { None, Duty, OwnRdo } fill = Fill::None;
 };
 
-CellLook LookOf(DayNumber day, const ExportProfile& profile)
+CellLook LookOf(DayNumber day, const UserProfile& profile)
 {
     const DayMarks marks = MarksFor(day, profile);
     CellLook look;
@@ -73,7 +70,8 @@ CellLook LookOf(DayNumber day, const ExportProfile& profile)
     else if (marks.platoon == ShiftCode::A || marks.platoon == ShiftCode::B)
         look.mark = QChar(static_cast<char16_t>(marks.platoon));
     look.payday = marks.payday;
-    look.payPeriod = FromStd(marks.payPeriodStart);
+    if (marks.payPeriodStart)
+        look.payPeriod = FromStd(marks.payPeriodLabel);
     if (marks.ownRdo)
         look.fill = CellLook::Fill::OwnRdo;
     else if (marks.onDuty)
@@ -83,7 +81,7 @@ CellLook LookOf(DayNumber day, const ExportProfile& profile)
 
 class SheetPainter {
 public:
-    SheetPainter(QPainter& painter, const QRectF& page, int year, const ExportProfile& profile,
+    SheetPainter(QPainter& painter, const QRectF& page, int year, const UserProfile& profile,
                  const FormatSettings& locale)
         : m_painter(painter), m_page(page), m_year(year), m_profile(profile), m_locale(locale),
           m_unitsPerMm(painter.device()->logicalDpiX() / 25.4)
@@ -164,7 +162,7 @@ private:
                              QStringLiteral("Your RDO (%1)").arg(FromStd(m_profile.group))});
         }
         items.push_back({CellLook{{}, {}, true, {}, CellLook::Fill::None}, QStringLiteral("Payday")});
-        items.push_back({CellLook{{}, {}, false, QStringLiteral("PP1"), CellLook::Fill::None},
+        items.push_back({CellLook{{}, {}, false, FromStd(PayPeriodLabelOf(1)), CellLook::Fill::None},
                          QStringLiteral("First day of a pay period")});
 
         const qreal sampleHeight = std::min(band.height(), mm(6));
@@ -268,7 +266,7 @@ private:
     QPainter& m_painter;
     QRectF m_page;
     int m_year;
-    const ExportProfile& m_profile;
+    const UserProfile& m_profile;
     const FormatSettings& m_locale;
     qreal m_unitsPerMm;
 };
@@ -293,13 +291,13 @@ QPageSize PageSizeOf(Paper paper)
     return QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4);
 }
 
-void PaintYearSheet(QPainter& painter, const QRectF& page, int year, const ExportProfile& profile,
+void PaintYearSheet(QPainter& painter, const QRectF& page, int year, const UserProfile& profile,
                     const FormatSettings& locale)
 {
     SheetPainter(painter, page, year, profile, locale).paint();
 }
 
-QByteArray YearSheetPdf(int year, const ExportProfile& profile, const FormatSettings& locale, const QPageSize& pageSize)
+QByteArray YearSheetPdf(int year, const UserProfile& profile, const FormatSettings& locale, const QPageSize& pageSize)
 {
     QByteArray document;
     QBuffer buffer(&document);

@@ -1,4 +1,4 @@
-#include "ui/TabControl.h"
+#include "ui/widgets/TabControl.h"
 
 #include <QKeyEvent>
 #include <QStyle>

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <string_view>
 
-// Names in the settings file and colour names compare without regard to case, but only
-// ASCII letters fold: a locale-aware fold could match texts that no name spells.
+// Names in the settings file, colour names and assignment groups compare without regard
+// to case, but only ASCII letters fold: a locale-aware fold could match texts that no
+// name spells.
 namespace tenvik {
 
 constexpr char AsciiLower(char c)
@@ -28,13 +30,24 @@ constexpr bool IsBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-constexpr std::string_view TrimBlanks(std::string_view text)
+// Where the first character from i on that is not a blank stands; text.size() if none.
+constexpr std::size_t SkipBlanks(std::string_view text, std::size_t i)
 {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    return i;
+}
+
+constexpr std::string_view TrimTrailingBlanks(std::string_view text)
+{
     while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
     return text;
+}
+
+constexpr std::string_view TrimBlanks(std::string_view text)
+{
+    return TrimTrailingBlanks(text.substr(SkipBlanks(text, 0)));
 }
 
 } // namespace tenvik

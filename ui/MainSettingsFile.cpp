@@ -1,0 +1,57 @@
+// The window's two passes over the settings file, side by side so that each stays the
+// other's mirror: start-up reads the keys into the state and the Settings widgets, Save
+// writes them back from there. Both go key by key in the file's order: agency, assignment,
+// the three switches, the pay-period start, the five colours.
+#include "settings/IniFile.h"
+#include "settings/Settings.h"
+#include "settings/SettingsFolder.h"
+#include "ui/Main.h"
+#include "ui/MainState.h"
+#include "ui/widgets/ComboBox.h"
+#include "ui/widgets/Switch.h"
+
+#include <QLineEdit>
+
+namespace tenvik {
+
+using namespace Main;
+
+SettingsRecord TMainForm::readSettingsFile()
+{
+    SettingsPath = FindSettingsPath(m_environment.configBase);
+    const IniFile ini(SettingsPath, *m_environment.fileStore);
+    const SettingsRecord stored = ReadSettings(ini, LocaleFormats);
+    AgencyName = stored.agency;
+    // The assignment is selected in cbPlt later in start-up, once the title can show it.
+    swPaydays->setChecked(stored.showPaydays);
+    swDebitDays->setChecked(stored.showDebit);
+    swPayPeriods->setChecked(stored.showPayPeriods);
+    PayPeriodStart = stored.payPeriodStart;
+    for (const ColorRoleInfo& info : ColorRoles)
+        RoleColor(info.role) = stored.Color(info.role);
+    return stored;
+}
+
+void TMainForm::writeSettingsFile()
+{
+    SettingsRecord values;
+    // An agency left as the field was given it stays the bytes the file holds, which
+    // need not be UTF-8; only an edited one is taken from the field.
+    const QString agency = edAgency->text();
+    values.agency = agency == AgencyShown ? AgencyName : agency.toStdString();
+    values.assignment = cbPlt->currentText().toStdString();
+    values.showPaydays = swPaydays->isChecked();
+    values.showDebit = swDebitDays->isChecked();
+    values.showPayPeriods = swPayPeriods->isChecked();
+    values.payPeriodStart = PayPeriodStart;
+    for (const ColorRoleInfo& info : ColorRoles)
+        values.Color(info.role) = RoleColor(info.role);
+
+    IniFile ini(SettingsPath, *m_environment.fileStore);
+    // AgencyName follows the file: an agency typed back after another was saved is
+    // written again.
+    WriteSettings(ini, values, AgencyName, LocaleFormats);
+    AgencyShown = agency;
+}
+
+} // namespace tenvik
