@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace tenvik {
 namespace {
 
@@ -19,10 +21,22 @@ TEST(Clock, TodayIsTheClocksDateAsAWholeDay)
     EXPECT_EQ(TodayDate(clock), 0);
 }
 
-TEST(Clock, SystemClockGivesAValidDate)
+// The local date lies within a day of the UTC date, whatever the time zone; a year or
+// month taken from the C library without its offset (1900, 1) would be far off.
+TEST(Clock, SystemClockGivesTheDateOfTheSystemsTime)
 {
+    const auto utcToday = [] {
+        const std::chrono::year_month_day utc{std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+        return EncodeDate(static_cast<int>(utc.year()), static_cast<int>(static_cast<unsigned>(utc.month())),
+                          static_cast<int>(static_cast<unsigned>(utc.day())));
+    };
+    const DayNumber before = utcToday();
     const CivilDate today = SystemClock{}.LocalDate();
-    EXPECT_TRUE(TryEncodeDate(today.year, today.month, today.day).has_value());
+    const DayNumber after = utcToday();
+
+    ASSERT_TRUE(TryEncodeDate(today.year, today.month, today.day).has_value());
+    EXPECT_GE(EncodeDate(today), before - 1);
+    EXPECT_LE(EncodeDate(today), after + 1);
 }
 
 } // namespace

@@ -10,6 +10,7 @@ namespace tenvik {
 namespace {
 
 using testing::CountingFileStore;
+using testing::DefaultSettingsFile;
 using testing::FailingFileStore;
 using testing::NewFileText;
 using testing::ReadFileBytes;
@@ -60,19 +61,7 @@ TEST_F(SettingsPassTest, FirstSaveOfTheDefaultsWritesEveryKeyButTheAgency)
 
     Save(values);
 
-    EXPECT_EQ(FileText(),
-              NewFileText("[Config]\n"
-                          "RDO=RDO\n"
-                          "ShowPaydays=0\n"
-                          "ShowDebit=0\n"
-                          "ShowPayPeriods=0\n"
-                          "PPStart=12/20/2020\n"
-                          "[Colors]\n"
-                          "APlt=Red\n"
-                          "BPlt=Blue\n"
-                          "XPlt=Fuchsia\n"
-                          "LdTr=Silver\n"
-                          "BkGr=White\n"));
+    EXPECT_EQ(FileText(), NewFileText(DefaultSettingsFile));
 }
 
 // The read pass once loaded the whole file for each of its eleven keys, and a Save loaded

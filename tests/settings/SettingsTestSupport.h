@@ -10,11 +10,27 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 // Helpers shared by the settings tests: a private folder per test, whole-file reads and
 // writes, the line ends of a new file, a store that fails on purpose and one that counts its loads.
 namespace tenvik::testing {
+
+// What a first Save of the default settings writes, with LF line ends: every key but the
+// agency, which is written only once it differs from its default.
+inline constexpr std::string_view DefaultSettingsFile = "[Config]\n"
+                                                        "RDO=RDO\n"
+                                                        "ShowPaydays=0\n"
+                                                        "ShowDebit=0\n"
+                                                        "ShowPayPeriods=0\n"
+                                                        "PPStart=12/20/2020\n"
+                                                        "[Colors]\n"
+                                                        "APlt=Red\n"
+                                                        "BPlt=Blue\n"
+                                                        "XPlt=Fuchsia\n"
+                                                        "LdTr=Silver\n"
+                                                        "BkGr=White\n";
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {

@@ -1,3 +1,4 @@
+#include "Version.h"
 #include "WindowFixture.h"
 
 #include "ui/AboutText.h"
@@ -75,7 +76,7 @@ TEST_F(HelpAboutWindowTest, PagesShowTheirPicturesAndTheAboutTextAsTenLines)
 
     const QStringList lines = w.lblAbout->text().split(u'\n');
     ASSERT_EQ(lines.size(), 10);
-    EXPECT_EQ(lines[0], QStringLiteral("Tenvik for Ostrand Fire v2.4.4"));
+    EXPECT_EQ(lines[0], QStringLiteral("Tenvik for Ostrand Fire v" TENVIK_VERSION));
     EXPECT_EQ(lines[5], QStringLiteral("double-click on background of Settings tab"));
     EXPECT_EQ(lines[9], QStringLiteral("http://tenvik.example.org"));
 }

@@ -1,6 +1,7 @@
 // A window left open for a long session: thousands of month steps and page changes must
 // neither grow the memory the program holds nor make Qt complain.
 #include "AccessibleNotices.h"
+#include "QtWarningRecorder.h"
 #include "WindowFixture.h"
 
 #include "ui/widgets/GridLayout.h"
@@ -30,32 +31,6 @@ namespace tenvik::test {
 namespace {
 
 using namespace Main;
-
-// Records every Qt warning, critical and fatal message while it lives, and puts the
-// previous handler back afterwards.
-class QtWarningRecorder {
-public:
-    QtWarningRecorder()
-    {
-        s_messages.clear();
-        m_previous = qInstallMessageHandler(&record);
-    }
-    ~QtWarningRecorder() { qInstallMessageHandler(m_previous); }
-    QtWarningRecorder(const QtWarningRecorder&) = delete;
-    QtWarningRecorder& operator=(const QtWarningRecorder&) = delete;
-
-    static const QStringList& messages() { return s_messages; }
-
-private:
-    static void record(QtMsgType type, const QMessageLogContext&, const QString& message)
-    {
-        if (type != QtDebugMsg && type != QtInfoMsg)
-            s_messages.append(message);
-    }
-
-    static inline QStringList s_messages;
-    QtMessageHandler m_previous = nullptr;
-};
 
 // Bytes the program holds on the heap, Qt's caches included: what a user's system sees
 // grow when something is kept on every step. (The resident size would say the same with
@@ -154,7 +129,7 @@ TEST_F(WindowTest, TenThousandStepsAndPageChangesKeepTheHeapAndStayQuiet)
     EXPECT_EQ(CurrentDate, Today); // every round came back
     EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabCalendar);
     EXPECT_TRUE(w.gloCal->hasFocus());
-    EXPECT_TRUE(warnings.messages().isEmpty()) << warnings.messages().join(u'\n').toStdString();
+    EXPECT_TRUE(warnings.messages().isEmpty()) << warnings.text();
     if (first && samples.size() > 2) {
         std::string trace = "heap after " + std::to_string(FirstSample) + " moves: " + std::to_string(*first);
         for (const auto& [moves, heap] : samples)

@@ -7,6 +7,7 @@
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/TabControl.h"
+#include "ui/widgets/Text.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -70,7 +71,12 @@ TEST_F(WindowTest, MonthStepsKeepTheDayWhereTheMonthAllowsAndStopAtTheEnds)
             Do(w, c.move);
         EXPECT_EQ(CurrentDate, c.to);
         EXPECT_EQ(SavedDate, c.saved);
-        EXPECT_EQ(CellOf(CurrentDate) >= 0, true);
+        // The grid shows the day, and only its cell is filled as the selection.
+        const int cell = CellOf(CurrentDate);
+        ASSERT_GE(cell, 0);
+        EXPECT_EQ(w.gT[static_cast<std::size_t>(cell)]->text(), QString::number(CalendarDay(CurrentDate)));
+        for (std::size_t i = 0; i < w.gR.size(); ++i)
+            EXPECT_EQ(w.gR[i]->fillColor() != BkGrColor, i == static_cast<std::size_t>(cell)) << "cell " << i;
         EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabCalendar);
     }
 }

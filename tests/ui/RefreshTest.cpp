@@ -1,3 +1,4 @@
+#include "PaintCounter.h"
 #include "WindowFixture.h"
 
 #include "ui/widgets/ComboBox.h"
@@ -267,31 +268,15 @@ TEST_F(WindowTest, TitleFollowsTheAgencyFieldAndTheGroup)
     EXPECT_EQ(w.lblToolbar1->rawText(), QStringLiteral("Harbour Rescue"));
 }
 
-// Counts paint events anywhere in the application.
-class PaintSpy : public QObject {
-public:
-    PaintSpy() { qApp->installEventFilter(this); }
-    ~PaintSpy() override { qApp->removeEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-};
-
 TEST_F(WindowTest, PassOverAnUnchangedStateRepaintsNothing)
 {
     TMainForm& w = open();
     SetSwitches(w, true, true, true);
     QApplication::processEvents();
-    PaintSpy spy;
+    PaintCounter paints(*qApp);
     Refresh();
     QApplication::processEvents();
-    EXPECT_EQ(spy.count, 0);
+    EXPECT_EQ(paints.count(), 0);
 }
 
 } // namespace

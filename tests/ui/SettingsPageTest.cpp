@@ -69,19 +69,7 @@ TEST_F(SettingsWindowTest, FirstSaveOfTheDefaultsWritesEveryKeyButTheAgencyAndSh
     TMainForm& w = openSettings();
     save();
 
-    EXPECT_EQ(settingsText().toStdString(),
-              "[Config]\n"
-              "RDO=RDO\n"
-              "ShowPaydays=0\n"
-              "ShowDebit=0\n"
-              "ShowPayPeriods=0\n"
-              "PPStart=12/20/2020\n"
-              "[Colors]\n"
-              "APlt=Red\n"
-              "BPlt=Blue\n"
-              "XPlt=Fuchsia\n"
-              "LdTr=Silver\n"
-              "BkGr=White\n");
+    EXPECT_EQ(settingsText().toStdString(), testing::DefaultSettingsFile);
     EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabCalendar);
     EXPECT_TRUE(w.gloCal->hasFocus());
     EXPECT_TRUE(m_reportedErrors.empty());

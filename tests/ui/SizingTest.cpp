@@ -1,3 +1,4 @@
+#include "QtWarningRecorder.h"
 #include "WindowFixture.h"
 
 #include "ui/widgets/DateEdit.h"
@@ -10,8 +11,6 @@
 
 #include <QApplication>
 #include <QToolButton>
-
-#include <mutex>
 
 namespace tenvik::test {
 namespace {
@@ -100,22 +99,10 @@ TEST_F(WindowTest, ButtonsAndFieldsOnScaledTitlesKeepTheThemeSize)
     }
 }
 
-std::mutex g_warningsMutex;
-QStringList g_warnings;
-
-void RecordWarning(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtDebugMsg || type == QtInfoMsg)
-        return;
-    const std::lock_guard lock(g_warningsMutex);
-    g_warnings << message;
-}
-
 TEST_F(WindowTest, NoQtWarningsFromTinyToLargeWindows)
 {
     TMainForm& w = open();
-    g_warnings.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(RecordWarning);
+    const QtWarningRecorder warnings;
     const QSize sizes[] = {{1, 1},     {5, 400},     {350, 5},   {40, 60},   {120, 200}, {200, 250},
                            {350, 640}, {2400, 1800}, {90, 2000}, {3000, 90}, {350, 640}};
     for (QSize size : sizes) {
@@ -125,8 +112,7 @@ TEST_F(WindowTest, NoQtWarningsFromTinyToLargeWindows)
         for (int page = 0; page < w.tabCtrl->count(); ++page)
             w.tabCtrl->widget(page)->grab();
     }
-    qInstallMessageHandler(previous);
-    EXPECT_TRUE(g_warnings.isEmpty()) << g_warnings.join(u'\n').toStdString();
+    EXPECT_TRUE(warnings.messages().isEmpty()) << warnings.text();
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "Version.h"
 #include "WindowFixture.h"
 
 #include "ui/AboutText.h"
@@ -60,6 +61,18 @@ TEST_F(WindowTest, FirstStartOpensTodayWithTheDefaults)
     EXPECT_EQ(w.lblAbout->rawText(), AboutText());
     EXPECT_EQ(w.lblAbout->rawText().count(u'\r'), 9);
 
+    // What the About page says, word for word, with the project's version.
+    EXPECT_EQ(w.lblAbout->text(),
+              QStringLiteral("Tenvik for Ostrand Fire v" TENVIK_VERSION "\n"
+                             "\n"
+                             "\u00A9 2026 Quorvell\n"
+                             "\n"
+                             "To change Pay Period Start Date,\n"
+                             "double-click on background of Settings tab\n"
+                             "\n"
+                             "For information only: the department's official roster prevails.\n"
+                             "Your settings are kept in Quorvell/Tenvik/Tenvik.ini in your configuration folder.\n"
+                             "http://tenvik.example.org"));
     const std::pair<StateColorButton*, TAlphaColor> buttons[] = {{w.bAPlt, colors::Red},
                                                                  {w.bBPlt, colors::Blue},
                                                                  {w.bXPlt, colors::Fuchsia},

@@ -112,17 +112,7 @@ TEST(RectangleTest, RepaintsOnlyWhenAValueChanges)
         [&] { cell.setStrokeThickness(0.5); },
         [&] { cell.setStrokeThickness(0.0); },
     };
-    for (std::size_t i = 0; i < setters.size(); ++i) {
-        SCOPED_TRACE(i);
-        paints.reset();
-        setters[i]();
-        test::FlushRepaints();
-        EXPECT_EQ(paints.count(), 1);
-        paints.reset();
-        setters[i]();
-        test::FlushRepaints();
-        EXPECT_EQ(paints.count(), 0);
-    }
+    test::ExpectRepaintsOnceThenNever(paints, setters);
     // A negative thickness is no border, as 0 already is.
     cell.setStrokeThickness(-1.0);
     test::FlushRepaints();
@@ -278,17 +268,7 @@ TEST_F(StateColorButtonTest, RepaintsOnlyWhenAValueChanges)
         [&] { today->setUnderline(true); },
         [&] { today->setFontPixelSize(13.5f); },
     };
-    for (std::size_t i = 0; i < setters.size(); ++i) {
-        SCOPED_TRACE(i);
-        paints.reset();
-        setters[i]();
-        test::FlushRepaints();
-        EXPECT_GE(paints.count(), 1);
-        paints.reset();
-        setters[i]();
-        test::FlushRepaints();
-        EXPECT_EQ(paints.count(), 0);
-    }
+    test::ExpectRepaintsOnceThenNever(paints, setters, test::FirstRepaint::AtLeastOnce);
     EXPECT_TRUE(today->bold());
     EXPECT_TRUE(today->underline());
 }

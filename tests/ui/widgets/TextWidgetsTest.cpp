@@ -1,4 +1,5 @@
 #include "PaintCounter.h"
+#include "QtWarningRecorder.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Text.h"
 
@@ -17,8 +18,6 @@ struct SetterCase {
     std::function<void(Text&)> set;
 };
 
-// A setter called again with the value it already holds must not repaint: the refresh
-// pass writes every property of every cell on each event.
 TEST(TextTest, RepaintsOnlyWhenAValueChanges)
 {
     const std::vector<SetterCase> cases = {
@@ -39,16 +38,7 @@ TEST(TextTest, RepaintsOnlyWhenAValueChanges)
         text.resize(54, 54);
         test::PaintCounter paints(text);
         ASSERT_TRUE(test::ShowAndSettle(text));
-
-        paints.reset();
-        c.set(text);
-        test::FlushRepaints();
-        EXPECT_EQ(paints.count(), 1);
-
-        paints.reset();
-        c.set(text);
-        test::FlushRepaints();
-        EXPECT_EQ(paints.count(), 0);
+        test::ExpectRepaintsOnceThenNever(paints, [&] { c.set(text); });
     }
 }
 
@@ -124,13 +114,7 @@ TEST(TextTest, CarriageReturnBreaksTheLineAndTheNameKeepsTheBreak)
 
 TEST(TextTest, SizesOfZeroOrLessAreKeptAndDrawnWithoutQtWarnings)
 {
-    static int warnings = 0;
-    warnings = 0;
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
-            if (type != QtDebugMsg)
-                ++warnings;
-        });
+    const test::QtWarningRecorder warnings;
     Text text;
     text.setText("9");
     text.resize(20, 20);
@@ -139,8 +123,7 @@ TEST(TextTest, SizesOfZeroOrLessAreKeptAndDrawnWithoutQtWarnings)
         EXPECT_EQ(text.fontSize(), size);
         text.grab();
     }
-    qInstallMessageHandler(previous);
-    EXPECT_EQ(warnings, 0);
+    EXPECT_TRUE(warnings.messages().isEmpty()) << warnings.text();
 }
 
 TEST(LabelTest, KeepsCarriageReturnsAndShowsThemAsLineBreaks)
@@ -168,17 +151,7 @@ TEST(LabelTest, RepaintsOnlyWhenAValueChanges)
         [&] { label.setColor(0xFFFFFFFF); },
         [&] { label.setFontSize(16.0f); },
     };
-    for (std::size_t i = 0; i < setters.size(); ++i) {
-        SCOPED_TRACE(i);
-        paints.reset();
-        setters[i]();
-        test::FlushRepaints();
-        EXPECT_GE(paints.count(), 1);
-        paints.reset();
-        setters[i]();
-        test::FlushRepaints();
-        EXPECT_EQ(paints.count(), 0);
-    }
+    test::ExpectRepaintsOnceThenNever(paints, setters, test::FirstRepaint::AtLeastOnce);
 }
 
 TEST(LabelTest, FractionalSizeIsKeptAndZeroGivesTheThemeSizeBack)
