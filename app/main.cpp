@@ -72,6 +72,7 @@ int main(int argc, char* argv[])
     };
 
     tenvik::TMainForm window(std::move(environment));
+    tenvik::CompleteIconAfterFirstFrame(window);
     tenvik::ReportFirstFrameWhenAsked(window);
     window.show();
     return QApplication::exec();

@@ -2,6 +2,8 @@
 
 #include <QIcon>
 
+class QWidget;
+
 // Who the program is to the desktop: its names, its desktop entry and its icon.
 namespace tenvik {
 
@@ -11,12 +13,22 @@ inline constexpr const char* OrganizationName = "Quorvell";
 // app id: one id, so the desktop matches the running window to its entry and icon.
 inline constexpr const char* DesktopFileId = "org.example.Tenvik";
 
-// The calendar icon in all its sizes, from the program's resources.
-QIcon ApplicationIcon();
+// Which sizes of the calendar icon: the ones a task bar or title bar draws, or every size
+// the icon theme installs (the large ones serve window switchers and scale-2 screens).
+enum class IconSizes { TaskBar, All };
 
-// Names the application and gives every window the icon; call once, after the
-// QApplication and before the window. The settings folder does not follow these names:
-// it is found by FindSettingsPath, so it stays Quorvell/Tenvik whatever Qt is told.
+// The calendar icon from the program's resources.
+QIcon ApplicationIcon(IconSizes sizes = IconSizes::All);
+
+// Names the application and gives every window the task-bar sizes of the icon; call once,
+// after the QApplication and before the window. The settings folder does not follow these
+// names: it is found by FindSettingsPath, so it stays Quorvell/Tenvik whatever Qt is told.
 void SetApplicationIdentity();
+
+// Gives the application the large icon sizes too, once the window's first frame is on the
+// screen. Decoding them and handing their pixels to the window system (over 300 KB) before
+// the window first shows would delay it by several milliseconds for a picture no task bar
+// draws at that moment.
+void CompleteIconAfterFirstFrame(QWidget& window);
 
 } // namespace tenvik
