@@ -7,6 +7,7 @@
 #include "ui/MainAccessibility.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
+#include "ui/widgets/ArrowButton.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/DockLayout.h"
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionComboBox>
-#include <QToolButton>
 
 #include <algorithm>
 
@@ -108,6 +108,8 @@ void TMainForm::FormCreate()
     // the room the longer date needs, so it is never cut off.
     if (auto* footer = qobject_cast<DockLayout*>(lblStatus->layout()))
         footer->setExtent(deDate, std::max<qreal>(footer->extent(deDate), DateFieldWidth(*deDate)));
+
+    setMinimumWindowSize();
 
     dePPStart->setDisplayFormat(dateFormat);
     dePPStart->resize(DateFieldWidth(*dePPStart), dePPStart->sizeHint().height());

@@ -18,10 +18,10 @@ class QAction;
 class QKeyEvent;
 class QLineEdit;
 class QMenu;
-class QToolButton;
 
 namespace tenvik {
 
+class ArrowButton;
 class ColorComboBox;
 class ComboBox;
 class DateEdit;
@@ -79,8 +79,8 @@ public:
     QWidget* loMonthName = nullptr;
     Rectangle* rectMonthName = nullptr;
     Label* lblMonthName = nullptr;
-    QToolButton* bPrev = nullptr;
-    QToolButton* bNext = nullptr;
+    ArrowButton* bPrev = nullptr;
+    ArrowButton* bNext = nullptr;
     QWidget* loDaysOfWeek = nullptr;
     Rectangle* rectDaysOfWeek = nullptr;
     GridLayout* gloDOW = nullptr;
@@ -213,6 +213,8 @@ private:
     // The window's outer size, frame and caption included, as far as the platform has
     // told Qt about the frame yet.
     void setOuterSize(int width, int height);
+    // Below this size the buttons docked in the bands would overlap or cut their captions.
+    void setMinimumWindowSize();
 
     // The file dialog of the exports, or what the environment answers in its place.
     QString chooseSaveFile(const QString& caption, const QString& suggestedPath, const QString& filter);

@@ -71,7 +71,7 @@ TEST_F(HelpAboutWindowTest, PagesShowTheirPicturesAndTheAboutTextAsTenLines)
     EXPECT_EQ(w.imgSextant->pictureForScale(2.0).size(), QSize(500, 424));
     EXPECT_EQ(w.imgSextant->opacity(), 0.1);
     // The watermark lies over the text it shares the page with.
-    const QObjectList& about = w.rectAbout->children();
+    const QObjectList& about = w.lblAbout->parentWidget()->children();
     EXPECT_GT(about.indexOf(w.imgSextant), about.indexOf(w.lblAbout));
 
     const QStringList lines = w.lblAbout->text().split(u'\n');

@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 
+#include "ui/widgets/ArrowButton.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/GridLayout.h"
@@ -11,7 +12,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QToolButton>
 
 namespace tenvik::test {
 namespace {
