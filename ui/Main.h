@@ -18,6 +18,7 @@ class QAction;
 class QKeyEvent;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 
 namespace tenvik {
 
@@ -29,6 +30,7 @@ class GridLayout;
 class Image;
 class Label;
 class Layout;
+class Notice;
 class Rectangle;
 struct SettingsRecord;
 class StateColorButton;
@@ -50,6 +52,10 @@ struct StartupEnvironment {
     // cancels. Unset, it is Qt's save dialog; tests answer for the user.
     std::function<QString(QWidget* parent, const QString& caption, const QString& suggestedPath, const QString& filter)>
         chooseSaveFile;
+    // Lets the user choose a printer, or a PDF file, for the printer set up for a print;
+    // false when the user cancels. Unset, it is Qt's print dialog (the platform's own
+    // where there is one); tests answer for the user.
+    std::function<bool(QWidget* parent, QPrinter& printer)> choosePrinter;
     // Whose long dates the screen-reader texts speak ("Tuesday, 17 January 2012"); the
     // default locale as it is when the environment is made.
     QLocale longDateLocale;
@@ -100,6 +106,8 @@ public:
     QMenu* pmCalendar = nullptr;
     QAction* miExportCalendar = nullptr;
     QAction* miPrintYear = nullptr;
+    // Says over the window that an export was written; goes away by itself.
+    Notice* lblNotice = nullptr;
 
     // Settings page
     QWidget* tbSettings = nullptr;
@@ -216,10 +224,14 @@ private:
     // Below this size the buttons docked in the bands would overlap or cut their captions.
     void setMinimumWindowSize();
 
-    // The file dialog of the exports, or what the environment answers in its place.
+    // The file and print dialogs of the exports, or what the environment answers in their
+    // place.
     QString chooseSaveFile(const QString& caption, const QString& suggestedPath, const QString& filter);
+    bool choosePrinter(QPrinter& printer);
     // Writes an export through the file store; a failure is reported, never silent.
-    void saveExport(const QString& path, std::string_view bytes);
+    // Whether it was written.
+    bool saveExport(const QString& path, std::string_view bytes);
+    void reportError(const QString& message);
 
     StartupEnvironment m_environment;
     std::vector<QWidget*> m_paintOrder;
