@@ -140,7 +140,8 @@ public:
     Rectangle* rectToolbar3 = nullptr;
     Label* lblToolbar3 = nullptr;
     StateColorButton* sbBack3 = nullptr;
-    Image* imgHelp = nullptr;
+    Image* imgHelp = nullptr;         // the Settings page explained
+    Image* imgHelpCalendar = nullptr; // the key to the Calendar page's marks
 
     // About page
     QWidget* tbAbout = nullptr;

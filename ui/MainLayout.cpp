@@ -357,15 +357,34 @@ void TMainForm::buildHelpPage()
     Fill(*tbHelp, rectToolbar3);
     lblToolbar3 = AddTitle(*rectToolbar3, "lblToolbar3", QStringLiteral("Tenvik\u00AE"));
     sbBack3 = AddBackButton(*lblToolbar3, "sbBack3");
-    imgHelp = Named(new Image(tabHelp), "imgHelp");
+    // The two pictures one above the other, each as wide as the page allows (never wider
+    // than drawn), the page scrolling through them.
+    auto* scroll = Named(new ScrollPage(tabHelp), "scHelp");
+    Fill(*tabHelp, scroll);
+    auto* pictures = Named(new QWidget, "loHelp");
+    auto* column = new QVBoxLayout(pictures);
+    column->setContentsMargins(PictureMargin, PictureMargin, PictureMargin, PictureMargin);
+    column->setSpacing(PictureMargin);
     LoadPictureResources();
+    imgHelp = Named(new Image, "imgHelp");
     imgHelp->setPicture(HelpPicturePath);
     imgHelp->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgHelp->setAccessibleName(QStringLiteral("Help picture"));
     imgHelp->setAccessibleDescription(QStringLiteral(
         "The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, "
         "Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title"));
-    Fill(*tabHelp, imgHelp, QMarginsF(10, 10, 10, 10));
+    column->addWidget(imgHelp);
+    imgHelpCalendar = Named(new Image, "imgHelpCalendar");
+    imgHelpCalendar->setPicture(CalendarHelpPicturePath);
+    imgHelpCalendar->setAttribute(Qt::WA_TransparentForMouseEvents);
+    imgHelpCalendar->setAccessibleName(tr("Key to the calendar"));
+    imgHelpCalendar->setAccessibleDescription(
+        tr("The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, "
+           "paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the "
+           "legend, the status line, Today, the date field and the menu a right click opens"));
+    column->addWidget(imgHelpCalendar);
+    column->addStretch();
+    scroll->setContent(pictures, [pictures](int width) { return pictures->heightForWidth(width); });
 }
 
 void TMainForm::buildAboutPage()
