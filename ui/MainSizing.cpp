@@ -79,12 +79,26 @@ QStringList CornerLabelTexts()
     return texts;
 }
 
-QStringList Years()
+// The year of the calendar's range written with the widest digits in the font (kerning
+// between digits aside, which fonts do not use): ten measures rather than 160.
+QString WidestYear(const QFont& font, float pixels, const QWidget& widget)
 {
-    QStringList years;
-    for (int year = CalendarYear(MinViewDate); year <= CalendarYear(MaxViewDate); ++year)
-        years << QString::number(year);
-    return years;
+    QStringList digits;
+    for (char digit = '0'; digit <= '9'; ++digit)
+        digits << QString(QLatin1Char(digit));
+    const QList<qreal> width = TextWidths(font, pixels, widget, digits);
+    int widest = CalendarYear(MinViewDate);
+    qreal widestWidth = 0;
+    for (int year = CalendarYear(MinViewDate); year <= CalendarYear(MaxViewDate); ++year) {
+        qreal total = 0;
+        for (int rest = year; rest > 0; rest /= 10)
+            total += width[rest % 10];
+        if (total > widestWidth) {
+            widestWidth = total;
+            widest = year;
+        }
+    }
+    return QString::number(widest);
 }
 
 QStringList WeekdayTexts()
@@ -108,7 +122,7 @@ QFont FontOf(const QWidget& widget, bool bold = false)
 QStringList MonthTitleTexts(float pixels)
 {
     const TMainForm& form = *MainForm;
-    const QString year = WidestText(FontOf(*form.lblMonthName), pixels, *form.lblMonthName, Years());
+    const QString year = WidestYear(FontOf(*form.lblMonthName), pixels, *form.lblMonthName);
     QStringList titles;
     for (std::size_t month = 0; month < LocaleFormats.LongMonthNames.size(); ++month) {
         titles << FromStd(LocaleFormats.LongMonthNames[month]);
@@ -124,7 +138,7 @@ QStringList StatusTexts(float pixels)
     const TMainForm& form = *MainForm;
     const QFont font = FontOf(*form.lblStatus);
     const QWidget& widget = *form.lblStatus;
-    const int year = WidestText(font, pixels, widget, Years()).toInt();
+    const int year = WidestYear(font, pixels, widget).toInt();
     QStringList dates;
     for (int month = 1; month <= 12; ++month) {
         for (int day : {10, 18, 20, 28, 30})

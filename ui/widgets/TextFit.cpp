@@ -33,6 +33,16 @@ qreal InkedWidth(const QFontMetricsF& metrics, const QString& line)
 
 } // namespace
 
+QList<qreal> TextWidths(QFont font, float pixels, const QWidget& widget, const QStringList& texts)
+{
+    const QFontMetricsF metrics(AtPixels(std::move(font), pixels, widget), &widget);
+    QList<qreal> widths;
+    widths.reserve(texts.size());
+    for (const QString& text : texts)
+        widths << InkedWidth(metrics, text);
+    return widths;
+}
+
 qreal WidestTextWidth(QFont font, float pixels, const QWidget& widget, const QStringList& texts)
 {
     const QFontMetricsF metrics(AtPixels(std::move(font), pixels, widget), &widget);

@@ -23,6 +23,8 @@ struct FittedText {
 FittedText FitText(float wanted, QFont font, const QWidget& widget, const QStringList& lines, int lineCount,
                    const QSizeF& box);
 
+// The width of each of `texts` drawn in `font` at `pixels` on `widget`, in pixels.
+QList<qreal> TextWidths(QFont font, float pixels, const QWidget& widget, const QStringList& texts);
 // The widest of `texts` drawn in `font` at `pixels` on `widget`, in pixels.
 qreal WidestTextWidth(QFont font, float pixels, const QWidget& widget, const QStringList& texts);
 // The text of `texts` that is widest in that font.
