@@ -68,15 +68,27 @@ QStringList DayNumberTexts()
     return texts;
 }
 
-QStringList CornerLabelTexts()
+QStringList GroupLabels()
 {
-    QStringList texts;
+    QStringList groups;
     for (std::string_view group : AssignmentCodes)
         if (group != NoGroupCode)
-            texts << FromStd(group);
+            groups << FromStd(group);
+    return groups;
+}
+
+QStringList PayPeriodLabels()
+{
+    QStringList periods;
     for (int period = 1; period <= PayPeriodsPerCycle; ++period)
-        texts << FromStd(PayPeriodLabelOf(period));
-    return texts;
+        periods << FromStd(PayPeriodLabelOf(period));
+    return periods;
+}
+
+// What the small label of a cell shows on one line.
+QStringList CornerLabelTexts()
+{
+    return GroupLabels() + PayPeriodLabels();
 }
 
 // The year of the calendar's range written with the widest digits in the font (kerning
@@ -145,12 +157,8 @@ QStringList StatusTexts(float pixels)
             if (const auto date = TryEncodeDate(year, month, day))
                 dates << FromStd(FormatShortDate(*date, LocaleFormats));
     }
-    QStringList groups;
-    QStringList periods;
-    for (const QString& label : CornerLabelTexts())
-        (label.startsWith(u'P') ? periods : groups) << label;
-    const QString second = WidestText(font, pixels, widget, periods) + QStringLiteral(" - ")
-        + WidestText(font, pixels, widget, groups) + QStringLiteral(" *");
+    const QString second = WidestText(font, pixels, widget, PayPeriodLabels()) + QStringLiteral(" - ")
+        + WidestText(font, pixels, widget, GroupLabels()) + QStringLiteral(" *");
     return {WidestText(font, pixels, widget, dates), second};
 }
 
@@ -177,7 +185,7 @@ CalendarBoxes PresentBoxes()
             QSizeF(std::floor(form.gloCal->itemWidth()), std::floor(form.gloCal->itemHeight()))};
 }
 
-// The bands the titles lie in and the room their buttons leave them, at the present size.
+// The four page titles share one size; each lies in a band of its own height.
 struct TitleBand {
     Label* label;
     qreal height;
@@ -221,8 +229,8 @@ std::vector<CentredLabel> CentredLabels()
 // window's height keeps the height its caption needs.
 int HeightKeeping(const QWidget& control, long double share)
 {
-    const QMarginsF margins(0, 2, 0, 2); // every docked control keeps 2 above and below
-    const long double needed = control.minimumSizeHint().height() + margins.top() + margins.bottom();
+    constexpr int DockedGaps = 2 + 2; // every docked control keeps 2 above and 2 below
+    const long double needed = control.minimumSizeHint().height() + DockedGaps;
     return static_cast<int>(std::ceil(needed / share));
 }
 
@@ -306,31 +314,28 @@ void ComputeFontSizes()
         return QSizeF(FreeRoom(label, QSizeF(boxes.pageWidth, height)).width(), height);
     };
     for (const TitleBand& band : TitleBands()) {
-        TitleFontSize =
-            FitText(TitleFontSize, FontOf(*band.label), *band.label, TitleTexts(), 1, room(*band.label, band.height))
-                .pixels;
+        TitleFontSize = FittingPixelSize(TitleFontSize, FontOf(*band.label), *band.label, TitleTexts(), 1,
+                                         room(*band.label, band.height));
     }
-    MonthFontSize = FitText(MonthFontSize, FontOf(*form.lblMonthName), *form.lblMonthName,
-                            MonthTitleTexts(MonthFontSize), 1, room(*form.lblMonthName, qreal(monthBar)))
-                        .pixels;
+    MonthFontSize = FittingPixelSize(MonthFontSize, FontOf(*form.lblMonthName), *form.lblMonthName,
+                                     MonthTitleTexts(MonthFontSize), 1, room(*form.lblMonthName, qreal(monthBar)));
     WeekdayFontSize =
-        FitText(WeekdayFontSize, FontOf(*form.lblDOW[0]), *form.lblDOW[0], WeekdayTexts(), 1, boxes.weekday).pixels;
+        FittingPixelSize(WeekdayFontSize, FontOf(*form.lblDOW[0]), *form.lblDOW[0], WeekdayTexts(), 1, boxes.weekday);
 
     const Text& number = *form.gT[0];
     const QStringList days = DayNumberTexts();
-    DayFontSize = FitText(DayFontSize, FontOf(number, true), number, days, 1, boxes.cell).pixels;
+    DayFontSize = FittingPixelSize(DayFontSize, FontOf(number, true), number, days, 1, boxes.cell);
     const QSizeF corner(boxes.cell.width() - CornerNumberInset, boxes.cell.height());
-    DayCornerFontSize = FitText(DayCornerFontSize, FontOf(number, true), number, days, 1, corner).pixels;
+    DayCornerFontSize = FittingPixelSize(DayCornerFontSize, FontOf(number, true), number, days, 1, corner);
 
     const Text& label = *form.gX[0];
     const QStringList labels = CornerLabelTexts();
     const QSizeF labelBox(boxes.cell.width() - CellLabelInsetRight, boxes.cell.height() - CellLabelInsetBottom);
-    LabelFontSize = FitText(LabelFontSize, FontOf(label), label, labels, 1, labelBox).pixels;
-    LabelSmallFontSize = FitText(LabelSmallFontSize, FontOf(label), label, labels, TwoLineLabel, labelBox).pixels;
+    LabelFontSize = FittingPixelSize(LabelFontSize, FontOf(label), label, labels, 1, labelBox);
+    LabelSmallFontSize = FittingPixelSize(LabelSmallFontSize, FontOf(label), label, labels, TwoLineLabel, labelBox);
 
-    StatusFontSize = FitText(StatusFontSize, FontOf(*form.lblStatus), *form.lblStatus, StatusTexts(StatusFontSize),
-                             StatusLines, room(*form.lblStatus, qreal(footer)))
-                         .pixels;
+    StatusFontSize = FittingPixelSize(StatusFontSize, FontOf(*form.lblStatus), *form.lblStatus,
+                                      StatusTexts(StatusFontSize), StatusLines, room(*form.lblStatus, qreal(footer)));
 }
 
 void FitCentredLabels()

@@ -67,21 +67,20 @@ QString WidestText(QFont font, float pixels, const QWidget& widget, const QStrin
     return widestText;
 }
 
-FittedText FitText(float wanted, QFont font, const QWidget& widget, const QStringList& lines, int lineCount,
-                   const QSizeF& box)
+float FittingPixelSize(float wanted, QFont font, const QWidget& widget, const QStringList& lines, int lineCount,
+                       const QSizeF& box)
 {
     if (!(wanted > 0) || lines.isEmpty())
-        return {wanted, 0};
+        return wanted;
     float pixels = wanted;
-    qreal width = 0;
     for (int attempt = 0; attempt < FitAttempts; ++attempt) {
         const QFontMetricsF metrics(AtPixels(font, pixels, widget), &widget);
-        width = 0;
+        qreal width = 0;
         for (const QString& line : lines)
             width = std::max(width, InkedWidth(metrics, line));
         const qreal height = lineCount * metrics.lineSpacing();
         if (width <= box.width() && height <= box.height())
-            return {pixels, width};
+            return pixels;
         const qreal share = std::min(box.width() / width, box.height() / height);
         const float smaller = static_cast<float>(pixels * std::max<qreal>(share, 0));
         pixels = attempt == 0 ? smaller : std::min(smaller, pixels * StepDown);
@@ -90,7 +89,7 @@ FittedText FitText(float wanted, QFont font, const QWidget& widget, const QStrin
             break;
         }
     }
-    return {pixels, WidestTextWidth(std::move(font), pixels, widget, lines)};
+    return pixels;
 }
 
 QMarginsF CentredTextMargins(qreal width, qreal freeLeft, qreal freeRight, qreal textWidth)

@@ -11,17 +11,12 @@ class QWidget;
 // whose edges hold buttons a centred text can go without running under them.
 namespace tenvik {
 
-struct FittedText {
-    float pixels = 0; // the font size found
-    qreal width = 0;  // the widest line at that size
-};
-
 // The largest size, at most `wanted` pixels, at which the widest of `lines` fits the width
 // of `box` and `lineCount` lines fit its height, in `font` (family, weight) as drawn on
 // `widget`. Widths count every pixel a glyph inks as well as its advance. A size of zero or
 // less (or NaN) is kept as it is: there is nothing to draw to fit.
-FittedText FitText(float wanted, QFont font, const QWidget& widget, const QStringList& lines, int lineCount,
-                   const QSizeF& box);
+float FittingPixelSize(float wanted, QFont font, const QWidget& widget, const QStringList& lines, int lineCount,
+                       const QSizeF& box);
 
 // The width of each of `texts` drawn in `font` at `pixels` on `widget`, in pixels.
 QList<qreal> TextWidths(QFont font, float pixels, const QWidget& widget, const QStringList& texts);
