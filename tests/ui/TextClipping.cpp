@@ -63,42 +63,9 @@ QRect InkOf(const DrawnText& drawn, const QWidget& widget)
     return QRect(QPoint(left, top), QPoint(right, bottom)).translated(-pad, -pad);
 }
 
-Qt::Alignment Horizontal(Text::Align align)
-{
-    switch (align) {
-    case Text::Align::Leading:
-        return Qt::AlignLeading;
-    case Text::Align::Trailing:
-        return Qt::AlignTrailing;
-    case Text::Align::Center:
-        break;
-    }
-    return Qt::AlignHCenter;
-}
-
-Qt::Alignment Vertical(Text::Align align)
-{
-    switch (align) {
-    case Text::Align::Leading:
-        return Qt::AlignTop;
-    case Text::Align::Trailing:
-        return Qt::AlignBottom;
-    case Text::Align::Center:
-        break;
-    }
-    return Qt::AlignVCenter;
-}
-
 DrawnText DrawnOn(const Text& text)
 {
-    QFont font = text.font();
-    SetFontPixelSizeF(font, text.fontSize(), text);
-    font.setBold(text.bold());
-    font.setUnderline(text.underline());
-    int flags = Horizontal(text.horizontalAlign()) | Vertical(text.verticalAlign());
-    if (text.wordWrap())
-        flags |= Qt::TextWordWrap;
-    return {font, QRectF(text.rect()) - text.margins(), flags, DisplayLines(text.text())};
+    return {text.drawnFont(), text.textArea(), text.textFlags(), DisplayLines(text.text())};
 }
 
 DrawnText DrawnOn(const Label& label)
