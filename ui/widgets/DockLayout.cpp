@@ -40,7 +40,8 @@ DockLayout::DockLayout(QWidget* parent) : QLayout(parent)
 {
     setContentsMargins(0, 0, 0, 0);
     setSpacing(0);
-    // The window sets no minimum size: a child that does not fit is squeezed, not enforced.
+    // The layout asks for no minimum size of its own: a child that does not fit is squeezed;
+    // a window that must not get too small says so itself.
     setSizeConstraint(QLayout::SetNoConstraint);
     // Docked children are placed on the whole widget; contents margins a label sets keep
     // its own text clear of them.
