@@ -1,24 +1,41 @@
-// Draws the Help page's picture: the Settings page as the program shows it (group A2,
-// every display switch on, the default agency), drawn at twice its size, with a coloured
-// callout tied to each control. Run it again whenever the Settings page changes.
-// Usage: tenvik_helppicture OUTPUT.png
+// Draws the Help page's two pictures from the real window (group A2, every display switch
+// on, the default agency, 10 December 2026), each page drawn at twice its size:
+// - the Settings page with a coloured callout tied to each control;
+// - the key to the Calendar page: numbered marks on the days, the status line, the
+//   buttons and the right-click menu, and below the page what each number means.
+// Run it again whenever either page changes.
+// Usage: tenvik_helppicture SETTINGS.png CALENDAR.png
 #include "app/ShowcaseWindow.h"
+#include "core/DayMarks.h"
 #include "ui/Main.h"
+#include "ui/MainAccessibility.h"
+#include "ui/MainState.h"
+#include "ui/MainUnit.h"
+#include "ui/PaintTags.h"
 #include "ui/widgets/ComboBox.h"
+#include "ui/widgets/DateEdit.h"
+#include "ui/widgets/Label.h"
+#include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
 #include "ui/widgets/TabControl.h"
+#include "ui/widgets/Text.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextOption>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -240,12 +257,267 @@ QImage HelpPicture(TMainForm& w)
     return picture;
 }
 
+// The key to the Calendar page: the page at twice its size with a numbered mark beside
+// each thing worth knowing, and the meaning of every number below it.
+const QColor MarkColour(0x26, 0x32, 0x38);
+constexpr int KeyWidth = 761;
+constexpr qreal MarkRadius = 17.0;
+constexpr qreal KeyTextPixels = 27.0;
+constexpr qreal KeyMargin = 24.0;
+constexpr qreal KeyLineGap = 10.0;
+
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate("HelpPicture", text);
+}
+
+struct KeyEntry {
+    QPointF mark; // where its number sits, in the picture
+    QString text;
+};
+
+class CalendarKey {
+public:
+    explicit CalendarKey(TMainForm& w) : m_w(w), m_page(*w.tabCalendar) {}
+
+    QImage draw()
+    {
+        const QImage page = PagePicture(m_page);
+        m_pageOrigin = QPointF((KeyWidth - page.width()) / 2.0, KeyMargin);
+        collectEntries();
+
+        QFont text = QApplication::font();
+        text.setPixelSize(static_cast<int>(KeyTextPixels));
+        const qreal textLeft = KeyMargin + 2 * MarkRadius + 14;
+        const qreal textWidth = KeyWidth - textLeft - KeyMargin;
+        const QFontMetricsF metrics(text);
+        qreal keyHeight = 0;
+        for (const KeyEntry& entry : m_entries)
+            keyHeight += TextHeight(metrics, entry.text, textWidth) + KeyLineGap;
+
+        const qreal keyTop = m_pageOrigin.y() + page.height() + KeyMargin;
+        QImage picture(KeyWidth, static_cast<int>(std::ceil(keyTop + keyHeight + KeyMargin)), QImage::Format_ARGB32);
+        picture.fill(Qt::white);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.drawImage(m_pageOrigin, page);
+        painter.setPen(QPen(QColor(0xB0, 0xBE, 0xC5), 2));
+        painter.drawRect(QRectF(m_pageOrigin, QSizeF(page.size())).adjusted(-1, -1, 1, 1));
+        drawMenu(painter);
+
+        int number = 1;
+        qreal y = keyTop;
+        for (const KeyEntry& entry : m_entries) {
+            Mark(painter, entry.mark, number);
+            const qreal height = TextHeight(metrics, entry.text, textWidth);
+            Mark(painter, QPointF(KeyMargin + MarkRadius, y + metrics.height() / 2), number);
+            painter.setFont(text);
+            painter.setPen(Qt::black);
+            painter.drawText(QRectF(textLeft, y, textWidth, height), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                             entry.text);
+            y += height + KeyLineGap;
+            ++number;
+        }
+        return picture;
+    }
+
+private:
+    static qreal TextHeight(const QFontMetricsF& metrics, const QString& text, qreal width)
+    {
+        return metrics.boundingRect(QRectF(0, 0, width, 10000), Qt::TextWordWrap, text).height();
+    }
+
+    static void Mark(QPainter& painter, QPointF at, int number)
+    {
+        painter.setPen(QPen(Qt::white, 3));
+        painter.setBrush(MarkColour);
+        painter.drawEllipse(at, MarkRadius, MarkRadius);
+        QFont font = QApplication::font();
+        font.setBold(true);
+        font.setPixelSize(static_cast<int>(MarkRadius * 1.15));
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(QRectF(at - QPointF(MarkRadius, MarkRadius), QSizeF(2 * MarkRadius, 2 * MarkRadius)),
+                         Qt::AlignCenter, QString::number(number));
+    }
+
+    // Where a widget of the page lies in the picture.
+    QRectF on(const QWidget& widget) const
+    {
+        const QRectF local(widget.mapTo(&m_page, QPoint(0, 0)), widget.size());
+        return QRectF(m_pageOrigin + local.topLeft() * PageScale, local.size() * PageScale);
+    }
+
+    // A cell's mark sits on its right edge halfway down, between the number at the top
+    // left and the label at the bottom right, so that it hides neither.
+    QPointF besideCell(int cell) const
+    {
+        const QRectF r = on(*m_w.gR[static_cast<std::size_t>(cell)]);
+        return {r.right(), r.center().y()};
+    }
+
+    // The first day of the month shown that matches, away from where the menu is drawn.
+    std::optional<int> firstCell(const std::function<bool(const tenvik::DayMarks&, int cell)>& matches) const
+    {
+        using namespace tenvik::Main;
+        for (int cell = 0; cell <= LastDayCell; ++cell) {
+            const tenvik::DayNumber day = CellDates[static_cast<std::size_t>(cell)];
+            if (!tenvik::SameMonthNumber(day, CurrentDate) || tenvik::SameDay(day, CurrentDate)
+                || on(*m_w.gR[static_cast<std::size_t>(cell)]).intersects(menuRect()))
+                continue;
+            if (matches(MarksOf(day), cell))
+                return cell;
+        }
+        return std::nullopt;
+    }
+
+    void addCell(std::optional<int> cell, const char* text)
+    {
+        if (cell)
+            m_entries.push_back({besideCell(*cell), Translated(text)});
+    }
+
+    void addControl(const QWidget& control, const char* text)
+    {
+        const QRectF r = on(control);
+        m_entries.push_back({QPointF(r.right() - MarkRadius, r.top()), Translated(text)});
+    }
+
+    void collectEntries()
+    {
+        using tenvik::DayMarks;
+        using tenvik::ShiftCode;
+        const auto plain = [](const DayMarks& m) { return !m.payday && !m.payPeriodStart; };
+        std::vector<int> used;
+        const auto unused = [&used](int cell) { return std::find(used.begin(), used.end(), cell) == used.end(); };
+        const auto pick = [&](const std::function<bool(const DayMarks&)>& matches) {
+            const std::optional<int> cell =
+                firstCell([&](const DayMarks& m, int c) { return unused(c) && matches(m); });
+            if (cell)
+                used.push_back(*cell);
+            return cell;
+        };
+        addCell(pick([&](const DayMarks& m) { return m.shift == ShiftCode::A && plain(m); }),
+                QT_TRANSLATE_NOOP("HelpPicture", "A platoon on duty: the day number in the A colour"));
+        addCell(pick([&](const DayMarks& m) { return m.shift == ShiftCode::B && plain(m); }),
+                QT_TRANSLATE_NOOP("HelpPicture", "B platoon on duty: the day number in the B colour"));
+        addCell(pick([](const DayMarks& m) { return m.ownRdo; }),
+                QT_TRANSLATE_NOOP("HelpPicture", "Your RDO: the day number in the RDO colour"));
+        addCell(pick([](const DayMarks& m) { return m.payday; }),
+                QT_TRANSLATE_NOOP("HelpPicture", "Payday: the day number underlined"));
+
+        // The labels in the corners: the mark goes left of the label's line.
+        const auto beforeLabelLine = [&](int cell, int linesFromBottom) {
+            const QRectF r = on(*m_w.gR[static_cast<std::size_t>(cell)]);
+            const qreal line = m_w.gX[static_cast<std::size_t>(cell)]->fontSize() * PageScale * 1.2;
+            return QPointF(r.left() + MarkRadius + 4, r.bottom() - 4 - line * (linesFromBottom + 0.5));
+        };
+        if (const std::optional<int> cell = pick([&](const DayMarks& m) { return plain(m); })) {
+            m_entries.push_back(
+                {beforeLabelLine(*cell, 0),
+                 Translated(QT_TRANSLATE_NOOP("HelpPicture", "RDO group that has its RDO that day (Show RDOs)"))});
+        }
+        if (const std::optional<int> cell = pick([](const DayMarks& m) { return m.payPeriodStart; })) {
+            m_entries.push_back(
+                {beforeLabelLine(*cell, 1),
+                 Translated(QT_TRANSLATE_NOOP("HelpPicture", "A pay period begins: PP1 to PP26 (Pay Periods)"))});
+        }
+
+        addCell(tenvik::Main::SelectedCell(),
+                QT_TRANSLATE_NOOP("HelpPicture", "The selected day, filled with its colour"));
+        // A day of the month before with no pay-period label in the way.
+        for (int cell = 0; cell < tenvik::GridColumns; ++cell) {
+            const tenvik::DayNumber day = tenvik::Main::CellDates[static_cast<std::size_t>(cell)];
+            if (!tenvik::SameMonthNumber(day, tenvik::Main::CurrentDate)
+                && !tenvik::Main::MarksOf(day).payPeriodStart) {
+                addCell(cell, QT_TRANSLATE_NOOP("HelpPicture", "Days of the months before and after"));
+                break;
+            }
+        }
+        m_entries.push_back({besideCell(tenvik::Main::LegendA),
+                             Translated(QT_TRANSLATE_NOOP("HelpPicture", "The legend: the A and B colours"))});
+        addControl(*m_w.lblStatus,
+                   QT_TRANSLATE_NOOP("HelpPicture",
+                                     "Status line: the selected day's date, the pay period that begins "
+                                     "on it, its RDO group, and * on your RDO"));
+        // Right of the line's date, between it and the date field.
+        const QRectF status = on(*m_w.lblStatus);
+        const QString firstLine = m_w.lblStatus->text().section(u'\n', 0, 0);
+        const qreal dateWidth = QFontMetricsF(m_w.lblStatus->font()).horizontalAdvance(firstLine) * PageScale;
+        m_entries.back().mark = QPointF(status.center().x() + dateWidth / 2 + MarkRadius + 6, status.center().y());
+        addControl(*m_w.bToday, QT_TRANSLATE_NOOP("HelpPicture", "Today: back to today"));
+        addControl(*m_w.deDate, QT_TRANSLATE_NOOP("HelpPicture", "Go to any date from 1901 to 2060"));
+        m_entries.push_back({menuRect().topRight() + QPointF(-MarkRadius, 0),
+                             Translated(QT_TRANSLATE_NOOP("HelpPicture",
+                                                          "Right-click a day: Export to Calendar\u2026 "
+                                                          "saves your days for a calendar program, "
+                                                          "Print Year\u2026 prints the year on one page"))});
+    }
+
+    // The right-click menu, as it opens over the grid from the middle of a day.
+    QImage menuPicture() const
+    {
+        QMenu& menu = *m_w.pmCalendar;
+        menu.ensurePolished();
+        menu.adjustSize();
+        QImage image(menu.size() * PageScale, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(PageScale);
+        image.fill(Qt::white);
+        menu.render(&image);
+        image.setDevicePixelRatio(1.0);
+        return image;
+    }
+
+    QRectF menuRect() const
+    {
+        const QRectF from = on(*m_w.gR[MenuCell]);
+        return QRectF(from.center(), QSizeF(menuPicture().size()));
+    }
+
+    void drawMenu(QPainter& painter) const
+    {
+        const QImage menu = menuPicture();
+        const QRectF at = menuRect();
+        painter.save();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, 60)); // a shadow lifts it off the page
+        painter.drawRect(at.translated(6, 6));
+        painter.drawImage(at.topLeft(), menu);
+        painter.setPen(QPen(QColor(0x90, 0x90, 0x90), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(at);
+        // The pointer that opened it.
+        QPainterPath pointer;
+        const QPointF tip = at.topLeft();
+        pointer.moveTo(tip);
+        pointer.lineTo(tip + QPointF(0, 34));
+        pointer.lineTo(tip + QPointF(9, 26));
+        pointer.lineTo(tip + QPointF(16, 40));
+        pointer.lineTo(tip + QPointF(22, 37));
+        pointer.lineTo(tip + QPointF(15, 24));
+        pointer.lineTo(tip + QPointF(26, 24));
+        pointer.closeSubpath();
+        painter.setPen(QPen(Qt::white, 2));
+        painter.setBrush(Qt::black);
+        painter.drawPath(pointer);
+        painter.restore();
+    }
+
+    static constexpr int MenuCell = 29; // row 4: the menu opens from the middle of this day
+
+    TMainForm& m_w;
+    QWidget& m_page;
+    QPointF m_pageOrigin;
+    std::vector<KeyEntry> m_entries;
+};
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s SETTINGS.png CALENDAR.png\n", argv[0]);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -257,6 +529,15 @@ int main(int argc, char* argv[])
         return 1;
     TMainForm& window = showcase->window();
     window.show();
+    QApplication::processEvents();
+
+    // The Calendar page at the size the window opens at.
+    const QString calendarOutput = QString::fromLocal8Bit(argv[2]);
+    if (!CalendarKey(window).draw().save(calendarOutput, "PNG")) {
+        std::fprintf(stderr, "cannot save %s\n", argv[2]);
+        return 1;
+    }
+
     window.tabCtrl->setCurrentWidget(window.tabSettings);
     // The page takes the picture's whole width at twice its size; the window is made as
     // much wider as that needs, which only widens the free room right of the controls.

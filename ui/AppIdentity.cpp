@@ -70,7 +70,7 @@ void SetApplicationIdentity()
 {
     QApplication::setApplicationName(QString::fromLatin1(ApplicationName));
     QApplication::setOrganizationName(QString::fromLatin1(OrganizationName));
-    QApplication::setApplicationDisplayName(QString::fromLatin1(ApplicationName));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(ApplicationDisplayName));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopFileId));
     QApplication::setWindowIcon(ApplicationIcon(IconSizes::TaskBar));
 }

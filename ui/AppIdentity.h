@@ -8,6 +8,10 @@ class QWidget;
 namespace tenvik {
 
 inline constexpr const char* ApplicationName = "Tenvik";
+// The name shown to the user, the window's caption. Qt's platform plugins append the
+// display name to every window title that does not already end with it, so with this
+// name the main window's caption is "Tenvik®" alone and a dialog's ends with it.
+inline constexpr const char* ApplicationDisplayName = "Tenvik\u00AE";
 inline constexpr const char* OrganizationName = "Quorvell";
 // The desktop entry (org.example.Tenvik.desktop), the themed icon's name and the Wayland
 // app id: one id, so the desktop matches the running window to its entry and icon.

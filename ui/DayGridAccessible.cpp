@@ -9,6 +9,7 @@
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/Text.h"
+#include "ui/widgets/WidgetAccessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -179,7 +180,7 @@ QAccessibleInterface* WindowAccessibleFactory(const QString&, QObject* object)
         return new QAccessibleWidget(widget, QAccessible::StaticText);
     if (qobject_cast<Image*>(object) != nullptr)
         return new QAccessibleWidget(widget, QAccessible::Graphic);
-    return nullptr;
+    return WidgetAccessibleInterface(object);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "ui/MainAccessibility.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
+#include "ui/widgets/ArrowButton.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/DockLayout.h"
@@ -15,12 +16,13 @@
 #include "ui/widgets/Switch.h"
 #include "ui/widgets/TabControl.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionComboBox>
-#include <QToolButton>
 
 #include <algorithm>
 
@@ -43,6 +45,30 @@ int DateFieldWidth(const DateEdit& edit)
     option.editable = true;
     const QSize text(edit.fontMetrics().horizontalAdvance(widest) + cursorRoom, edit.sizeHint().height());
     return edit.style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, &edit).width();
+}
+
+// The keys of a text or date field: the modifiers and Escape on their own, and any key
+// held with a modifier (Ctrl+A, C, V, X, Z, Shift and an arrow to select, Ctrl and an
+// arrow to jump a word). Plain keys the field leaves unused go on to the window as ever,
+// the navigation keys among them.
+bool IsFieldEditingKey(const QKeyEvent& event, const QWidget* focus)
+{
+    if (qobject_cast<const QLineEdit*>(focus) == nullptr && qobject_cast<const QAbstractSpinBox*>(focus) == nullptr)
+        return false;
+    switch (event.key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_Escape:
+        return true;
+    default:
+        break;
+    }
+    const Qt::KeyboardModifiers editing = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    return (event.modifiers() & editing) != 0;
 }
 
 } // namespace
@@ -109,6 +135,8 @@ void TMainForm::FormCreate()
     if (auto* footer = qobject_cast<DockLayout*>(lblStatus->layout()))
         footer->setExtent(deDate, std::max<qreal>(footer->extent(deDate), DateFieldWidth(*deDate)));
 
+    setMinimumWindowSize();
+
     dePPStart->setDisplayFormat(dateFormat);
     dePPStart->resize(DateFieldWidth(*dePPStart), dePPStart->sizeHint().height());
     dePPStart->setDayNumber(PayPeriodStart);
@@ -149,6 +177,13 @@ void TMainForm::setOuterSize(int width, int height)
 
 void TMainForm::keyPressEvent(QKeyEvent* event)
 {
+    // A key the focused field left unused comes here; the keys a field edits with stay
+    // with it even so, or a first press of Ctrl or Shift would send the focus to the grid
+    // before the key it goes with could reach the field.
+    if (IsFieldEditingKey(*event, QApplication::focusWidget())) {
+        event->ignore();
+        return;
+    }
     FormKeyDown(event);
 }
 

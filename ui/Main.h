@@ -18,10 +18,11 @@ class QAction;
 class QKeyEvent;
 class QLineEdit;
 class QMenu;
-class QToolButton;
+class QPrinter;
 
 namespace tenvik {
 
+class ArrowButton;
 class ColorComboBox;
 class ComboBox;
 class DateEdit;
@@ -29,6 +30,7 @@ class GridLayout;
 class Image;
 class Label;
 class Layout;
+class Notice;
 class Rectangle;
 struct SettingsRecord;
 class StateColorButton;
@@ -50,6 +52,10 @@ struct StartupEnvironment {
     // cancels. Unset, it is Qt's save dialog; tests answer for the user.
     std::function<QString(QWidget* parent, const QString& caption, const QString& suggestedPath, const QString& filter)>
         chooseSaveFile;
+    // Lets the user choose a printer, or a PDF file, for the printer set up for a print;
+    // false when the user cancels. Unset, it is Qt's print dialog (the platform's own
+    // where there is one); tests answer for the user.
+    std::function<bool(QWidget* parent, QPrinter& printer)> choosePrinter;
     // Whose long dates the screen-reader texts speak ("Tuesday, 17 January 2012"); the
     // default locale as it is when the environment is made.
     QLocale longDateLocale;
@@ -79,8 +85,8 @@ public:
     QWidget* loMonthName = nullptr;
     Rectangle* rectMonthName = nullptr;
     Label* lblMonthName = nullptr;
-    QToolButton* bPrev = nullptr;
-    QToolButton* bNext = nullptr;
+    ArrowButton* bPrev = nullptr;
+    ArrowButton* bNext = nullptr;
     QWidget* loDaysOfWeek = nullptr;
     Rectangle* rectDaysOfWeek = nullptr;
     GridLayout* gloDOW = nullptr;
@@ -100,6 +106,8 @@ public:
     QMenu* pmCalendar = nullptr;
     QAction* miExportCalendar = nullptr;
     QAction* miPrintYear = nullptr;
+    // Says over the window that an export was written; goes away by itself.
+    Notice* lblNotice = nullptr;
 
     // Settings page
     QWidget* tbSettings = nullptr;
@@ -132,7 +140,8 @@ public:
     Rectangle* rectToolbar3 = nullptr;
     Label* lblToolbar3 = nullptr;
     StateColorButton* sbBack3 = nullptr;
-    Image* imgHelp = nullptr;
+    Image* imgHelp = nullptr;         // the Settings page explained
+    Image* imgHelpCalendar = nullptr; // the key to the Calendar page's marks
 
     // About page
     QWidget* tbAbout = nullptr;
@@ -213,11 +222,17 @@ private:
     // The window's outer size, frame and caption included, as far as the platform has
     // told Qt about the frame yet.
     void setOuterSize(int width, int height);
+    // Below this size the buttons docked in the bands would overlap or cut their captions.
+    void setMinimumWindowSize();
 
-    // The file dialog of the exports, or what the environment answers in its place.
+    // The file and print dialogs of the exports, or what the environment answers in their
+    // place.
     QString chooseSaveFile(const QString& caption, const QString& suggestedPath, const QString& filter);
+    bool choosePrinter(QPrinter& printer);
     // Writes an export through the file store; a failure is reported, never silent.
-    void saveExport(const QString& path, std::string_view bytes);
+    // Whether it was written.
+    bool saveExport(const QString& path, std::string_view bytes);
+    void reportError(const QString& message);
 
     StartupEnvironment m_environment;
     std::vector<QWidget*> m_paintOrder;

@@ -61,6 +61,9 @@ void RefreshAccessibleTexts()
     const QString status = DayDescription(CurrentDate, MarksFor(CurrentDate, profile));
     if (form.lblStatus->accessibleName() != status)
         form.lblStatus->setAccessibleName(status);
+    // What the line shows stays at hand beside what it says.
+    if (form.lblStatus->accessibleDescription() != form.lblStatus->text())
+        form.lblStatus->setAccessibleDescription(form.lblStatus->text());
 }
 
 void AnnounceSelectedDay()

@@ -1,6 +1,7 @@
 // The grid's context menu: the user's days as a calendar file for their phone, and the
-// year on one printable page. Both ask the model of a day the grid paints with, for the
-// group, agency and pay-period start the window holds.
+// year on one page, printed or saved as PDF. Both ask the model of a day the grid paints
+// with, for the group, agency and pay-period start the window holds, and both say when
+// they are done as they say when they fail.
 #include "bridge/FilePath.h"
 #include "core/Clock.h"
 #include "export/CalendarEvents.h"
@@ -11,13 +12,19 @@
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
 #include "ui/widgets/GridLayout.h"
+#include "ui/widgets/Notice.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -37,6 +44,11 @@ UserProfile ExportedProfile()
     UserProfile profile = WindowProfile();
     profile.agency = AgencyOrDefault(profile.agency);
     return profile;
+}
+
+QString FileNameOf(const QString& path)
+{
+    return QFileInfo(path).fileName();
 }
 
 QString SuggestedPath(const QString& fileName)
@@ -59,6 +71,9 @@ void TMainForm::buildExportMenu()
     miPrintYear->setObjectName(QStringLiteral("miPrintYear"));
 
     gloCal->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    lblNotice = new Notice(this);
+    lblNotice->setObjectName(QStringLiteral("lblNotice"));
 }
 
 void TMainForm::gloCalContextMenu(const QPoint& position)
@@ -77,19 +92,50 @@ void TMainForm::miExportCalendarClick()
         return;
     const UserProfile profile = ExportedProfile();
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    saveExport(path, ICalendarText(EventsFor(first, last, profile), ProfileTitle(profile), now));
+    if (saveExport(path, ICalendarText(EventsFor(first, last, profile), ProfileTitle(profile), now)))
+        lblNotice->showMessage(tr("Calendar saved to %1").arg(FileNameOf(path)));
 }
 
 void TMainForm::miPrintYearClick()
 {
     const int year = CalendarYear(CurrentDate);
-    const QString path =
-        chooseSaveFile(QStringLiteral("Print Year"), SuggestedPath(QStringLiteral("Tenvik %1.pdf").arg(year)),
-                       QStringLiteral("PDF documents (*.pdf)"));
-    if (path.isEmpty())
+    const UserProfile profile = ExportedProfile();
+    const QPageSize paper = PageSizeOf(UserPaper());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Tenvik %1").arg(year));
+    printer.setPageSize(paper);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    // With no printer to offer, the dialog offers the PDF file, named as before.
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        printer.setOutputFileName(SuggestedPath(QStringLiteral("Tenvik %1.pdf").arg(year)));
+    if (!choosePrinter(printer))
         return;
-    const QByteArray pdf = YearSheetPdf(year, ExportedProfile(), LocaleFormats, PageSizeOf(UserPaper()));
-    saveExport(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        // Saved as PDF: the very bytes tenvik-export writes, through the same writer, on the
+        // paper the dialog ended on.
+        const QString path = printer.outputFileName();
+        if (path.isEmpty())
+            return;
+        const QPageSize chosen = printer.pageLayout().pageSize();
+        const QByteArray pdf =
+            YearSheetPdf(year, profile, LocaleFormats, chosen.isEquivalentTo(paper) ? paper : chosen);
+        if (saveExport(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size()))))
+            lblNotice->showMessage(tr("Year %1 saved to %2").arg(year).arg(FileNameOf(path)));
+        return;
+    }
+
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        reportError(tr("Unable to print to %1").arg(printer.printerName()));
+        return;
+    }
+    PaintYearSheet(painter, QRectF(0, 0, printer.width(), printer.height()), year, profile, LocaleFormats);
+    if (!painter.end()) {
+        reportError(tr("Unable to print to %1").arg(printer.printerName()));
+        return;
+    }
+    lblNotice->showMessage(tr("Year %1 sent to %2").arg(year).arg(printer.printerName()));
 }
 
 QString TMainForm::chooseSaveFile(const QString& caption, const QString& suggestedPath, const QString& filter)
@@ -99,16 +145,32 @@ QString TMainForm::chooseSaveFile(const QString& caption, const QString& suggest
     return QFileDialog::getSaveFileName(this, caption, suggestedPath, filter);
 }
 
-void TMainForm::saveExport(const QString& path, std::string_view bytes)
+bool TMainForm::choosePrinter(QPrinter& printer)
+{
+    if (m_environment.choosePrinter)
+        return m_environment.choosePrinter(this, printer);
+    QPrintDialog dialog(&printer, this);
+    // One page: nothing to choose a range from.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool TMainForm::saveExport(const QString& path, std::string_view bytes)
 {
     QString message = QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path));
     try {
         WriteOutputFile(FilePathOf(path), bytes, *m_environment.fileStore);
-        return;
+        return true;
     } catch (const std::system_error& error) {
         message += QStringLiteral(": ") + QString::fromLocal8Bit(error.code().message());
     } catch (const std::exception&) {
     }
+    reportError(message);
+    return false;
+}
+
+void TMainForm::reportError(const QString& message)
+{
     if (m_environment.reportError)
         m_environment.reportError(this, message);
     else

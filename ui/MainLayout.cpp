@@ -6,6 +6,7 @@
 #include "ui/MainUnit.h"
 #include "ui/PaintTags.h"
 #include "ui/Pictures.h"
+#include "ui/widgets/ArrowButton.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
@@ -15,6 +16,7 @@
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Layout.h"
 #include "ui/widgets/Rectangle.h"
+#include "ui/widgets/ScrollPage.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
 #include "ui/widgets/TabControl.h"
@@ -29,7 +31,7 @@
 #include <QGraphicsOpacityEffect>
 #include <QLineEdit>
 #include <QStyle>
-#include <QToolButton>
+#include <QVBoxLayout>
 
 namespace tenvik {
 namespace {
@@ -43,6 +45,9 @@ constexpr qreal BandHeight = 48;    // the bands' height until the first sizing
 constexpr qreal ToolbarHeight = 48; // the other pages' toolbars keep it
 constexpr int GridItemSize = 54;
 constexpr int FirstUnclickableCell = 37; // no day of the shown month reaches row 6, column 2
+constexpr int PictureMargin = 10;        // around the pictures and the About text
+constexpr int SettingsPageMargin = 8;    // beyond the Settings page's lowest and rightmost controls
+constexpr qreal LinksBandHeight = 134;
 
 const QMarginsF LeftButtonMargins(4, 2, 0, 2);
 const QMarginsF RightButtonMargins(0, 2, 4, 2);
@@ -129,14 +134,10 @@ StateColorButton* AddColorButton(QWidget& parent, const char* name, const QStrin
 }
 
 // The arrows beside the month title: icon only, repeating while held.
-QToolButton* AddArrowButton(QWidget& parent, const char* name, Qt::ArrowType arrow, const QString& accessibleName)
+ArrowButton* AddArrowButton(QWidget& parent, const char* name, Qt::ArrowType arrow, const QString& accessibleName)
 {
-    auto* button = Named(new QToolButton(&parent), name);
+    auto* button = Named(new ArrowButton(arrow, &parent), name);
     KeepThemeFont(*button);
-    button->setArrowType(arrow);
-    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    button->setAutoRaise(true);
-    button->setIconSize(QSize(24, 24));
     button->setAutoRepeat(true);
     button->setAccessibleName(accessibleName);
     return button;
@@ -297,9 +298,11 @@ void TMainForm::buildSettingsPage()
 
     rectSettings = addRectangle(tabSettings, "rectSettings", BackgroundWithBorder);
     Fill(*tabSettings, rectSettings);
-    loSettings = Named(new Layout(rectSettings), "loSettings");
+    // The page scrolls when the window is lower than its controls reach.
+    auto* scroll = Named(new ScrollPage(rectSettings), "scSettings");
+    Fill(*rectSettings, scroll);
+    loSettings = Named(new Layout, "loSettings");
     loSettings->setLongTapEnabled(true);
-    Fill(*rectSettings, loSettings);
 
     lblPlatoon = AddSettingLabel(*loSettings, "lblPlatoon", QStringLiteral("Assignment"), {8, 16}, false);
     cbPlt = Named(new ComboBox(loSettings), "cbPlt");
@@ -334,6 +337,12 @@ void TMainForm::buildSettingsPage()
     edAgency->setAccessibleName(QStringLiteral("Agency name"));
     edAgency->setGraphicsEffect(new QGraphicsOpacityEffect(edAgency));
     Main::ShowAgencyFocus(*edAgency, false);
+
+    // The controls keep their places; the page below them is background to double-click.
+    const QRect controls = loSettings->childrenRect();
+    const QSize content(controls.right() + 1 + SettingsPageMargin, controls.bottom() + 1 + SettingsPageMargin);
+    loSettings->setMinimumWidth(content.width());
+    scroll->setContent(loSettings, [height = content.height()](int) { return height; });
 }
 
 void TMainForm::buildHelpPage()
@@ -348,15 +357,34 @@ void TMainForm::buildHelpPage()
     Fill(*tbHelp, rectToolbar3);
     lblToolbar3 = AddTitle(*rectToolbar3, "lblToolbar3", QStringLiteral("Tenvik\u00AE"));
     sbBack3 = AddBackButton(*lblToolbar3, "sbBack3");
-    imgHelp = Named(new Image(tabHelp), "imgHelp");
+    // The two pictures one above the other, each as wide as the page allows (never wider
+    // than drawn), the page scrolling through them.
+    auto* scroll = Named(new ScrollPage(tabHelp), "scHelp");
+    Fill(*tabHelp, scroll);
+    auto* pictures = Named(new QWidget, "loHelp");
+    auto* column = new QVBoxLayout(pictures);
+    column->setContentsMargins(PictureMargin, PictureMargin, PictureMargin, PictureMargin);
+    column->setSpacing(PictureMargin);
     LoadPictureResources();
+    imgHelp = Named(new Image, "imgHelp");
     imgHelp->setPicture(HelpPicturePath);
     imgHelp->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgHelp->setAccessibleName(QStringLiteral("Help picture"));
     imgHelp->setAccessibleDescription(QStringLiteral(
         "The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, "
         "Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title"));
-    Fill(*tabHelp, imgHelp, QMarginsF(10, 10, 10, 10));
+    column->addWidget(imgHelp);
+    imgHelpCalendar = Named(new Image, "imgHelpCalendar");
+    imgHelpCalendar->setPicture(CalendarHelpPicturePath);
+    imgHelpCalendar->setAttribute(Qt::WA_TransparentForMouseEvents);
+    imgHelpCalendar->setAccessibleName(tr("Key to the calendar"));
+    imgHelpCalendar->setAccessibleDescription(
+        tr("The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, "
+           "paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the "
+           "legend, the status line, Today, the date field and the menu a right click opens"));
+    column->addWidget(imgHelpCalendar);
+    column->addStretch();
+    scroll->setContent(pictures, [pictures](int width) { return pictures->heightForWidth(width); });
 }
 
 void TMainForm::buildAboutPage()
@@ -372,21 +400,29 @@ void TMainForm::buildAboutPage()
 
     rectAbout = addRectangle(tabAbout, "rectAbout", BackgroundWithBorder);
     Fill(*tabAbout, rectAbout);
-    loLinks = Named(new QWidget(rectAbout), "loLinks");
-    DockIn(*rectAbout, loLinks, Dock::Bottom, {}, 134);
+    // The text and the links scroll together when the window is lower than they need.
+    auto* scroll = Named(new ScrollPage(rectAbout), "scAbout");
+    Fill(*rectAbout, scroll);
+    auto* content = Named(new QWidget, "loAbout");
+    DockOf(*content);
+    loLinks = Named(new QWidget(content), "loLinks");
+    DockIn(*content, loLinks, Dock::Bottom, {}, LinksBandHeight);
     sbHelp1 = AddLinkButton(*loLinks, "sbHelp1", IssuesLinkCaption());
     DockIn(*loLinks, sbHelp1, Dock::Top, QMarginsF(16, 12, 16, 0), 41);
     sbHelp2 = AddLinkButton(*loLinks, "sbHelp2", SupportLinkCaption());
     DockIn(*loLinks, sbHelp2, Dock::Bottom, QMarginsF(16, 0, 16, 24), 41);
-    lblAbout = AddTitle(*rectAbout, "lblAbout", QString());
+    lblAbout = AddTitle(*content, "lblAbout", QString());
+    // The long lines wrap short of the window's edges.
+    lblAbout->setContentsMargins(PictureMargin, PictureMargin, PictureMargin, PictureMargin);
     // A faint watermark over the text: it must not take the clicks or the text selection.
-    imgSextant = Named(new Image(rectAbout), "imgSextant");
+    imgSextant = Named(new Image(content), "imgSextant");
     LoadPictureResources();
     imgSextant->setPicture(SextantPicturePath);
     imgSextant->setOpacity(0.1);
     imgSextant->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgSextant->setAccessibleName(QStringLiteral("Sextant"));
-    Fill(*rectAbout, imgSextant, QMarginsF(10, 10, 10, 10));
+    Fill(*content, imgSextant, QMarginsF(PictureMargin, PictureMargin, PictureMargin, PictureMargin));
+    scroll->setContent(content, [this](int width) { return lblAbout->heightForWidth(width) + LinksBandHeight; });
 }
 
 void TMainForm::bindHandlers()

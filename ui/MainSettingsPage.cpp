@@ -14,7 +14,6 @@
 
 #include <QGraphicsOpacityEffect>
 #include <QLineEdit>
-#include <QMessageBox>
 
 namespace tenvik {
 
@@ -138,11 +137,7 @@ void TMainForm::bSaveClick()
         writeSettingsFile();
     } catch (const EIniFileException& error) {
         // Save stops here: the page, the pickers and the title stay as they are.
-        const QString message = SaveErrorText(error);
-        if (m_environment.reportError)
-            m_environment.reportError(this, message);
-        else
-            QMessageBox::critical(this, windowTitle(), message);
+        reportError(SaveErrorText(error));
         return;
     }
 

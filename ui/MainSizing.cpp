@@ -1,14 +1,30 @@
 // The Calendar page scales with the window: its four bars are fixed fractions of the
 // window's outer height, the grid cells share what the bars leave, and the fonts follow
-// the bars and cells.
+// the bars and cells. A font never grows past the size at which the widest text its
+// widget can show still fits there: in a tall narrow window the cells are tall but not
+// wide, and the bars are high while the buttons at their ends take the same width.
 #include "ui/Main.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
+#include "ui/widgets/ArrowButton.h"
+#include "ui/widgets/DateEdit.h"
 #include "ui/widgets/DockLayout.h"
 #include "ui/widgets/GridLayout.h"
+#include "ui/widgets/Label.h"
+#include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/TabControl.h"
+#include "ui/widgets/Text.h"
+#include "ui/widgets/TextFit.h"
 
+#include "bridge/QtText.h"
 #include "core/MonthGrid.h"
+#include "core/Payday.h"
+#include "core/Profile.h"
+#include "core/Rotation.h"
+#include "settings/LocaleDate.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace tenvik {
 
@@ -20,11 +36,209 @@ namespace {
 // (a grid layout starts a new row only when the next item would end beyond its width).
 constexpr long double GridSlack = 0.1L;
 
+// The shares of the window's height the bars take.
+constexpr long double TitleBarShare = 1.0L / 16;
+constexpr long double MonthBarShare = 1.0L / 10;
+constexpr long double WeekdayBarShare = 1.0L / 16;
+constexpr long double FooterShare = 1.0L / 12;
+
+// The toolbars of the other pages keep this height; their titles share the title size.
+constexpr qreal PageToolbarHeight = 48;
+// The day number in a corner and the small label keep off the cell's edges as the cells
+// place them (left 4 for the number; right 4 and bottom 2 for the label).
+constexpr qreal CornerNumberInset = 4;
+constexpr qreal CellLabelInsetRight = 4;
+constexpr qreal CellLabelInsetBottom = 2;
+constexpr int StatusLines = 2;
+constexpr int TwoLineLabel = 2;
+
 // The sizes are worked out in extended precision and kept in single precision, as the
 // font-size variables and the layouts hold them.
 float Single(long double value)
 {
     return static_cast<float>(value);
+}
+
+QStringList DayNumberTexts()
+{
+    QStringList texts;
+    for (int day = 1; day <= 31; ++day)
+        texts << QString::number(day);
+    texts << QStringLiteral("A") << QStringLiteral("B"); // the legend, at the day size
+    return texts;
+}
+
+QStringList GroupLabels()
+{
+    QStringList groups;
+    for (std::string_view group : AssignmentCodes)
+        if (group != NoGroupCode)
+            groups << FromStd(group);
+    return groups;
+}
+
+QStringList PayPeriodLabels()
+{
+    QStringList periods;
+    for (int period = 1; period <= PayPeriodsPerCycle; ++period)
+        periods << FromStd(PayPeriodLabelOf(period));
+    return periods;
+}
+
+// What the small label of a cell shows on one line.
+QStringList CornerLabelTexts()
+{
+    return GroupLabels() + PayPeriodLabels();
+}
+
+// The year of the calendar's range written with the widest digits in the font (kerning
+// between digits aside, which fonts do not use): ten measures rather than 160.
+QString WidestYear(const QFont& font, float pixels, const QWidget& widget)
+{
+    QStringList digits;
+    for (char digit = '0'; digit <= '9'; ++digit)
+        digits << QString(QLatin1Char(digit));
+    const QList<qreal> width = TextWidths(font, pixels, widget, digits);
+    int widest = CalendarYear(MinViewDate);
+    qreal widestWidth = 0;
+    for (int year = CalendarYear(MinViewDate); year <= CalendarYear(MaxViewDate); ++year) {
+        qreal total = 0;
+        for (int rest = year; rest > 0; rest /= 10)
+            total += width[rest % 10];
+        if (total > widestWidth) {
+            widestWidth = total;
+            widest = year;
+        }
+    }
+    return QString::number(widest);
+}
+
+QStringList WeekdayTexts()
+{
+    QStringList names;
+    for (const std::string& name : LocaleFormats.ShortDayNames)
+        names << FromStd(name);
+    return names;
+}
+
+// A font as a widget draws its text: the label's own, or the grid text's with its weight.
+QFont FontOf(const QWidget& widget, bool bold = false)
+{
+    QFont font = widget.font();
+    font.setBold(bold);
+    return font;
+}
+
+// The month title: the long name in the clock's year, the short name and the year in
+// any other.
+QStringList MonthTitleTexts(float pixels)
+{
+    const TMainForm& form = *MainForm;
+    const QString year = WidestYear(FontOf(*form.lblMonthName), pixels, *form.lblMonthName);
+    QStringList titles;
+    for (std::size_t month = 0; month < LocaleFormats.LongMonthNames.size(); ++month) {
+        titles << FromStd(LocaleFormats.LongMonthNames[month]);
+        titles << FromStd(LocaleFormats.ShortMonthNames[month]) + u' ' + year;
+    }
+    return titles;
+}
+
+// The status line's two lines at their widest: a date with two-digit days and months
+// (in a year of the widest digits), and the longest pay period, RDO group and own-RDO mark.
+QStringList StatusTexts(float pixels)
+{
+    const TMainForm& form = *MainForm;
+    const QFont font = FontOf(*form.lblStatus);
+    const QWidget& widget = *form.lblStatus;
+    const int year = WidestYear(font, pixels, widget).toInt();
+    QStringList dates;
+    for (int month = 1; month <= 12; ++month) {
+        for (int day : {10, 18, 20, 28, 30})
+            if (const auto date = TryEncodeDate(year, month, day))
+                dates << FromStd(FormatShortDate(*date, LocaleFormats));
+    }
+    const QString second = WidestText(font, pixels, widget, PayPeriodLabels()) + QStringLiteral(" - ")
+        + WidestText(font, pixels, widget, GroupLabels()) + QStringLiteral(" *");
+    return {WidestText(font, pixels, widget, dates), second};
+}
+
+// The room a label leaves for its text between the buttons at its ends.
+QRectF FreeRoom(const Label& label, const QSizeF& size)
+{
+    if (const auto* dock = qobject_cast<const DockLayout*>(label.layout()))
+        return dock->freeRect(size);
+    return {QPointF(0, 0), size};
+}
+
+struct CalendarBoxes {
+    qreal pageWidth;
+    QSizeF weekday; // one weekday name
+    QSizeF cell;    // one day of the grid
+};
+
+CalendarBoxes PresentBoxes()
+{
+    const TMainForm& form = *MainForm;
+    // Cells are laid out on whole pixels; the narrowest of them is the one to fit.
+    return {qreal(form.tabCtrl->pageRect().width()),
+            QSizeF(std::floor(form.gloDOW->itemWidth()), std::floor(form.gloDOW->itemHeight())),
+            QSizeF(std::floor(form.gloCal->itemWidth()), std::floor(form.gloCal->itemHeight()))};
+}
+
+// The four page titles share one size; each lies in a band of its own height.
+struct TitleBand {
+    Label* label;
+    qreal height;
+};
+
+std::vector<TitleBand> TitleBands()
+{
+    const TMainForm& form = *MainForm;
+    return {{form.lblToolbar1, DockExtent(*form.tbCalendar)},
+            {form.lblToolbar2, PageToolbarHeight},
+            {form.lblToolbar3, PageToolbarHeight},
+            {form.lblToolbar4, PageToolbarHeight}};
+}
+
+QStringList TitleTexts()
+{
+    return {SettingsTitle()};
+}
+
+// The centred labels with buttons at their ends, with what each may show at its size.
+struct CentredLabel {
+    Label* label;
+    qreal height;
+    float pixels;
+    QStringList texts;
+};
+
+std::vector<CentredLabel> CentredLabels()
+{
+    const TMainForm& form = *MainForm;
+    std::vector<CentredLabel> labels = {
+        {form.lblMonthName, DockExtent(*form.loMonthName), MonthFontSize, MonthTitleTexts(MonthFontSize)},
+        {form.lblStatus, DockExtent(*form.loFooter), StatusFontSize, StatusTexts(StatusFontSize)},
+    };
+    for (const TitleBand& band : TitleBands())
+        labels.push_back({band.label, band.height, TitleFontSize, TitleTexts()});
+    return labels;
+}
+
+// The smallest height at which a control docked in a band that takes `share` of the
+// window's height keeps the height its caption needs.
+int HeightKeeping(const QWidget& control, long double share)
+{
+    constexpr int DockedGaps = 2 + 2; // every docked control keeps 2 above and 2 below
+    const long double needed = control.minimumSizeHint().height() + DockedGaps;
+    return static_cast<int>(std::ceil(needed / share));
+}
+
+// What the buttons at a label's ends take of its width, whatever that width is.
+qreal DockedWidth(const Label& label)
+{
+    constexpr qreal Wide = 10000;
+    return Wide - FreeRoom(label, QSizeF(Wide, Wide)).width();
 }
 
 } // namespace
@@ -33,10 +247,10 @@ void TMainForm::FormResize()
 {
     const long double h = frameGeometry().height();
     auto& page = *static_cast<DockLayout*>(tabCalendar->layout());
-    page.setExtent(tbCalendar, Single(h / 16));
-    page.setExtent(loMonthName, Single(h / 10));
-    page.setExtent(loDaysOfWeek, Single(h / 16));
-    page.setExtent(loFooter, Single(h / 12));
+    page.setExtent(tbCalendar, Single(h * TitleBarShare));
+    page.setExtent(loMonthName, Single(h * MonthBarShare));
+    page.setExtent(loDaysOfWeek, Single(h * WeekdayBarShare));
+    page.setExtent(loFooter, Single(h * FooterShare));
 
     // Qt lays a hidden window out only when it is first shown; the sizing runs before
     // that, so the tab control and the page are placed here for the present size.
@@ -52,7 +266,27 @@ void TMainForm::FormResize()
     gloCal->setItemSize(Single((width - GridSlack) / GridColumns), Single((gridBand - GridSlack) / GridRows));
 
     ComputeFontSizes();
+    FitCentredLabels();
     RefreshAll();
+}
+
+void TMainForm::setMinimumWindowSize()
+{
+    // Low enough, the footer's and the month bar's buttons could no longer show their
+    // captions whole; narrow enough, the buttons at the ends of a band would meet, or
+    // leave the status line no room at the size the lowest window gives it.
+    const int height = std::max({HeightKeeping(*bToday, FooterShare), HeightKeeping(*deDate, FooterShare),
+                                 HeightKeeping(*bPrev, MonthBarShare), HeightKeeping(*bNext, MonthBarShare)});
+    const float statusPixels = Single(0.25L * height * FooterShare);
+    const qreal statusRoom = WidestTextWidth(lblStatus->font(), statusPixels, *lblStatus, StatusTexts(statusPixels));
+    const float monthPixels = Single(0.5L * height * MonthBarShare);
+    const qreal monthRoom =
+        WidestTextWidth(lblMonthName->font(), monthPixels, *lblMonthName, MonthTitleTexts(monthPixels));
+    const qreal titleRoom =
+        WidestTextWidth(lblToolbar2->font(), Single(0.4L * height * TitleBarShare), *lblToolbar2, TitleTexts());
+    const qreal widest = std::max({DockedWidth(*lblStatus) + statusRoom, DockedWidth(*lblMonthName) + monthRoom,
+                                   DockedWidth(*lblToolbar2) + titleRoom, qreal(loSettings->minimumWidth())});
+    setMinimumSize(static_cast<int>(std::ceil(widest)), height);
 }
 
 namespace Main {
@@ -73,6 +307,51 @@ void ComputeFontSizes()
     LabelFontSize = Single(0.25L * cell);
     LabelSmallFontSize = Single(0.2L * cell);
     StatusFontSize = Single(0.25L * footer);
+
+    // Each capped where its widest text would leave its box.
+    const CalendarBoxes boxes = PresentBoxes();
+    const auto room = [&](const Label& label, qreal height) {
+        return QSizeF(FreeRoom(label, QSizeF(boxes.pageWidth, height)).width(), height);
+    };
+    for (const TitleBand& band : TitleBands()) {
+        TitleFontSize = FittingPixelSize(TitleFontSize, FontOf(*band.label), *band.label, TitleTexts(), 1,
+                                         room(*band.label, band.height));
+    }
+    MonthFontSize = FittingPixelSize(MonthFontSize, FontOf(*form.lblMonthName), *form.lblMonthName,
+                                     MonthTitleTexts(MonthFontSize), 1, room(*form.lblMonthName, qreal(monthBar)));
+    WeekdayFontSize =
+        FittingPixelSize(WeekdayFontSize, FontOf(*form.lblDOW[0]), *form.lblDOW[0], WeekdayTexts(), 1, boxes.weekday);
+
+    const Text& number = *form.gT[0];
+    const QStringList days = DayNumberTexts();
+    DayFontSize = FittingPixelSize(DayFontSize, FontOf(number, true), number, days, 1, boxes.cell);
+    const QSizeF corner(boxes.cell.width() - CornerNumberInset, boxes.cell.height());
+    DayCornerFontSize = FittingPixelSize(DayCornerFontSize, FontOf(number, true), number, days, 1, corner);
+
+    const Text& label = *form.gX[0];
+    const QStringList labels = CornerLabelTexts();
+    const QSizeF labelBox(boxes.cell.width() - CellLabelInsetRight, boxes.cell.height() - CellLabelInsetBottom);
+    LabelFontSize = FittingPixelSize(LabelFontSize, FontOf(label), label, labels, 1, labelBox);
+    LabelSmallFontSize = FittingPixelSize(LabelSmallFontSize, FontOf(label), label, labels, TwoLineLabel, labelBox);
+
+    StatusFontSize = FittingPixelSize(StatusFontSize, FontOf(*form.lblStatus), *form.lblStatus,
+                                      StatusTexts(StatusFontSize), StatusLines, room(*form.lblStatus, qreal(footer)));
+}
+
+void FitCentredLabels()
+{
+    const qreal pageWidth = MainForm->tabCtrl->pageRect().width();
+    for (const CentredLabel& centred : CentredLabels()) {
+        Label& label = *centred.label;
+        const QRectF free = FreeRoom(label, QSizeF(pageWidth, centred.height));
+        const qreal textWidth = WidestTextWidth(FontOf(label), centred.pixels, label, centred.texts);
+        const QMarginsF margins = CentredTextMargins(pageWidth, free.left(), free.right(), textWidth);
+        // Whole pixels, rounded towards more room for the text.
+        const QMargins whole(static_cast<int>(std::floor(margins.left())), 0,
+                             static_cast<int>(std::floor(margins.right())), 0);
+        if (label.contentsMargins() != whole)
+            label.setContentsMargins(whole);
+    }
 }
 
 } // namespace Main

@@ -37,8 +37,13 @@ void RefreshSettingsPage();
 void RefreshHelpPage();
 void RefreshAboutPage();
 
-// The eight font sizes from the present band heights and grid item heights.
+// The eight font sizes from the present band heights and grid item heights, each no
+// larger than lets the widest text it is used for fit where that text is drawn.
 void ComputeFontSizes();
+// Keeps the centred texts of the labels with buttons at their ends (the month title, the
+// status line, the page titles) clear of those buttons, moving a text off the centre only
+// when the buttons leave it no room there.
+void FitCentredLabels();
 
 // The user's profile as the widgets hold it now: the group selected in cbPlt, the text of
 // edAgency as it stands (empty too), and PayPeriodStart. Built anew on every call.

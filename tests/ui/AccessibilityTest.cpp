@@ -3,6 +3,7 @@
 #include "AccessibleNotices.h"
 #include "WindowFixture.h"
 
+#include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/GridLayout.h"
@@ -11,11 +12,13 @@
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
+#include "ui/widgets/TabControl.h"
 #include "ui/widgets/Text.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QSet>
+#include <QTabBar>
 
 #include <algorithm>
 #include <initializer_list>
@@ -335,6 +338,54 @@ TEST_F(AccessibilityTest, StatusLineAndMonthTitleReadAsText)
     GoTo(Day(2027, 3, 1));
     EXPECT_EQ(Name(w.lblMonthName), QStringLiteral("Mar 2027"));
     EXPECT_EQ(Name(w.lblStatus), QStringLiteral("Monday, March 1, 2027, B platoon, your RDO, RDO group B2"));
+    // What the eye reads is there too, as the line's description.
+    EXPECT_EQ(Interface(w.lblStatus)->text(QAccessible::Description), QStringLiteral("3/1/2027\nB2 *"));
+}
+
+TEST_F(AccessibilityTest, AssignmentIsNamedForWhatItIsAndValuedByTheGroup)
+{
+    TMainForm& w = open();
+    Choose(w, "A3");
+    QAccessibleInterface* box = Interface(w.cbPlt);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->role(), QAccessible::ComboBox);
+    EXPECT_EQ(box->text(QAccessible::Name), QStringLiteral("Assignment"));
+    EXPECT_EQ(box->text(QAccessible::Value), QStringLiteral("A3"));
+    EXPECT_TRUE(box->state().collapsed);
+    // The list, once dropped down, is its child and lists the groups.
+    w.tabCtrl->setCurrentWidget(w.tabSettings);
+    w.cbPlt->showPopup();
+    ASSERT_EQ(box->childCount(), 1);
+    EXPECT_TRUE(box->state().expanded);
+    EXPECT_EQ(box->child(0)->childCount(), 15);
+    w.cbPlt->hidePopup();
+    EXPECT_EQ(Name(w.ccbColor), QStringLiteral("Colour"));
+}
+
+TEST_F(AccessibilityTest, CurrentPageTabReadsAsSelected)
+{
+    TMainForm& w = open();
+    QAccessibleInterface* tabs = Interface(w.tabCtrl->tabBar());
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->role(), QAccessible::PageTabList);
+    ASSERT_EQ(tabs->childCount(), 4);
+    for (int current = 0; current < 4; ++current) {
+        w.tabCtrl->setCurrentIndex(current);
+        for (int i = 0; i < 4; ++i) {
+            QAccessibleInterface* tab = tabs->child(i);
+            SCOPED_TRACE(tab->text(QAccessible::Name).toStdString());
+            EXPECT_EQ(tab->role(), QAccessible::PageTab);
+            EXPECT_EQ(tab->parent(), tabs);
+            EXPECT_EQ(tabs->indexOfChild(tab), i);
+            EXPECT_EQ(tab->state().selected, i == current);
+            EXPECT_TRUE(tab->state().selectable);
+        }
+        EXPECT_EQ(tabs->focusChild(), tabs->child(current));
+    }
+    EXPECT_EQ(tabs->child(2)->text(QAccessible::Name), QStringLiteral("Help"));
+    // Pressing a tab opens its page.
+    tabs->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabSettings);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QWindow>
 
 namespace tenvik::test {
 namespace {
@@ -46,7 +47,7 @@ TEST_F(AppIdentityTest, ApplicationNamesItselfAndShowsItsIcon)
 
     EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Tenvik"));
     EXPECT_EQ(QApplication::organizationName(), QStringLiteral("Quorvell"));
-    EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("Tenvik"));
+    EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("Tenvik\u00AE"));
     // The name of the desktop entry the packaging installs, without ".desktop".
     EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.example.Tenvik"));
 
@@ -68,6 +69,27 @@ TEST_F(AppIdentityTest, ApplicationNamesItselfAndShowsItsIcon)
     EXPECT_EQ(w.windowIcon().pixmap(QSize(16, 16)).toImage(),
               QImage(QStringLiteral(":/icons/hicolor/16x16/apps/tenvik.png"))
                   .convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+// What a desktop shows as a window's caption: Qt's platform plugins (X11, Wayland,
+// Windows) append a dash and the application's display name to a title that does not
+// already end with it.
+QString PlatformCaption(const QWindow& window)
+{
+    const QString title = window.title();
+    const QString name = QGuiApplication::applicationDisplayName();
+    return title.endsWith(name) ? title : title + QStringLiteral(" \u2014 ") + name;
+}
+
+TEST_F(AppIdentityTest, CaptionIsTheProductNameAlone)
+{
+    const SavedIdentity saved;
+    SetApplicationIdentity();
+    TMainForm& w = open();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Tenvik\u00AE"));
+    ASSERT_NE(w.windowHandle(), nullptr);
+    EXPECT_EQ(w.windowHandle()->title(), QStringLiteral("Tenvik\u00AE"));
+    EXPECT_EQ(PlatformCaption(*w.windowHandle()), QStringLiteral("Tenvik\u00AE"));
 }
 
 TEST_F(AppIdentityTest, SettingsFolderIsTheOneQtWouldNameForTheApplication)

@@ -1,6 +1,8 @@
 #include "WindowFixture.h"
 
+#include "print/YearSheet.h"
 #include "settings/Color.h"
+#include "ui/widgets/Notice.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/Switch.h"
 #include "ui/widgets/TabControl.h"
@@ -12,6 +14,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 #include <map>
 #include <regex>
@@ -41,6 +45,16 @@ protected:
             m_questions.push_back({caption, suggested, filter});
             return m_answer;
         };
+        // The print dialog: the user keeps the paper offered and saves as PDF to
+        // m_answer, or cancels when it is empty.
+        environment.choosePrinter = [this](QWidget*, QPrinter& printer) {
+            m_printers.push_back({printer.docName(), printer.outputFileName(), printer.pageLayout()});
+            if (m_answer.isEmpty())
+                return false;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(m_answer);
+            return true;
+        };
         m_form = std::make_unique<TMainForm>(std::move(environment));
         m_form->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
@@ -60,8 +74,20 @@ protected:
         QString filter;
     };
     std::vector<Question> m_questions;
+    struct PrintQuestion {
+        QString document;
+        QString file; // the PDF file offered; empty where there are printers to offer
+        QPageLayout layout;
+    };
+    std::vector<PrintQuestion> m_printers;
     QString m_answer;
 };
+
+// A PDF without the moment it was written, the one thing two writings of a year differ in.
+std::string Timeless(std::string pdf)
+{
+    return std::regex_replace(pdf, std::regex("/CreationDate \\(D:[0-9Z+'-]*\\)"), "/CreationDate ()");
+}
 
 // A right click through the window system, as the platform delivers it: the press goes
 // to the widget under the mouse and so does the context menu Qt makes of it.
@@ -172,7 +198,7 @@ TEST_F(ExportMenuWindowTest, ExportToCalendarAgreesWithTheGridForEveryDay)
     EXPECT_EQ(fromGrid.count({BasicDate(Day(2026, 12, 27)), "pp"}), 1u); // PP1 from 3 January 2021
 }
 
-TEST_F(ExportMenuWindowTest, PrintYearWritesTheShownYearOnOnePage)
+TEST_F(ExportMenuWindowTest, PrintYearOffersThePrintDialogAndSavesThePdfTenvikExportWrites)
 {
     writeSettings("[Config]\nRDO=B5\n");
     TMainForm& w = openWithDialogs();
@@ -180,15 +206,54 @@ TEST_F(ExportMenuWindowTest, PrintYearWritesTheShownYearOnOnePage)
     m_answer = configPath(QStringLiteral("year.pdf"));
     w.miPrintYear->trigger();
 
-    ASSERT_EQ(m_questions.size(), 1u);
-    EXPECT_EQ(m_questions[0].caption, QStringLiteral("Print Year"));
-    EXPECT_TRUE(m_questions[0].suggested.endsWith(QStringLiteral("/Tenvik 2027.pdf")));
-    EXPECT_TRUE(m_questions[0].filter.contains(QStringLiteral("*.pdf")));
+    ASSERT_EQ(m_printers.size(), 1u);
+    EXPECT_TRUE(m_questions.empty());
+    EXPECT_EQ(m_printers[0].document, QStringLiteral("Tenvik 2027"));
+    EXPECT_EQ(m_printers[0].layout.orientation(), QPageLayout::Landscape);
+    EXPECT_TRUE(m_printers[0].layout.pageSize().isEquivalentTo(PageSizeOf(UserPaper())));
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        EXPECT_TRUE(m_printers[0].file.endsWith(QStringLiteral("/Tenvik 2027.pdf")))
+            << m_printers[0].file.toStdString();
+    }
     EXPECT_TRUE(m_reportedErrors.empty());
+
     const std::string pdf = readOutput(QStringLiteral("year.pdf"));
     EXPECT_TRUE(pdf.starts_with("%PDF-"));
     EXPECT_NE(pdf.find("/Count 1"), std::string::npos);
+    UserProfile profile;
+    profile.agency = "Velmora Fire";
+    profile.group = "B5";
+    profile.payPeriodStart = PayPeriodStart;
+    const QByteArray expected = YearSheetPdf(2027, profile, m_locale, PageSizeOf(UserPaper()));
+    EXPECT_EQ(Timeless(pdf), Timeless(expected.toStdString()));
     EXPECT_EQ(CurrentDate, Day(2027, 3, 5));
+}
+
+TEST_F(ExportMenuWindowTest, ExportsSayWhenTheyAreDoneAndTheNoticeGoesByItself)
+{
+    TMainForm& w = openWithDialogs();
+    EXPECT_FALSE(w.lblNotice->isVisible());
+    w.lblNotice->setDuration(std::chrono::milliseconds(50));
+    const std::pair<QAction*, const char*> exports[] = {{w.miExportCalendar, "mine.ics"}, {w.miPrintYear, "year.pdf"}};
+    for (const auto& [action, file] : exports) {
+        SCOPED_TRACE(file);
+        m_answer = configPath(QString::fromLatin1(file));
+        action->trigger();
+        ASSERT_TRUE(QFile::exists(m_answer));
+        EXPECT_TRUE(w.lblNotice->isVisible());
+        EXPECT_TRUE(w.lblNotice->text().contains(QString::fromLatin1(file))) << w.lblNotice->text().toStdString();
+        EXPECT_TRUE(w.rect().contains(w.lblNotice->geometry()));
+        // It takes no click: the grid below it still does.
+        EXPECT_TRUE(w.lblNotice->testAttribute(Qt::WA_TransparentForMouseEvents));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !w.lblNotice->isVisible(); }, 2000));
+    }
+    EXPECT_EQ(w.lblNotice->text(), QStringLiteral("Year 2026 saved to year.pdf"));
+
+    // A failure says so and nothing else.
+    m_answer = configPath(QStringLiteral("no/such/folder/mine.ics"));
+    w.miExportCalendar->trigger();
+    EXPECT_EQ(m_reportedErrors.size(), 1u);
+    EXPECT_FALSE(w.lblNotice->isVisible());
 }
 
 TEST_F(ExportMenuWindowTest, CancelWritesNothingAndAFailedWriteIsReported)
@@ -197,8 +262,10 @@ TEST_F(ExportMenuWindowTest, CancelWritesNothingAndAFailedWriteIsReported)
     m_answer.clear();
     w.miExportCalendar->trigger();
     w.miPrintYear->trigger();
-    EXPECT_EQ(m_questions.size(), 2u);
+    EXPECT_EQ(m_questions.size(), 1u);
+    EXPECT_EQ(m_printers.size(), 1u);
     EXPECT_TRUE(m_reportedErrors.empty());
+    EXPECT_FALSE(w.lblNotice->isVisible());
 
     m_answer = configPath(QStringLiteral("no/such/folder/mine.ics"));
     w.miExportCalendar->trigger();
@@ -210,6 +277,7 @@ TEST_F(ExportMenuWindowTest, CancelWritesNothingAndAFailedWriteIsReported)
         << m_reportedErrors[0].toStdString();
     EXPECT_TRUE(m_reportedErrors[1].contains(QStringLiteral("year.pdf")));
     EXPECT_FALSE(QFile::exists(configPath(QStringLiteral("no/such/folder/mine.ics"))));
+    EXPECT_FALSE(w.lblNotice->isVisible());
 }
 
 // The file dialog may name a link, a pipe or a folder: the window writes as the command

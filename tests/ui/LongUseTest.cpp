@@ -9,7 +9,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QToolButton>
 
 #include <malloc.h>
 

@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 
+#include "ui/widgets/ArrowButton.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/GridLayout.h"
@@ -11,7 +12,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QToolButton>
 
 namespace tenvik::test {
 namespace {
@@ -142,6 +142,67 @@ TEST_F(WindowTest, UnlistedKeysOnlyRefresh)
         EXPECT_TRUE(w.gloCal->hasFocus());
         EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabCalendar);
     }
+}
+
+// Keys the date field and the agency field edit with stay with them; they once went on to
+// the window, whose refresh took the focus away at the first press of Ctrl or Shift.
+TEST_F(WindowTest, TextAndDateFieldsKeepTheKeysTheyEditWith)
+{
+    TMainForm& w = open();
+    const auto fieldKeeps = [&](QWidget& field, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        w.lblToolbar1->setRawText(QStringLiteral("stale"));
+        QTest::keyClick(&field, key, modifiers);
+        EXPECT_TRUE(field.hasFocus());
+        EXPECT_EQ(w.lblToolbar1->rawText(), QStringLiteral("stale")); // no refresh ran
+        EXPECT_EQ(CurrentDate, Today);
+    };
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> editingKeys[] = {
+        {Qt::Key_Shift, Qt::ShiftModifier},     {Qt::Key_Control, Qt::ControlModifier},
+        {Qt::Key_Alt, Qt::AltModifier},         {Qt::Key_Escape, {}},
+        {Qt::Key_Up, Qt::ShiftModifier},        {Qt::Key_End, Qt::ShiftModifier},
+        {Qt::Key_PageDown, Qt::ControlModifier}};
+
+    w.deDate->setFocus();
+    for (const auto& [key, modifiers] : editingKeys) {
+        SCOPED_TRACE(::testing::Message() << "date field, key " << key);
+        fieldKeeps(*w.deDate, key, modifiers);
+    }
+    auto* dateText = w.deDate->findChild<QLineEdit*>();
+    ASSERT_NE(dateText, nullptr);
+    QTest::keyClick(w.deDate, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(dateText->selectedText(), dateText->text());
+    EXPECT_FALSE(dateText->text().isEmpty());
+
+    w.tabCtrl->setCurrentWidget(w.tabSettings);
+    w.edAgency->setFocus();
+    for (const auto& [key, modifiers] : editingKeys) {
+        SCOPED_TRACE(::testing::Message() << "agency field, key " << key);
+        fieldKeeps(*w.edAgency, key, modifiers);
+    }
+    w.edAgency->end(false);
+    QTest::keyClicks(w.edAgency, QStringLiteral(" East"));
+    QTest::keyClick(w.edAgency, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(w.edAgency, Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(w.edAgency->selectedText(), QStringLiteral("st"));
+    QTest::keyClick(w.edAgency, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w.edAgency->text(), QStringLiteral("Velmora Fire"));
+    QTest::keyClick(w.edAgency, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(w.edAgency->selectedText(), QStringLiteral("Velmora Fire"));
+    EXPECT_TRUE(w.edAgency->hasFocus());
+}
+
+TEST_F(WindowTest, NavigationKeysStillWorkFromTheGridAndTheButtons)
+{
+    TMainForm& w = open();
+    w.bToday->setFocus();
+    QTest::keyClick(w.bToday, Qt::Key_PageDown);
+    EXPECT_EQ(CurrentDate, Day(2027, 1, 10));
+    EXPECT_TRUE(w.gloCal->hasFocus());
+    QTest::keyClick(w.gloCal, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(CurrentDate, Day(2027, 1, 11));
+    w.bNext->setFocus();
+    QTest::keyClick(w.bNext, Qt::Key_Home);
+    EXPECT_EQ(CurrentDate, Today);
 }
 
 TEST_F(WindowTest, FooterPickerClampsItsOwnDateToo)

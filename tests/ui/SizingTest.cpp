@@ -1,6 +1,7 @@
 #include "QtWarningRecorder.h"
 #include "WindowFixture.h"
 
+#include "ui/widgets/ArrowButton.h"
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/DockLayout.h"
 #include "ui/widgets/GridLayout.h"
@@ -10,7 +11,6 @@
 #include "ui/widgets/TabControl.h"
 
 #include <QApplication>
-#include <QToolButton>
 
 namespace tenvik::test {
 namespace {

@@ -2,6 +2,7 @@
 #include "WindowFixture.h"
 
 #include "ui/AboutText.h"
+#include "ui/widgets/ArrowButton.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
@@ -16,7 +17,6 @@
 
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QToolButton>
 
 #include <cmath>
 

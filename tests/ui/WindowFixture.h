@@ -1,5 +1,8 @@
 #pragma once
 
+// The checks the window tests share come with the fixture.
+#include "TextClipping.h"
+
 #include "core/Clock.h"
 #include "core/DayNumber.h"
 #include "settings/FileStore.h"

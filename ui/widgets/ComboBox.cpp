@@ -1,12 +1,45 @@
 #include "ui/widgets/ComboBox.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QPointer>
+#include <QProxyStyle>
 
 namespace tenvik {
 
+namespace {
+
+// Styles that drop a combo box's list down as a menu (Fusion, macOS, GTK) show every item
+// and ignore the number of rows the box asks for; this one drops a list of that many rows
+// in every style.
+class ListedRowsStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle* SharedListedRowsStyle()
+{
+    // One for every combo box, going with the application.
+    static QPointer<QStyle> style;
+    if (style.isNull()) {
+        style = new ListedRowsStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
+} // namespace
+
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
 {
+    setStyle(SharedListedRowsStyle());
 }
 
 void ComboBox::showPopup()

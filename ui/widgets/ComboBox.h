@@ -3,7 +3,8 @@
 #include <QComboBox>
 
 // A combo box that reports when its list drops down and when it closes, whether or not
-// the user chose an item. popupClosed comes from the event loop right after the event
+// the user chose an item, and whose list shows as many rows as maxVisibleItems says in
+// every style. popupClosed comes from the event loop right after the event
 // that closed the list, so a choice is already the current item then.
 namespace tenvik {
 

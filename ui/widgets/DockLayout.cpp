@@ -40,8 +40,13 @@ DockLayout::DockLayout(QWidget* parent) : QLayout(parent)
 {
     setContentsMargins(0, 0, 0, 0);
     setSpacing(0);
-    // The window sets no minimum size: a child that does not fit is squeezed, not enforced.
+    // The layout asks for no minimum size of its own: a child that does not fit is squeezed;
+    // a window that must not get too small says so itself.
     setSizeConstraint(QLayout::SetNoConstraint);
+    // Docked children are placed on the whole widget; contents margins a label sets keep
+    // its own text clear of them.
+    if (parent != nullptr)
+        parent->setAttribute(Qt::WA_LayoutOnEntireRect);
 }
 
 DockLayout::~DockLayout() = default;
@@ -88,6 +93,13 @@ QRectF DockLayout::rectFor(const QWidget* widget, const QSizeF& area) const
         if (m_entries[i].item->widget() == widget)
             return rects[i];
     return {};
+}
+
+QRectF DockLayout::freeRect(const QSizeF& area) const
+{
+    QRectF free;
+    arrange(QRectF(QPointF(0, 0), area), &free);
+    return free;
 }
 
 void DockLayout::addItem(QLayoutItem* item)
@@ -147,7 +159,12 @@ void DockLayout::setGeometry(const QRect& rect)
         if (entry.item->isEmpty())
             continue;
         entry.placed = rects[i];
-        entry.item->setGeometry(ToPixels(rects[i]));
+        // A docked widget takes its place whole: Qt's own item would keep a button at its
+        // size hint (buttons have a fixed height policy) and leave the rest of the slot empty.
+        if (QWidget* widget = entry.item->widget())
+            widget->setGeometry(ToPixels(rects[i]));
+        else
+            entry.item->setGeometry(ToPixels(rects[i]));
     }
 }
 
@@ -163,7 +180,7 @@ DockLayout::Entry* DockLayout::find(const QWidget* widget)
     return const_cast<Entry*>(std::as_const(*this).find(widget));
 }
 
-std::vector<QRectF> DockLayout::arrange(const QRectF& area) const
+std::vector<QRectF> DockLayout::arrange(const QRectF& area, QRectF* free) const
 {
     std::vector<QRectF> rects(m_entries.size());
     QRectF left = area; // what the docked children have not taken yet
@@ -202,6 +219,8 @@ std::vector<QRectF> DockLayout::arrange(const QRectF& area) const
             }
             rects[i] = r;
         }
+        if (pass == 1 && free != nullptr)
+            *free = left;
     }
     return rects;
 }

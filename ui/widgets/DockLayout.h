@@ -10,8 +10,8 @@
 // Places children the way the window's bands are described: docked at an edge with a
 // height (top, bottom) or width (left, right) of their own, or filling what the docked
 // ones leave (client; several client children share that area, the later drawn over the
-// earlier). Each child has its own margins. Extents are kept as fractions; only whole
-// pixels reach Qt, and never less than one.
+// earlier). Each child has its own margins and gets its whole place, whatever its size
+// policy. Extents are kept as fractions; only whole pixels reach Qt, and never less than one.
 namespace tenvik {
 
 enum class Dock { MostTop, Top, Bottom, Left, Right, Client };
@@ -34,6 +34,8 @@ public:
     QRectF placedRect(const QWidget* widget) const;
     // Where the child would go in an area of that size (for sizes Qt has not applied yet).
     QRectF rectFor(const QWidget* widget, const QSizeF& area) const;
+    // What the docked children leave of an area of that size: where a client child goes.
+    QRectF freeRect(const QSizeF& area) const;
 
     void addItem(QLayoutItem* item) override; // a plain addWidget docks as client
     QLayoutItem* itemAt(int index) const override;
@@ -55,8 +57,9 @@ private:
 
     const Entry* find(const QWidget* widget) const;
     Entry* find(const QWidget* widget);
-    // The rectangles of all entries, in entry order, for an area.
-    std::vector<QRectF> arrange(const QRectF& area) const;
+    // The rectangles of all entries, in entry order, for an area; and what the docked
+    // ones leave of it.
+    std::vector<QRectF> arrange(const QRectF& area, QRectF* free = nullptr) const;
 
     std::vector<Entry> m_entries;
     QRect m_lastGeometry;

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 
 #include <algorithm>
@@ -53,6 +54,7 @@ void Image::setPicture(const QString& resourcePath)
     m_path = resourcePath;
     m_picture.reset();
     m_picture2x.reset();
+    m_naturalSize.reset();
     m_scaled = QPixmap();
     m_scaledFrom = QSizeF();
     update();
@@ -82,6 +84,33 @@ QPixmap Image::pictureForScale(qreal devicePixelRatio) const
     if (plainPicture().isNull())
         return twiceScalePicture();
     return plainPicture();
+}
+
+QSize Image::naturalSize() const
+{
+    if (!m_naturalSize)
+        m_naturalSize = m_path.isEmpty() ? QSize() : QImageReader(m_path).size();
+    return *m_naturalSize;
+}
+
+bool Image::hasHeightForWidth() const
+{
+    return !naturalSize().isEmpty();
+}
+
+int Image::heightForWidth(int width) const
+{
+    const QSize natural = naturalSize();
+    if (natural.isEmpty())
+        return QWidget::heightForWidth(width);
+    const int shown = std::min(width, natural.width());
+    return static_cast<int>(std::ceil(qreal(natural.height()) * shown / natural.width()));
+}
+
+QSize Image::sizeHint() const
+{
+    const QSize natural = naturalSize();
+    return natural.isEmpty() ? QWidget::sizeHint() : natural;
 }
 
 void Image::setOpacity(qreal opacity)

@@ -27,6 +27,13 @@ public:
     void setOpacity(qreal opacity);
     qreal opacity() const { return m_opacity; }
 
+    // The plain picture's size, read from the file's header without decoding the picture.
+    QSize naturalSize() const;
+    // In a column of pictures each is as high as its width asks, never wider than it is.
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
+    QSize sizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -38,8 +45,9 @@ private:
     QString m_path;
     mutable std::optional<QPixmap> m_picture;   // the plain file, once read
     mutable std::optional<QPixmap> m_picture2x; // its "@2x" variant once read; null when there is none
-    QPixmap m_scaled;                           // the picture smoothed to the last drawn device size
-    QSizeF m_scaledFrom;                        // the natural size of the variant it was made from
+    mutable std::optional<QSize> m_naturalSize;
+    QPixmap m_scaled;    // the picture smoothed to the last drawn device size
+    QSizeF m_scaledFrom; // the natural size of the variant it was made from
     qreal m_opacity = 1.0;
 };
 

@@ -108,24 +108,37 @@ void Text::setWordWrap(bool on)
     update();
 }
 
-void Text::paintEvent(QPaintEvent*)
+QFont Text::drawnFont() const
 {
-    if (m_text.isEmpty())
-        return;
     QFont f = font();
     SetFontPixelSizeF(f, m_fontSize, *this);
     f.setBold(m_bold);
     f.setUnderline(m_underline);
+    return f;
+}
 
-    QPainter painter(this);
-    painter.setFont(f);
-    painter.setPen(QColor::fromRgba(m_color));
+QRectF Text::textArea() const
+{
     // Negative margins widen the area beyond the widget; what falls outside is clipped.
-    const QRectF area = QRectF(rect()) - m_margins;
+    return QRectF(rect()) - m_margins;
+}
+
+int Text::textFlags() const
+{
     int flags = HorizontalFlag(m_hAlign) | VerticalFlag(m_vAlign);
     if (m_wordWrap)
         flags |= Qt::TextWordWrap;
-    painter.drawText(area, flags, DisplayLines(m_text));
+    return flags;
+}
+
+void Text::paintEvent(QPaintEvent*)
+{
+    if (m_text.isEmpty())
+        return;
+    QPainter painter(this);
+    painter.setFont(drawnFont());
+    painter.setPen(QColor::fromRgba(m_color));
+    painter.drawText(textArea(), textFlags(), DisplayLines(m_text));
 }
 
 } // namespace tenvik

@@ -40,6 +40,12 @@ public:
     void setMargins(const QMarginsF& margins);
     void setWordWrap(bool on);
 
+    // What the text is drawn with: the font at its size, weight and underline, the area it
+    // is laid out in (the widget less its margins) and the layout flags.
+    QFont drawnFont() const;
+    QRectF textArea() const;
+    int textFlags() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -1,6 +1,10 @@
 #include "ui/widgets/ColorComboBox.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QImage>
+#include <QStyle>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +27,21 @@ TEST(ColorComboBoxTest, ListsTheNamedColoursInTableOrder)
         EXPECT_EQ(picker.itemText(i).toStdString(), entry.Name) << i;
     }
     EXPECT_EQ(picker.maxVisibleItems(), 12);
+}
+
+// The application's style drops lists as menus of every item (Fusion does); the colour
+// list still shows 12 rows and scrolls, rather than 148 rows over the whole screen.
+TEST(ColorComboBoxTest, DroppedListShowsTwelveRows)
+{
+    ColorComboBox picker;
+    picker.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
+    picker.showPopup();
+    QAbstractItemView& list = *picker.view();
+    ASSERT_TRUE(list.isVisible());
+    const double rows = double(list.viewport()->height()) / list.sizeHintForRow(0);
+    EXPECT_NEAR(rows, 12.0, 0.5) << QApplication::style()->name().toStdString();
+    picker.hidePopup();
 }
 
 TEST(ColorComboBoxTest, SelectsTheFirstNameOfAValueAndKeepsTheSelectionForAnUnknownOne)

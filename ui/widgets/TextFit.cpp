@@ -1,0 +1,107 @@
+#include "ui/widgets/TextFit.h"
+
+#include "ui/widgets/Label.h"
+
+#include <QFontMetricsF>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tenvik {
+
+namespace {
+
+// Sizes come out of a proportion of box to text; glyph hinting is not quite proportional,
+// so a size found that way is checked and, if need be, taken down a little at a time.
+constexpr int FitAttempts = 8;
+constexpr float StepDown = 0.98f;
+// A box with no room left gets the smallest text the widgets draw, never none at all.
+constexpr float SmallestPixels = 1.0f;
+
+QFont AtPixels(QFont font, float pixels, const QWidget& widget)
+{
+    SetFontPixelSizeF(font, pixels, widget);
+    return font;
+}
+
+qreal InkedWidth(const QFontMetricsF& metrics, const QString& line)
+{
+    const QRectF ink = metrics.boundingRect(line);
+    return std::max(metrics.horizontalAdvance(line), ink.right()) - std::min<qreal>(0, ink.left());
+}
+
+} // namespace
+
+QList<qreal> TextWidths(QFont font, float pixels, const QWidget& widget, const QStringList& texts)
+{
+    const QFontMetricsF metrics(AtPixels(std::move(font), pixels, widget), &widget);
+    QList<qreal> widths;
+    widths.reserve(texts.size());
+    for (const QString& text : texts)
+        widths << InkedWidth(metrics, text);
+    return widths;
+}
+
+qreal WidestTextWidth(QFont font, float pixels, const QWidget& widget, const QStringList& texts)
+{
+    const QFontMetricsF metrics(AtPixels(std::move(font), pixels, widget), &widget);
+    qreal widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, InkedWidth(metrics, text));
+    return widest;
+}
+
+QString WidestText(QFont font, float pixels, const QWidget& widget, const QStringList& texts)
+{
+    const QFontMetricsF metrics(AtPixels(std::move(font), pixels, widget), &widget);
+    QString widestText;
+    qreal widest = -1;
+    for (const QString& text : texts) {
+        const qreal width = InkedWidth(metrics, text);
+        if (width > widest) {
+            widest = width;
+            widestText = text;
+        }
+    }
+    return widestText;
+}
+
+float FittingPixelSize(float wanted, QFont font, const QWidget& widget, const QStringList& lines, int lineCount,
+                       const QSizeF& box)
+{
+    if (!(wanted > 0) || lines.isEmpty())
+        return wanted;
+    float pixels = wanted;
+    for (int attempt = 0; attempt < FitAttempts; ++attempt) {
+        const QFontMetricsF metrics(AtPixels(font, pixels, widget), &widget);
+        qreal width = 0;
+        for (const QString& line : lines)
+            width = std::max(width, InkedWidth(metrics, line));
+        const qreal height = lineCount * metrics.lineSpacing();
+        if (width <= box.width() && height <= box.height())
+            return pixels;
+        const qreal share = std::min(box.width() / width, box.height() / height);
+        const float smaller = static_cast<float>(pixels * std::max<qreal>(share, 0));
+        pixels = attempt == 0 ? smaller : std::min(smaller, pixels * StepDown);
+        if (!(pixels > SmallestPixels)) {
+            pixels = SmallestPixels;
+            break;
+        }
+    }
+    return pixels;
+}
+
+QMarginsF CentredTextMargins(qreal width, qreal freeLeft, qreal freeRight, qreal textWidth)
+{
+    const qreal half = textWidth / 2;
+    qreal centre = width / 2;
+    if (freeRight - freeLeft <= textWidth)
+        centre = (freeLeft + freeRight) / 2;
+    else
+        centre = std::clamp(centre, freeLeft + half, freeRight - half);
+    const qreal room = std::max<qreal>(0, std::min(centre - freeLeft, freeRight - centre));
+    return {centre - room, 0, width - (centre + room), 0};
+}
+
+} // namespace tenvik
