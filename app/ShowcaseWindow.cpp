@@ -1,5 +1,6 @@
 #include "app/ShowcaseWindow.h"
 
+#include "bridge/LocaleCapture.h"
 #include "core/Clock.h"
 #include "settings/FileStore.h"
 #include "settings/LocaleDate.h"
@@ -29,7 +30,7 @@ bool WriteShowcaseSettings(const QString& base)
 
 } // namespace
 
-std::unique_ptr<ShowcaseWindow> ShowcaseWindow::Open()
+std::unique_ptr<ShowcaseWindow> ShowcaseWindow::Open(const QLocale& locale)
 {
     std::unique_ptr<ShowcaseWindow> showcase(new ShowcaseWindow);
     if (!showcase->m_config.isValid() || !WriteShowcaseSettings(showcase->m_config.path())) {
@@ -39,8 +40,8 @@ std::unique_ptr<ShowcaseWindow> ShowcaseWindow::Open()
 
     StartupEnvironment environment;
     environment.clock = std::make_shared<FixedClock>(ShownDay);
-    environment.locale = UsEnglishFormatSettings();
-    environment.longDateLocale = QLocale(QLocale::English, QLocale::UnitedStates);
+    environment.locale = CaptureLocaleFormats(locale);
+    environment.longDateLocale = locale;
     environment.configBase = showcase->m_config.path().toStdString();
     environment.fileStore = std::make_shared<DiskFileStore>();
     environment.reportError = [](QWidget*, const QString& message) {

@@ -3,21 +3,24 @@
 #include "core/DayNumber.h"
 #include "ui/Main.h"
 
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <memory>
 
 namespace tenvik {
 
-// The window as the documentation's pictures show it: a fixed day, US English, group A2
-// with every display switch on, its settings in a temporary folder that lives as long as
-// this object. Failures go to stderr; the programs that use it run from scripts.
+// The window as the documentation's pictures show it: a fixed day, US English unless another
+// locale is given (its dates; its texts come from the translation the caller installed),
+// group A2 with every display switch on, its settings in a temporary folder that lives as
+// long as this object. Failures go to stderr; the programs that use it run from scripts.
 class ShowcaseWindow {
 public:
     static constexpr CivilDate ShownDay{2026, 12, 10};
 
     // Nothing when the temporary settings cannot be written.
-    static std::unique_ptr<ShowcaseWindow> Open();
+    static std::unique_ptr<ShowcaseWindow> Open(const QLocale& locale = QLocale(QLocale::English,
+                                                                                QLocale::UnitedStates));
 
     TMainForm& window() { return *m_window; }
 

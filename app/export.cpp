@@ -17,6 +17,8 @@
 #include "print/YearSheet.h"
 #include "settings/FileStore.h"
 #include "settings/SettingsFolder.h"
+#include "translations/EventWords.h"
+#include "translations/Translations.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -93,10 +95,9 @@ QString NoticeText(ExportNotice notice)
 
 QString EventCount(std::size_t count)
 {
-    // The singular has a text of its own until a translation gives English its plural forms.
+    // English takes its plural forms from a translation too ("1 event", "2 events").
     const int n = static_cast<int>(count);
-    return n == 1 ? QCoreApplication::translate("tenvik-export", "%n event", nullptr, n)
-                  : QCoreApplication::translate("tenvik-export", "%n events", nullptr, n);
+    return QCoreApplication::translate("tenvik-export", "%n event(s)", nullptr, n);
 }
 
 UserProfile LoadProfile(const ExportRequest& request, const FormatSettings& locale, const FileStore& store)
@@ -131,7 +132,7 @@ int Export(const ExportCommand& command)
 
     int status = 0;
     if (request.calendar) {
-        const auto events = EventsFor(request.from, request.to, profile, request.kinds);
+        const auto events = EventsFor(request.from, request.to, profile, request.kinds, TranslatedEventPhrases());
         const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
         if (Write(command.icsName, ICalendarText(events, ProfileTitle(profile), now), store))
             Print(summary,
@@ -165,6 +166,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     PreviousHandler = qInstallMessageHandler(DropRuntimeFolderWarning);
     QGuiApplication app(argc, argv);
+    const Translations translations(QLocale::system());
 
     const SystemClock clock;
     ExportCommandLine commandLine;

@@ -7,6 +7,7 @@
 #include "core/Clock.h"
 #include "settings/FileStore.h"
 #include "settings/SettingsFolder.h"
+#include "translations/Translations.h"
 #include "ui/AppIdentity.h"
 #include "ui/Main.h"
 
@@ -52,10 +53,13 @@ int main(int argc, char* argv[])
     // A window needs a display; a text does not, so it is answered before one is opened.
     if (tenvik::WindowCommandLine::AsksForText(argc, argv)) {
         QCoreApplication app(argc, argv);
+        const tenvik::Translations translations(QLocale::system());
         return AnswerCommandLine(QCoreApplication::arguments()).value_or(0);
     }
 
     QApplication app(argc, argv);
+    // Before the first text is made: the window reads its texts once, as it is built.
+    const tenvik::Translations translations(QLocale::system());
     tenvik::SetApplicationIdentity();
     if (const auto exitCode = AnswerCommandLine(QCoreApplication::arguments()))
         return *exitCode;

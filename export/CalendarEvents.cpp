@@ -56,20 +56,23 @@ std::vector<DayEvent> EventsFor(DayNumber first, DayNumber last, const UserProfi
     std::vector<DayEvent> events;
     for (auto day = static_cast<DayNumber>(WholeDay(first)); day <= last; day += 1) {
         const DayMarks marks = MarksFor(day, profile);
-        const auto add = [&](EventKind kind, std::string summary, std::string description) {
-            events.push_back({day, kind, EventUid(day, kind, group), std::move(summary), std::move(description)});
+        const auto add = [&](EventKind kind, std::string summary, std::string description,
+                             const std::string& category) {
+            events.push_back(
+                {day, kind, EventUid(day, kind, group), std::move(summary), std::move(description), category});
         };
         if (kinds.duty && marks.onDuty)
             add(EventKind::Duty, FillIn(phrases.dutySummary, {group}),
-                FillIn(phrases.dutyDescription, {agency, group, platoon}));
+                FillIn(phrases.dutyDescription, {agency, group, platoon}), phrases.dutyCategory);
         if (kinds.rdo && marks.ownRdo)
-            add(EventKind::Rdo, FillIn(phrases.rdoSummary, {group}), FillIn(phrases.rdoDescription, {agency, group}));
+            add(EventKind::Rdo, FillIn(phrases.rdoSummary, {group}), FillIn(phrases.rdoDescription, {agency, group}),
+                phrases.rdoCategory);
         if (kinds.payday && marks.payday)
-            add(EventKind::Payday, FillIn(phrases.paydaySummary, {agency}),
-                FillIn(phrases.paydayDescription, {agency}));
+            add(EventKind::Payday, FillIn(phrases.paydaySummary, {agency}), FillIn(phrases.paydayDescription, {agency}),
+                phrases.paydayCategory);
         if (kinds.payPeriodStart && marks.payPeriodStart)
             add(EventKind::PayPeriodStart, FillIn(phrases.payPeriodSummary, {marks.payPeriodLabel, agency}),
-                FillIn(phrases.payPeriodDescription, {agency, marks.payPeriodLabel, days}));
+                FillIn(phrases.payPeriodDescription, {agency, marks.payPeriodLabel, days}), phrases.payPeriodCategory);
     }
     return events;
 }

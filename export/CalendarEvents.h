@@ -38,6 +38,7 @@ struct DayEvent {
     std::string uid;
     std::string summary;
     std::string description;
+    std::string category;
 };
 
 // The short name of a kind in identifiers and categories: "duty", "rdo", "payday", "pp".

@@ -20,6 +20,11 @@ struct EventPhrases {
     std::string paydayDescription = "%1: payday.";                                         // agency
     std::string payPeriodSummary = "%1 begins - %2";                                       // pay-period label, agency
     std::string payPeriodDescription = "%1: pay period %2 begins today and runs %3 days."; // agency, label, days
+    // The categories a calendar program files the events under, one per kind.
+    std::string dutyCategory = "Duty";
+    std::string rdoCategory = "RDO";
+    std::string paydayCategory = "Payday";
+    std::string payPeriodCategory = "Pay period";
 };
 
 // The pattern with %1 … %9 replaced by the values in order. A value is put in as it is,

@@ -30,21 +30,6 @@ std::string Stamp(std::chrono::sys_seconds stamp)
     return text;
 }
 
-std::string_view Category(EventKind kind)
-{
-    switch (kind) {
-    case EventKind::Duty:
-        return "Duty";
-    case EventKind::Rdo:
-        return "RDO";
-    case EventKind::Payday:
-        return "Payday";
-    case EventKind::PayPeriodStart:
-        return "Pay period";
-    }
-    return "Day";
-}
-
 // A shift blocks the day; a day off, a payday or the start of a pay period does not.
 std::string_view Transparency(EventKind kind)
 {
@@ -156,7 +141,7 @@ std::string ICalendarText(const std::vector<DayEvent>& events, std::string_view 
         AppendLine(file, "DTEND;VALUE=DATE", FormatBasicDate(event.day + 1));
         AppendLine(file, "SUMMARY", EscapeText(event.summary));
         AppendLine(file, "DESCRIPTION", EscapeText(event.description));
-        AppendLine(file, "CATEGORIES", EscapeText(Category(event.kind)));
+        AppendLine(file, "CATEGORIES", EscapeText(event.category));
         AppendLine(file, "TRANSP", Transparency(event.kind));
         AppendLine(file, "END", "VEVENT");
     }

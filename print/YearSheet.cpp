@@ -6,6 +6,7 @@
 #include "core/MonthGrid.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
@@ -80,6 +81,8 @@ CellLook LookOf(DayNumber day, const UserProfile& profile)
 }
 
 class SheetPainter {
+    Q_DECLARE_TR_FUNCTIONS(YearSheet)
+
 public:
     SheetPainter(QPainter& painter, const QRectF& page, int year, const UserProfile& profile,
                  const FormatSettings& locale)
@@ -133,15 +136,18 @@ private:
         text(title, Qt::AlignLeft | Qt::AlignVCenter, FromStd(ProfileTitle(m_profile)), TitlePoints, true);
         text(title, Qt::AlignRight | Qt::AlignVCenter, QString::number(m_year), TitlePoints, true);
 
-        QString group = QStringLiteral("No RDO group chosen");
-        if (const auto platoon = m_profile.Platoon())
-            group = QStringLiteral("Group %1, %2 platoon").arg(FromStd(m_profile.group), QChar(*platoon));
-        const QString subtitle = group + QStringLiteral("  \u00B7  Pay periods counted from ")
-            + FromStd(FormatShortDate(m_profile.payPeriodStart, m_locale));
+        QString group = tr("No RDO group chosen");
+        if (const auto platoon = m_profile.Platoon()) {
+            //: %1: the assignment group ("A2"), %2: its platoon letter ("A")
+            group = tr("Group %1, %2 platoon").arg(FromStd(m_profile.group), QChar(*platoon));
+        }
+        //: %1: the first day of the first pay period, as a short date
+        const QString subtitle = group + QStringLiteral("  \u00B7  ")
+            + tr("Pay periods counted from %1").arg(FromStd(FormatShortDate(m_profile.payPeriodStart, m_locale)));
         const QRectF below(band.left(), title.bottom(), band.width(), mm(SubtitleBand));
         text(below, Qt::AlignLeft | Qt::AlignVCenter, subtitle, SubtitlePoints, false);
         text(below, Qt::AlignRight | Qt::AlignVCenter,
-             QStringLiteral("For information only: the department's official roster prevails."), SubtitlePoints, false);
+             tr("For information only: the department's official roster prevails."), SubtitlePoints, false);
     }
 
     void paintLegend(const QRectF& band)
@@ -151,19 +157,18 @@ private:
             QString caption;
         };
         std::vector<Item> items;
-        items.push_back(
-            {CellLook{{}, QStringLiteral("A"), false, {}, CellLook::Fill::None}, QStringLiteral("A platoon on duty")});
-        items.push_back(
-            {CellLook{{}, QStringLiteral("B"), false, {}, CellLook::Fill::None}, QStringLiteral("B platoon on duty")});
+        items.push_back({CellLook{{}, QStringLiteral("A"), false, {}, CellLook::Fill::None}, tr("A platoon on duty")});
+        items.push_back({CellLook{{}, QStringLiteral("B"), false, {}, CellLook::Fill::None}, tr("B platoon on duty")});
         if (const auto platoon = m_profile.Platoon()) {
             items.push_back({CellLook{{}, QString(QChar(*platoon)), false, {}, CellLook::Fill::Duty},
-                             QStringLiteral("Shaded: you are on duty")});
+                             tr("Shaded: you are on duty")});
             items.push_back({CellLook{{}, QString::fromLatin1(OwnRdoMark), false, {}, CellLook::Fill::OwnRdo},
-                             QStringLiteral("Your RDO (%1)").arg(FromStd(m_profile.group))});
+                             //: %1: the user's assignment group, "A2"
+                             tr("Your RDO (%1)").arg(FromStd(m_profile.group))});
         }
-        items.push_back({CellLook{{}, {}, true, {}, CellLook::Fill::None}, QStringLiteral("Payday")});
+        items.push_back({CellLook{{}, {}, true, {}, CellLook::Fill::None}, tr("Payday")});
         items.push_back({CellLook{{}, {}, false, FromStd(PayPeriodLabelOf(1)), CellLook::Fill::None},
-                         QStringLiteral("First day of a pay period")});
+                         tr("First day of a pay period")});
 
         const qreal sampleHeight = std::min(band.height(), mm(6));
         qreal x = band.left();

@@ -7,6 +7,7 @@
 #include "ui/Main.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
+#include "ui/widgets/ColorNames.h"
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/Switch.h"
 
@@ -17,7 +18,7 @@ namespace {
 
 QString PlatoonName(ShiftCode platoon)
 {
-    return platoon == ShiftCode::A ? QStringLiteral("A platoon") : QStringLiteral("B platoon");
+    return platoon == ShiftCode::A ? TMainForm::tr("A platoon") : TMainForm::tr("B platoon");
 }
 
 } // namespace
@@ -28,27 +29,31 @@ QString DayDescription(DayNumber date, const DayMarks& marks)
     QStringList parts;
     parts << form.environment().longDateLocale.toString(DayNumberToQDate(date), QLocale::LongFormat);
     if (SameDay(date, TodayDate(*TheClock)))
-        parts << QStringLiteral("today");
+        //: Said of the day that is today, after its date
+        parts << TMainForm::tr("today");
     // Before the schedule begins no platoon is said.
     if (marks.platoon == ShiftCode::A || marks.platoon == ShiftCode::B)
         parts << PlatoonName(marks.platoon);
     if (marks.ownRdo)
-        parts << QStringLiteral("your RDO");
+        parts << TMainForm::tr("your RDO");
     if (!marks.rdoGroup.empty())
-        parts << QStringLiteral("RDO group ") + FromStd(marks.rdoGroup);
+        //: %1: the group whose Regular Day Off the day is, "B2"
+        parts << TMainForm::tr("RDO group %1").arg(FromStd(marks.rdoGroup));
     // Paydays are left unsaid while the user hides them, as the grid hides them; the
     // group and the pay period are said always, as the status line shows them always.
     if (form.swPaydays->isChecked() && marks.payday)
-        parts << QStringLiteral("payday");
+        parts << TMainForm::tr("payday");
     if (marks.payPeriodStart)
-        parts << QStringLiteral("pay period %1 begins").arg(marks.payPeriod);
+        //: %1: the number of the pay period, 1 to 26
+        parts << TMainForm::tr("pay period %1 begins").arg(marks.payPeriod);
     return parts.join(QStringLiteral(", "));
 }
 
 QString LegendDescription(ShiftCode platoon)
 {
     const TAlphaColor color = platoon == ShiftCode::A ? APltColor : BPltColor;
-    return QStringLiteral("Legend: ") + PlatoonName(platoon) + QStringLiteral(", ") + FromStd(ColorToText(color));
+    //: A legend cell read aloud. %1: "A platoon" or "B platoon", %2: the name of its colour
+    return TMainForm::tr("Legend: %1, %2").arg(PlatoonName(platoon), ColorDisplayName(color));
 }
 
 } // namespace tenvik::Main

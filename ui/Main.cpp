@@ -92,7 +92,7 @@ TMainForm::TMainForm(StartupEnvironment environment, QWidget* parent)
     auto* window = new DockLayout(this);
     tabCtrl = new TabControl(this);
     tabCtrl->setObjectName(QStringLiteral("tabCtrl"));
-    tabCtrl->setAccessibleName(QStringLiteral("Pages"));
+    tabCtrl->setAccessibleName(tr("Pages"));
     window->addDocked(tabCtrl, Dock::Client);
 
     buildCalendarPage();

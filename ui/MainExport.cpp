@@ -8,6 +8,7 @@
 #include "export/ICalendar.h"
 #include "export/OutputFile.h"
 #include "print/YearSheet.h"
+#include "translations/EventWords.h"
 #include "ui/Main.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
@@ -65,9 +66,9 @@ void TMainForm::buildExportMenu()
 {
     pmCalendar = new QMenu(this);
     pmCalendar->setObjectName(QStringLiteral("pmCalendar"));
-    miExportCalendar = pmCalendar->addAction(QStringLiteral("Export to Calendar\u2026"));
+    miExportCalendar = pmCalendar->addAction(tr("Export to Calendar…"));
     miExportCalendar->setObjectName(QStringLiteral("miExportCalendar"));
-    miPrintYear = pmCalendar->addAction(QStringLiteral("Print Year\u2026"));
+    miPrintYear = pmCalendar->addAction(tr("Print Year…"));
     miPrintYear->setObjectName(QStringLiteral("miPrintYear"));
 
     gloCal->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -85,14 +86,14 @@ void TMainForm::miExportCalendarClick()
 {
     const DayNumber first = std::clamp(TodayDate(*TheClock), MinViewDate, MaxViewDate);
     const DayNumber last = CalendarFileEnd(first);
-    const QString path =
-        chooseSaveFile(QStringLiteral("Export to Calendar"), SuggestedPath(QStringLiteral("Tenvik.ics")),
-                       QStringLiteral("Calendar files (*.ics)"));
+    const QString path = chooseSaveFile(tr("Export to Calendar"), SuggestedPath(QStringLiteral("Tenvik.ics")),
+                                        tr("Calendar files (*.ics)"));
     if (path.isEmpty())
         return;
     const UserProfile profile = ExportedProfile();
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    if (saveExport(path, ICalendarText(EventsFor(first, last, profile), ProfileTitle(profile), now)))
+    if (saveExport(path, ICalendarText(EventsFor(first, last, profile, {}, TranslatedEventPhrases()),
+                                       ProfileTitle(profile), now)))
         lblNotice->showMessage(tr("Calendar saved to %1").arg(FileNameOf(path)));
 }
 
@@ -157,7 +158,7 @@ bool TMainForm::choosePrinter(QPrinter& printer)
 
 bool TMainForm::saveExport(const QString& path, std::string_view bytes)
 {
-    QString message = QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path));
+    QString message = tr("Unable to write to %1").arg(QDir::toNativeSeparators(path));
     try {
         WriteOutputFile(FilePathOf(path), bytes, *m_environment.fileStore);
         return true;

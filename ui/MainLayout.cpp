@@ -145,7 +145,7 @@ ArrowButton* AddArrowButton(QWidget& parent, const char* name, Qt::ArrowType arr
 
 StateColorButton* AddBackButton(QWidget& parent, const char* name)
 {
-    auto* button = Named(new StateColorButton(QStringLiteral("Back"), &parent), name);
+    auto* button = Named(new StateColorButton(TMainForm::tr("Back"), &parent), name);
     KeepThemeFont(*button);
     button->setStandardIcon(QStyle::SP_ArrowBack);
     button->setFlat(true);
@@ -189,7 +189,7 @@ Text* TMainForm::addText(QWidget* parent, const char* name, int tag)
 
 void TMainForm::buildCalendarPage()
 {
-    tabCalendar = AddPage(*tabCtrl, "tabCalendar", QStringLiteral("Calendar"));
+    tabCalendar = AddPage(*tabCtrl, "tabCalendar", tr("Calendar"));
 
     // Title bar
     tbCalendar = Named(new QWidget(tabCalendar), "tbCalendar");
@@ -205,9 +205,9 @@ void TMainForm::buildCalendarPage()
     rectMonthName = addRectangle(loMonthName, "rectMonthName", BackgroundNoBorder);
     Fill(*loMonthName, rectMonthName);
     lblMonthName = AddTitle(*rectMonthName, "lblMonthName", QStringLiteral("Month and Year"));
-    bPrev = AddArrowButton(*lblMonthName, "bPrev", Qt::LeftArrow, QStringLiteral("Previous month"));
+    bPrev = AddArrowButton(*lblMonthName, "bPrev", Qt::LeftArrow, tr("Previous month"));
     DockIn(*lblMonthName, bPrev, Dock::Left, LeftButtonMargins, 53);
-    bNext = AddArrowButton(*lblMonthName, "bNext", Qt::RightArrow, QStringLiteral("Next month"));
+    bNext = AddArrowButton(*lblMonthName, "bNext", Qt::RightArrow, tr("Next month"));
     DockIn(*lblMonthName, bNext, Dock::Right, RightButtonMargins, 54);
 
     // Weekday bar
@@ -237,7 +237,7 @@ void TMainForm::buildCalendarPage()
     gloCal = Named(new GridLayout(rectGloCal), "gloCal");
     gloCal->setItemSize(GridItemSize, GridItemSize);
     gloCal->setFocusPolicy(Qt::StrongFocus);
-    gloCal->setAccessibleName(QStringLiteral("Month grid"));
+    gloCal->setAccessibleName(tr("Month grid"));
     gloCal->setLongTapEnabled(true);
     Fill(*rectGloCal, gloCal);
     for (int cell = 0; cell < GridCellCount; ++cell) {
@@ -262,18 +262,18 @@ void TMainForm::buildCalendarPage()
     rectFooter = addRectangle(loFooter, "rectFooter", BackgroundNoBorder);
     Fill(*loFooter, rectFooter);
     lblStatus = AddTitle(*rectFooter, "lblStatus", QStringLiteral("Status"));
-    bToday = Named(new StateColorButton(QStringLiteral("Today"), lblStatus), "bToday");
+    bToday = Named(new StateColorButton(tr("Today"), lblStatus), "bToday");
     KeepThemeFont(*bToday);
     DockIn(*lblStatus, bToday, Dock::Left, LeftButtonMargins, 77);
     deDate = Named(new DateEdit(lblStatus), "deDate");
     KeepThemeFont(*deDate);
-    deDate->setAccessibleName(QStringLiteral("Go to date"));
+    deDate->setAccessibleName(tr("Go to date"));
     DockIn(*lblStatus, deDate, Dock::Right, RightButtonMargins, 94);
 }
 
 void TMainForm::buildSettingsPage()
 {
-    tabSettings = AddPage(*tabCtrl, "tabSettings", QStringLiteral("Settings"));
+    tabSettings = AddPage(*tabCtrl, "tabSettings", tr("Settings"));
 
     tbSettings = Named(new QWidget(tabSettings), "tbSettings");
     DockIn(*tabSettings, tbSettings, Dock::Top, {}, ToolbarHeight);
@@ -281,7 +281,7 @@ void TMainForm::buildSettingsPage()
     Fill(*tbSettings, rectToolbar2);
     lblToolbar2 = AddTitle(*rectToolbar2, "lblToolbar2", Main::SettingsTitle());
     sbBack2 = AddBackButton(*lblToolbar2, "sbBack2");
-    bSave = Named(new StateColorButton(QStringLiteral("Save"), lblToolbar2), "bSave");
+    bSave = Named(new StateColorButton(tr("Save"), lblToolbar2), "bSave");
     KeepThemeFont(*bSave);
     bSave->setBold(true);
     DockIn(*lblToolbar2, bSave, Dock::Right, RightButtonMargins, 89);
@@ -290,11 +290,11 @@ void TMainForm::buildSettingsPage()
     KeepThemeFont(*ccbColor);
     ccbColor->setGeometry(80, 8, 193, 33);
     ccbColor->setMaxVisibleItems(12);
-    ccbColor->setAccessibleName(QStringLiteral("Colour"));
+    ccbColor->setAccessibleName(tr("Colour"));
     dePPStart = Named(new DateEdit(lblToolbar2), "dePPStart");
     KeepThemeFont(*dePPStart);
     dePPStart->setGeometry(QRect(QPoint(80, 10), dePPStart->sizeHint()));
-    dePPStart->setAccessibleName(QStringLiteral("Pay period start"));
+    dePPStart->setAccessibleName(tr("Pay period start"));
 
     rectSettings = addRectangle(tabSettings, "rectSettings", BackgroundWithBorder);
     Fill(*tabSettings, rectSettings);
@@ -304,37 +304,40 @@ void TMainForm::buildSettingsPage()
     loSettings = Named(new Layout, "loSettings");
     loSettings->setLongTapEnabled(true);
 
-    lblPlatoon = AddSettingLabel(*loSettings, "lblPlatoon", QStringLiteral("Assignment"), {8, 16}, false);
+    lblPlatoon = AddSettingLabel(*loSettings, "lblPlatoon", tr("Assignment"), {8, 16}, false);
     cbPlt = Named(new ComboBox(loSettings), "cbPlt");
     cbPlt->setGeometry(150, 12, 67, 32);
     for (std::string_view code : AssignmentCodes)
         cbPlt->addItem(FromStd(code));
     cbPlt->setMaxVisibleItems(static_cast<int>(AssignmentCodes.size()));
     cbPlt->setCurrentIndex(0);
-    cbPlt->setAccessibleName(QStringLiteral("Assignment"));
+    cbPlt->setAccessibleName(tr("Assignment"));
 
-    lblPaydays = AddSettingLabel(*loSettings, "lblPaydays", QStringLiteral("Paydays"), {8, 56}, false);
-    swPaydays = AddSwitch(*loSettings, "swPaydays", QStringLiteral("Paydays"), {152, 56});
-    lblDebitDays = AddSettingLabel(*loSettings, "lblDebitDays", QStringLiteral("Show RDOs"), {8, 96}, false);
-    swDebitDays = AddSwitch(*loSettings, "swDebitDays", QStringLiteral("Show RDOs"), {152, 96});
-    lblPayPeriods = AddSettingLabel(*loSettings, "lblPayPeriods", QStringLiteral("Pay Periods"), {8, 136}, true);
-    swPayPeriods = AddSwitch(*loSettings, "swPayPeriods", QStringLiteral("Pay Periods"), {152, 136});
+    lblPaydays = AddSettingLabel(*loSettings, "lblPaydays", tr("Paydays"), {8, 56}, false);
+    swPaydays = AddSwitch(*loSettings, "swPaydays", tr("Paydays"), {152, 56});
+    lblDebitDays = AddSettingLabel(*loSettings, "lblDebitDays", tr("Show RDOs"), {8, 96}, false);
+    swDebitDays = AddSwitch(*loSettings, "swDebitDays", tr("Show RDOs"), {152, 96});
+    lblPayPeriods = AddSettingLabel(*loSettings, "lblPayPeriods", tr("Pay Periods"), {8, 136}, true);
+    swPayPeriods = AddSwitch(*loSettings, "swPayPeriods", tr("Pay Periods"), {152, 136});
 
     bAPlt = AddColorButton(*loSettings, "bAPlt", QStringLiteral("A"), ColorRole::APlt, {16, 184, 57, 33},
-                           QStringLiteral("A platoon colour"));
+                           tr("A platoon colour"));
     bBPlt = AddColorButton(*loSettings, "bBPlt", QStringLiteral("B"), ColorRole::BPlt, {80, 184, 57, 33},
-                           QStringLiteral("B platoon colour"));
+                           tr("B platoon colour"));
     bXPlt = AddColorButton(*loSettings, "bXPlt", QStringLiteral("RDO"), ColorRole::XPlt, {144, 184, 57, 33},
-                           QStringLiteral("Your RDO colour"));
-    bLdTr = AddColorButton(*loSettings, "bLdTr", QStringLiteral("Ld / Tr"), ColorRole::LdTr, {32, 232, 65, 33},
-                           QStringLiteral("Leading and trailing days colour"));
-    bBkGr = AddColorButton(*loSettings, "bBkGr", QStringLiteral("BkGr"), ColorRole::BkGr, {120, 232, 65, 33},
-                           QStringLiteral("Background colour"));
+                           tr("Your RDO colour"));
+    //: Short caption (about 8 letters) of the colour of the leading and trailing days, those of the
+    //: months before and after the one shown
+    bLdTr = AddColorButton(*loSettings, "bLdTr", tr("Ld / Tr"), ColorRole::LdTr, {32, 232, 65, 33},
+                           tr("Leading and trailing days colour"));
+    //: Short caption (about 6 letters) of the background colour
+    bBkGr =
+        AddColorButton(*loSettings, "bBkGr", tr("BkGr"), ColorRole::BkGr, {120, 232, 65, 33}, tr("Background colour"));
 
     edAgency = Named(new QLineEdit(loSettings), "edAgency");
     edAgency->setGeometry(16, 280, 185, 33);
-    edAgency->setPlaceholderText(QStringLiteral("Enter agency name"));
-    edAgency->setAccessibleName(QStringLiteral("Agency name"));
+    edAgency->setPlaceholderText(tr("Enter agency name"));
+    edAgency->setAccessibleName(tr("Agency name"));
     edAgency->setGraphicsEffect(new QGraphicsOpacityEffect(edAgency));
     Main::ShowAgencyFocus(*edAgency, false);
 
@@ -347,7 +350,7 @@ void TMainForm::buildSettingsPage()
 
 void TMainForm::buildHelpPage()
 {
-    tabHelp = AddPage(*tabCtrl, "tabHelp", QStringLiteral("Help"));
+    tabHelp = AddPage(*tabCtrl, "tabHelp", tr("Help"));
 
     rectHelp = addRectangle(tabHelp, "rectHelp", WhiteBackground);
     Fill(*tabHelp, rectHelp);
@@ -369,10 +372,10 @@ void TMainForm::buildHelpPage()
     imgHelp = Named(new Image, "imgHelp");
     imgHelp->setPicture(HelpPicturePath);
     imgHelp->setAttribute(Qt::WA_TransparentForMouseEvents);
-    imgHelp->setAccessibleName(QStringLiteral("Help picture"));
-    imgHelp->setAccessibleDescription(QStringLiteral(
-        "The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, "
-        "Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title"));
+    imgHelp->setAccessibleName(tr("Help picture"));
+    imgHelp->setAccessibleDescription(
+        tr("The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, "
+           "Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title"));
     column->addWidget(imgHelp);
     imgHelpCalendar = Named(new Image, "imgHelpCalendar");
     imgHelpCalendar->setPicture(CalendarHelpPicturePath);
@@ -389,7 +392,7 @@ void TMainForm::buildHelpPage()
 
 void TMainForm::buildAboutPage()
 {
-    tabAbout = AddPage(*tabCtrl, "tabAbout", QStringLiteral("About"));
+    tabAbout = AddPage(*tabCtrl, "tabAbout", tr("About"));
 
     tbAbout = Named(new QWidget(tabAbout), "tbAbout");
     DockIn(*tabAbout, tbAbout, Dock::Top, {}, ToolbarHeight);
@@ -420,7 +423,7 @@ void TMainForm::buildAboutPage()
     imgSextant->setPicture(SextantPicturePath);
     imgSextant->setOpacity(0.1);
     imgSextant->setAttribute(Qt::WA_TransparentForMouseEvents);
-    imgSextant->setAccessibleName(QStringLiteral("Sextant"));
+    imgSextant->setAccessibleName(tr("Sextant"));
     Fill(*content, imgSextant, QMarginsF(PictureMargin, PictureMargin, PictureMargin, PictureMargin));
     scroll->setContent(content, [this](int width) { return lblAbout->heightForWidth(width) + LinksBandHeight; });
 }

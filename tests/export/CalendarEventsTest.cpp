@@ -161,6 +161,7 @@ TEST(CalendarEventsTest, AnotherLanguagesPhrasesWordTheEvents)
     german.paydaySummary = "Zahltag - %1";
     german.payPeriodSummary = "%2: %1 beginnt, 100%";
     german.payPeriodDescription = "%1: %2, %3 Tage, %4 %";
+    german.rdoCategory = "Freischicht";
     UserProfile profile = Profile("A2", "Wache %2 & 50%");
     profile.payPeriodStart = Day(2012, 1, 20);
     std::map<EventKind, DayEvent> events;
@@ -171,6 +172,8 @@ TEST(CalendarEventsTest, AnotherLanguagesPhrasesWordTheEvents)
     EXPECT_EQ(events[EventKind::Duty].description, "Wache %2 & 50%, Gruppe A2: Zug A im Dienst.");
     EXPECT_EQ(events[EventKind::Rdo].summary, "Frei (A2)");
     EXPECT_EQ(events[EventKind::Rdo].description, "Wache %2 & 50%, group A2: Regular Day Off."); // not replaced
+    EXPECT_EQ(events[EventKind::Rdo].category, "Freischicht");
+    EXPECT_EQ(events[EventKind::Duty].category, "Duty");
     EXPECT_EQ(events[EventKind::Payday].summary, "Zahltag - Wache %2 & 50%");
     EXPECT_EQ(events[EventKind::PayPeriodStart].summary, "Wache %2 & 50%: PP1 beginnt, 100%");
     EXPECT_EQ(events[EventKind::PayPeriodStart].description, "Wache %2 & 50%: PP1, 14 Tage, %4 %");

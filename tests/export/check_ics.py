@@ -188,6 +188,44 @@ def check_contents(checks, work, version):
     checks.expect(f"one.ics: 1 event, {payday} to {payday}" in run.stdout, f"one event: {run.stdout!r}")
 
 
+def events_by_uid(raw):
+    """{uid: (summary, category)} of a calendar file."""
+    try:
+        calendar = icalendar.Calendar.from_ical(raw)
+    except ValueError:
+        return {}
+    found = {}
+    for event in calendar.walk("VEVENT"):
+        categories = event.get("CATEGORIES")
+        category = ",".join(str(c) for c in categories.cats) if categories is not None else ""
+        found[str(event.get("UID"))] = (str(event.get("SUMMARY")), category)
+    return found
+
+
+def check_language(checks, work):
+    """Whoever exports reads the events and the summary in their own language; the events
+    keep their identifiers, so a newer file in another language still updates them."""
+    days = ("--from", "2027-01-01", "--to", "2027-01-31")
+    english, spanish = work.path("english.ics"), work.path("spanish.ics")
+    run = work.run("--ics", english, *days)
+    checks.expect(run.returncode == 0, f"english: {run.stderr}")
+    run = work.run("--ics", spanish, *days, locale="es_ES.UTF-8")
+    checks.expect(run.returncode == 0 and run.stderr == "", f"spanish: {run.returncode}, {run.stderr!r}")
+    checks.expect(re.fullmatch(re.escape(spanish) + r": \d+ eventos, del 2027-01-01 al 2027-01-31\n", run.stdout)
+                  is not None, f"spanish: summary {run.stdout!r}")
+    in_english = events_by_uid(read_bytes(english))
+    in_spanish = events_by_uid(read_bytes(spanish))
+    checks.expect(in_english and set(in_english) == set(in_spanish), "the languages' files differ in their UIDs")
+    words = {"duty": ("De guardia - A2", "Guardia"), "rdo": ("RDO - A2", "RDO"),
+             "payday": (f"Día de pago - {AGENCY}", "Día de pago")}
+    for uid, (summary, category) in in_spanish.items():
+        kind = UID.fullmatch(uid).group(2)
+        if kind == "pp":
+            checks.expect(summary.startswith("Empieza PP") and category == "Período de pago", f"{uid}: {summary!r}")
+        else:
+            checks.expect((summary, category) == words[kind], f"{uid}: {summary!r}, {category!r}")
+
+
 def check_notices(checks, work, version):
     """Files with less than asked for say why on stderr, and still parse."""
     run = work.run("--ics", work.path("early.ics"), "--from", "2011-01-01", "--to", "2011-12-31", "--group", "B2")
@@ -320,6 +358,13 @@ def check_errors(checks, work, version):
     run = work.run("--help")
     checks.expect(run.returncode == 0 and "--ics <FILE>" in run.stdout and "After a change of group" in run.stdout,
                   f"--help: {run.returncode}, {run.stdout[:200]!r}")
+    # As a French-speaking Canadian's terminal starts it: only LANG names the language.
+    run = work.run("--help", env={"LC_ALL": None, "LANG": "fr_CA.UTF-8"})
+    checks.expect(run.returncode == 0 and run.stdout.startswith("Utilisation") and "--ics <FICHIER>" in run.stdout
+                  and "Après un changement de" in run.stdout, f"--help in French: {run.stdout[:200]!r}")
+    run = work.run("--pdf", "y.pdf", "--year", "27", env={"LC_ALL": None, "LANG": "fr_CA.UTF-8"})
+    checks.expect(run.returncode == 2 and "--year\u00a0: 27 est hors de la plage du calendrier, de 1901 à 2060"
+                  in run.stderr, f"a mistake in French: {run.stderr!r}")
     run = work.run("--version")
     checks.expect(run.returncode == 0 and run.stdout == f"tenvik-export {version}\n", f"--version: {run.stdout!r}")
 
@@ -337,6 +382,7 @@ def main():
         # The group is stored in lower case and the pay-period start in ISO form.
         work.write_settings(f"[Config]\nAgency={AGENCY}\nRDO=a2\nPPStart={PP_START}\n")
         check_contents(checks, work, args.version)
+        check_language(checks, work)
         check_outputs(checks, work, args.version)
         check_errors(checks, work, args.version)
         check_notices(checks, work, args.version)

@@ -110,6 +110,17 @@ def main():
             checks.expect(words in text, f"2027: {words!r} missing")
         check_months(checks, "2027", text.split(), 2027, work.facts("A2", "2020-12-20", "2027-01-01", "2027-12-31"))
 
+        # In the language of whoever prints it: the words of its translation, the months of
+        # its locale.
+        sheet = work.path("2027-es.pdf")
+        run = work.run("--pdf", sheet, "--year", "2027", locale="es_ES.UTF-8")
+        checks.expect(run.returncode == 0 and run.stdout == f"{sheet}: el año 2027 en papel a4\n",
+                      f"2027 in Spanish: {run.returncode}, {run.stdout!r}, {run.stderr!r}")
+        text = pdf_text(sheet)
+        for words in ("Grupo A2, turno A", "Turno A de guardia", "Sombreado: usted está de guardia", "Su RDO (A2)",
+                      "Día de pago", "enero", "diciembre"):
+            checks.expect(words in text, f"2027 in Spanish: {words!r} missing")
+
         # No group, in the year the RDO schedule begins (17 January 2012): no platoon
         # before it, no RDO mark and no RDO in the legend.
         sheet = work.path("2012.pdf")

@@ -1,5 +1,7 @@
 #include "ui/widgets/ColorComboBox.h"
 
+#include "ui/widgets/ColorNames.h"
+
 #include <QIcon>
 #include <QIconEngine>
 #include <QPainter>
@@ -79,10 +81,10 @@ ColorComboBox::ColorComboBox(QWidget* parent) : ComboBox(parent)
 {
     setMaxVisibleItems(VisibleRows);
     setIconSize(QSize(SwatchSize, SwatchSize));
-    for (const TAlphaColorMapEntry& entry : NamedColors) {
-        addItem(SwatchIcon(entry.Value),
-                QString::fromLatin1(entry.Name.data(), static_cast<qsizetype>(entry.Name.size())));
-    }
+    // The names in the user's language, in the table's order, which the selection rules
+    // count by.
+    for (int i = 0; i < NamedColorCount; ++i)
+        addItem(SwatchIcon(NamedColors[static_cast<std::size_t>(i)].Value), ColorDisplayName(i));
 }
 
 void ColorComboBox::setColor(TAlphaColor color)

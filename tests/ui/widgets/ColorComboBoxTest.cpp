@@ -1,4 +1,5 @@
 #include "ui/widgets/ColorComboBox.h"
+#include "ui/widgets/ColorNames.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -25,6 +26,8 @@ TEST(ColorComboBoxTest, ListsTheNamedColoursInTableOrder)
     for (int i = 0; i < NamedColorCount; ++i) {
         const auto& entry = NamedColors[static_cast<std::size_t>(i)];
         EXPECT_EQ(picker.itemText(i).toStdString(), entry.Name) << i;
+        // The translations are made from these sources; a name added to the table needs one.
+        EXPECT_EQ(ColorNameSource(i), entry.Name) << i;
     }
     EXPECT_EQ(picker.maxVisibleItems(), 12);
 }

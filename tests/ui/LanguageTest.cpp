@@ -1,0 +1,116 @@
+// The window as a user of another language starts it: the locale's dates and the texts of
+// its translation, none of them cut off by its widget.
+#include "ClippedTexts.h"
+#include "WindowFixture.h"
+
+#include "bridge/LocaleCapture.h"
+#include "translations/Translations.h"
+#include "ui/widgets/Label.h"
+#include "ui/widgets/Rectangle.h"
+#include "ui/widgets/Switch.h"
+#include "ui/widgets/TabControl.h"
+
+#include <QApplication>
+
+#include <memory>
+
+namespace tenvik::test {
+namespace {
+
+using namespace Main;
+
+// A fresh window in the locale, with that locale's translation installed first, as the
+// program installs it before it builds the window.
+class LanguageTest : public WindowTest {
+protected:
+    void startIn(const QLocale& locale)
+    {
+        m_locale = CaptureLocaleFormats(locale);
+        m_longDateLocale = locale;
+        QLocale::setDefault(locale);
+        m_translations = std::make_unique<Translations>(locale);
+    }
+
+    void TearDown() override
+    {
+        m_form.reset();
+        m_translations.reset();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    std::unique_ptr<Translations> m_translations;
+};
+
+struct Speech {
+    const char* locale;
+    const char* tabs[4];
+    const char* settingLabels[4]; // assignment, paydays, RDO labels, pay-period labels
+    const char* todaySaid;        // what follows the long date of today
+    const char* statusDate;
+};
+
+const Speech Speeches[] = {
+    {"es_ES",
+     {"Calendario", "Ajustes", "Ayuda", "Acerca de"},
+     {"Asignación", "Días de pago", "Mostrar RDO", "Períodos de pago"},
+     ", hoy, turno B, RDO del grupo B2",
+     "10/12/2026"},
+    {"fr_CA",
+     {"Calendrier", "Paramètres", "Aide", "À propos"},
+     {"Affectation", "Jours de paie", "Afficher les RDO", "Périodes de paie"},
+     ", aujourd'hui, peloton B, RDO du groupe B2",
+     "2026-12-10"},
+};
+
+TEST_F(LanguageTest, PagesLabelsAndSpokenDaysAreInTheUsersLanguage)
+{
+    for (const Speech& speech : Speeches) {
+        SCOPED_TRACE(speech.locale);
+        const QLocale locale(QString::fromLatin1(speech.locale));
+        startIn(locale);
+        TMainForm& w = open();
+
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(w.tabCtrl->tabText(i), QString::fromUtf8(speech.tabs[i]));
+        const Label* labels[] = {w.lblPlatoon, w.lblPaydays, w.lblDebitDays, w.lblPayPeriods};
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(labels[i]->text(), QString::fromUtf8(speech.settingLabels[i]));
+
+        const QString today =
+            locale.toString(QDate(2026, 12, 10), QLocale::LongFormat) + QString::fromUtf8(speech.todaySaid);
+        EXPECT_EQ(w.gR[static_cast<std::size_t>(CellOf(Today))]->accessibleName(), today);
+        EXPECT_EQ(w.lblStatus->accessibleName(), today);
+        EXPECT_TRUE(w.lblStatus->rawText().startsWith(QString::fromLatin1(speech.statusDate) + u'\r'))
+            << w.lblStatus->rawText().toStdString();
+
+        // The rotation's week starts on Sunday in every language, Monday-first ones too.
+        EXPECT_EQ(w.lblDOW[0]->text(), locale.dayName(Qt::Sunday, QLocale::ShortFormat));
+        EXPECT_EQ(WeekdayIndex(CellDates[0]), 1);
+        TearDown();
+    }
+}
+
+// Every page of the window in each shipped language, English included as it is the widths
+// the window was drawn for.
+TEST_F(LanguageTest, NoTextIsCutOff)
+{
+    for (const char* name : {"en_US", "es_ES", "fr_CA", "de_DE"}) {
+        SCOPED_TRACE(name);
+        startIn(QLocale(QString::fromLatin1(name)));
+        TMainForm& w = open();
+        // Every switch on, so that the grid's corners carry their labels too.
+        w.swPaydays->setChecked(true);
+        w.swDebitDays->setChecked(true);
+        w.swPayPeriods->setChecked(true);
+        for (int page = 0; page < w.tabCtrl->count(); ++page) {
+            w.tabCtrl->setCurrentIndex(page);
+            QApplication::processEvents();
+            for (const QString& clipped : ClippedTexts(w))
+                ADD_FAILURE() << "page " << page << ": " << clipped.toStdString();
+        }
+        TearDown();
+    }
+}
+
+} // namespace
+} // namespace tenvik::test

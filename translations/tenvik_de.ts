@@ -1,0 +1,1206 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>YearSheet</name>
+    <message>
+        <source>No RDO group chosen</source>
+        <translation>Keine RDO-Gruppe gewählt</translation>
+    </message>
+    <message>
+        <source>Group %1, %2 platoon</source>
+        <extracomment>%1: the assignment group (&quot;A2&quot;), %2: its platoon letter (&quot;A&quot;)</extracomment>
+        <translation>Gruppe %1, Wachabteilung %2</translation>
+    </message>
+    <message>
+        <source>Pay periods counted from %1</source>
+        <extracomment>%1: the first day of the first pay period, as a short date</extracomment>
+        <translation>Lohnperioden gezählt ab %1</translation>
+    </message>
+    <message>
+        <source>For information only: the department&apos;s official roster prevails.</source>
+        <translation>Nur zur Information: Maßgeblich ist der offizielle Dienstplan der Feuerwehr.</translation>
+    </message>
+    <message>
+        <source>A platoon on duty</source>
+        <translation>Wachabteilung A im Dienst</translation>
+    </message>
+    <message>
+        <source>B platoon on duty</source>
+        <translation>Wachabteilung B im Dienst</translation>
+    </message>
+    <message>
+        <source>Shaded: you are on duty</source>
+        <translation>Schattiert: Sie sind im Dienst</translation>
+    </message>
+    <message>
+        <source>Your RDO (%1)</source>
+        <extracomment>%1: the user&apos;s assignment group, &quot;A2&quot;</extracomment>
+        <translation>Ihr RDO (%1)</translation>
+    </message>
+    <message>
+        <source>Payday</source>
+        <translation>Zahltag</translation>
+    </message>
+    <message>
+        <source>First day of a pay period</source>
+        <translation>Erster Tag einer Lohnperiode</translation>
+    </message>
+</context>
+<context>
+    <name>tenvik</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Zeigt diese Hilfe und beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Zeigt die Version und beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>The shift calendar: which platoon is on duty, your RDOs, paydays and pay periods, month by month.</source>
+        <translation>Der Schichtkalender: welche Wachabteilung Dienst hat, Ihre RDOs, Zahltage und Lohnperioden, Monat für Monat.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; see --help</source>
+        <translation>unbekannte Option „%1“; siehe --help</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; see --help</source>
+        <translation>unerwartetes Argument „%1“; siehe --help</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options (-platform, -style, -reverse ...) work as in every Qt program.
+
+The settings are kept in $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini
+(normally ~/.config/...) and written only by Save. Right-click the month for
+Export to Calendar... and Print Year...; tenvik-export does both without a
+window.
+</source>
+        <translation>Die Qt-eigenen Optionen (-platform, -style, -reverse ...) wirken wie in jedem
+Qt-Programm.
+
+Die Einstellungen stehen in $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini
+(normalerweise ~/.config/...) und werden nur von Speichern geschrieben. Ein
+Rechtsklick auf den Monat bietet In Kalender exportieren... und Jahr drucken...;
+tenvik-export kann beides ohne Fenster.
+</translation>
+    </message>
+</context>
+<context>
+    <name>tenvik-export</name>
+    <message>
+        <source>a file name (- for standard output)</source>
+        <translation>einen Dateinamen (- für die Standardausgabe)</translation>
+    </message>
+    <message>
+        <source>a date (yyyy-MM-dd)</source>
+        <translation>ein Datum (JJJJ-MM-TT)</translation>
+    </message>
+    <message>
+        <source>a year</source>
+        <translation>ein Jahr</translation>
+    </message>
+    <message>
+        <source>a group (RDO, A1 to A7, B1 to B7)</source>
+        <translation>eine Gruppe (RDO, A1 bis A7, B1 bis B7)</translation>
+    </message>
+    <message>
+        <source>a paper size (a4 or letter)</source>
+        <translation>ein Papierformat (a4 oder letter)</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 braucht %2</translation>
+    </message>
+    <message>
+        <source>Write a calendar file (iCalendar) of your duty days, RDOs, paydays and pay-period starts, for any calendar program.</source>
+        <translation>Schreibt eine Kalenderdatei (iCalendar) mit Ihren Diensttagen, RDOs, Zahltagen und Beginnen der Lohnperioden, für jedes Kalenderprogramm.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Write one page with a whole year, for printing.</source>
+        <translation>Schreibt eine Seite mit einem ganzen Jahr, zum Drucken.</translation>
+    </message>
+    <message>
+        <source>First day of the calendar file (default today).</source>
+        <translation>Erster Tag der Kalenderdatei (Vorgabe: heute).</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>Last day of the calendar file (default 365 days after --from).</source>
+        <translation>Letzter Tag der Kalenderdatei (Vorgabe: 365 Tage nach --from).</translation>
+    </message>
+    <message>
+        <source>The printed year (default this year); for --ics without --from or --to, the calendar file covers this year.</source>
+        <translation>Das gedruckte Jahr (Vorgabe: dieses Jahr); bei --ics ohne --from und --to umfasst die Kalenderdatei dieses Jahr.</translation>
+    </message>
+    <message>
+        <source>YEAR</source>
+        <translation>JAHR</translation>
+    </message>
+    <message>
+        <source>Use this group instead of the saved one: RDO (no group), A1 to A7, B1 to B7.</source>
+        <translation>Verwendet diese Gruppe statt der gespeicherten: RDO (keine Gruppe), A1 bis A7, B1 bis B7.</translation>
+    </message>
+    <message>
+        <source>GROUP</source>
+        <translation>GRUPPE</translation>
+    </message>
+    <message>
+        <source>The paper of the printed year: a4 or letter (default: your locale&apos;s).</source>
+        <translation>Das Papier des gedruckten Jahres: a4 oder letter (Vorgabe: das Ihres Gebietsschemas).</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>Leave your duty days out of the calendar file.</source>
+        <translation>Lässt Ihre Diensttage in der Kalenderdatei weg.</translation>
+    </message>
+    <message>
+        <source>Leave your RDOs out.</source>
+        <translation>Lässt Ihre RDOs weg.</translation>
+    </message>
+    <message>
+        <source>Leave the paydays out.</source>
+        <translation>Lässt die Zahltage weg.</translation>
+    </message>
+    <message>
+        <source>Leave the pay-period starts out.</source>
+        <translation>Lässt die Beginne der Lohnperioden weg.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Zeigt diese Hilfe und beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Zeigt die Version und beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Writes your shift calendar from the settings Tenvik saved, without a window or a display.</source>
+        <translation>Schreibt Ihren Schichtkalender aus den von Tenvik gespeicherten Einstellungen, ohne Fenster und ohne Bildschirm.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; see --help</source>
+        <translation>unbekannte Option „%1“; siehe --help</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; see --help</source>
+        <translation>unerwartetes Argument „%1“; siehe --help</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>--ics and --pdf name the same file, %1; give each its own</source>
+        <translation>--ics und --pdf nennen dieselbe Datei, %1; geben Sie jeder ihre eigene</translation>
+    </message>
+    <message>
+        <source>FILE may be - for standard output; the summary then goes to standard error.
+A link is kept and the file it points to replaced; a pipe or a device is
+written to as it is. Dates run from 1901-01-01 to 2060-12-31.
+
+The settings are read, never written, from
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
+
+The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
+(LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
+Philippines and the other countries whose locales print on it, a4 elsewhere.
+
+Import each group&apos;s calendar file into a calendar of its own: the calendar
+is named after the agency and the group. After a change of group, delete the
+old group&apos;s calendar in your calendar program, then import the new file.
+Importing a newer file of the same group updates its events.
+
+Exit status: 0 when everything was written, 1 when a file could not be
+written, 2 when the arguments are wrong (then nothing is read or written).
+</source>
+        <translation>DATEI darf - für die Standardausgabe sein; die Zusammenfassung geht dann auf die
+Standardfehlerausgabe. Ein Link bleibt erhalten und die Datei, auf die er zeigt,
+wird ersetzt; in eine Pipe oder ein Gerät wird unverändert geschrieben. Daten
+reichen von 1901-01-01 bis 2060-12-31.
+
+Die Einstellungen werden gelesen, nie geschrieben, aus
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normalerweise ~/.config/...).
+
+Das Papier ist --paper, sonst PAPERSIZE (a4 oder letter), sonst das Ihres
+Gebietsschemas (LC_ALL, LC_PAPER, LANG): letter in den USA, Kanada, Mexiko, auf
+den Philippinen und in den anderen Ländern, deren Gebietsschemas es verwenden,
+a4 überall sonst.
+
+Importieren Sie die Kalenderdatei jeder Gruppe in einen eigenen Kalender: Der
+Kalender trägt den Namen der Feuerwehr und der Gruppe. Löschen Sie nach einem
+Gruppenwechsel den Kalender der alten Gruppe in Ihrem Kalenderprogramm und
+importieren Sie dann die neue Datei. Eine neuere Datei derselben Gruppe
+aktualisiert beim Import ihre Termine.
+
+Exit-Status: 0, wenn alles geschrieben wurde, 1, wenn eine Datei nicht
+geschrieben werden konnte, 2, wenn die Argumente falsch sind (dann wird nichts
+gelesen oder geschrieben).
+</translation>
+    </message>
+    <message>
+        <source>nothing to write: give --ics FILE, --pdf FILE or both</source>
+        <translation>nichts zu schreiben: geben Sie --ics DATEI, --pdf DATEI oder beides an</translation>
+    </message>
+    <message>
+        <source>--from and --to set the days of --ics; give --ics FILE too</source>
+        <translation>--from und --to legen die Tage von --ics fest; geben Sie auch --ics DATEI an</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a date; write it as yyyy-MM-dd</source>
+        <translation>%1: %2 ist kein Datum; schreiben Sie es als JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the calendar&apos;s range, %3 to %4</source>
+        <translation>%1: %2 liegt außerhalb des Kalenderbereichs, %3 bis %4</translation>
+    </message>
+    <message>
+        <source>--year: %1 is not a year</source>
+        <translation>--year: %1 ist kein Jahr</translation>
+    </message>
+    <message>
+        <source>--year: %1 is outside the calendar&apos;s range, %2 to %3</source>
+        <translation>--year: %1 liegt außerhalb des Kalenderbereichs, %2 bis %3</translation>
+    </message>
+    <message>
+        <source>--group: %1 is no group; use RDO, A1 to A7 or B1 to B7</source>
+        <translation>--group: %1 ist keine Gruppe; verwenden Sie RDO, A1 bis A7 oder B1 bis B7</translation>
+    </message>
+    <message>
+        <source>--paper: %1 is no paper size; use a4 or letter</source>
+        <translation>--paper: %1 ist kein Papierformat; verwenden Sie a4 oder letter</translation>
+    </message>
+    <message>
+        <source>the range ends before it begins: %1 to %2</source>
+        <translation>der Bereich endet, bevor er beginnt: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>no assignment group is set: duty days and RDOs are left out; choose one with --group or in Settings</source>
+        <translation>keine Gruppe eingeteilt: Diensttage und RDOs fehlen; wählen Sie eine mit --group oder in den Einstellungen</translation>
+    </message>
+    <message>
+        <source>the RDO schedule begins on 2012-01-17: no duty days before it</source>
+        <translation>der RDO-Plan beginnt am 2012-01-17: davor gibt es keine Diensttage</translation>
+    </message>
+    <message>
+        <source>cannot read the settings %1: %2; the defaults are used</source>
+        <translation>die Einstellungen %1 können nicht gelesen werden: %2; es gelten die Vorgaben</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 to %4
+</source>
+        <translation>%1: %2, %3 bis %4
+</translation>
+    </message>
+    <message>
+        <source>%1: the year %2 on %3 paper
+</source>
+        <translation>%1: das Jahr %2 auf Papier %3
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n event(s)</source>
+        <translation>
+            <numerusform>%n Termin</numerusform>
+            <numerusform>%n Termine</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tenvik::ColorNames</name>
+    <message>
+        <source>Aliceblue</source>
+        <translation>Aliceblau</translation>
+    </message>
+    <message>
+        <source>Antiquewhite</source>
+        <translation>Antikweiß</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Wasserblau</translation>
+    </message>
+    <message>
+        <source>Aquamarine</source>
+        <translation>Aquamarin</translation>
+    </message>
+    <message>
+        <source>Azure</source>
+        <translation>Azur</translation>
+    </message>
+    <message>
+        <source>Beige</source>
+        <translation>Beige</translation>
+    </message>
+    <message>
+        <source>Bisque</source>
+        <translation>Biskuit</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Blanchedalmond</source>
+        <translation>Mandelweiß</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Blueviolet</source>
+        <translation>Blauviolett</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Braun</translation>
+    </message>
+    <message>
+        <source>Burlywood</source>
+        <translation>Kernholz</translation>
+    </message>
+    <message>
+        <source>Cadetblue</source>
+        <translation>Kadettenblau</translation>
+    </message>
+    <message>
+        <source>Chartreuse</source>
+        <translation>Chartreuse</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Schokolade</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Koralle</translation>
+    </message>
+    <message>
+        <source>Cornflowerblue</source>
+        <translation>Kornblumenblau</translation>
+    </message>
+    <message>
+        <source>Cornsilk</source>
+        <translation>Maisseide</translation>
+    </message>
+    <message>
+        <source>Crimson</source>
+        <translation>Karmesin</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Darkblue</source>
+        <translation>Dunkelblau</translation>
+    </message>
+    <message>
+        <source>Darkcyan</source>
+        <translation>Dunkelcyan</translation>
+    </message>
+    <message>
+        <source>Darkgoldenrod</source>
+        <translation>Dunkle Goldrute</translation>
+    </message>
+    <message>
+        <source>Darkgray</source>
+        <translation>Dunkelgrau</translation>
+    </message>
+    <message>
+        <source>Darkgreen</source>
+        <translation>Dunkelgrün</translation>
+    </message>
+    <message>
+        <source>Darkgrey</source>
+        <translation>Dunkelgrau</translation>
+    </message>
+    <message>
+        <source>Darkkhaki</source>
+        <translation>Dunkelkhaki</translation>
+    </message>
+    <message>
+        <source>Darkmagenta</source>
+        <translation>Dunkelmagenta</translation>
+    </message>
+    <message>
+        <source>Darkolivegreen</source>
+        <translation>Dunkelolivgrün</translation>
+    </message>
+    <message>
+        <source>Darkorange</source>
+        <translation>Dunkelorange</translation>
+    </message>
+    <message>
+        <source>Darkorchid</source>
+        <translation>Dunkelorchidee</translation>
+    </message>
+    <message>
+        <source>Darkred</source>
+        <translation>Dunkelrot</translation>
+    </message>
+    <message>
+        <source>Darksalmon</source>
+        <translation>Dunkellachs</translation>
+    </message>
+    <message>
+        <source>Darkseagreen</source>
+        <translation>Dunkles Meergrün</translation>
+    </message>
+    <message>
+        <source>Darkslateblue</source>
+        <translation>Dunkles Schieferblau</translation>
+    </message>
+    <message>
+        <source>Darkslategray</source>
+        <translation>Dunkles Schiefergrau</translation>
+    </message>
+    <message>
+        <source>Darkslategrey</source>
+        <translation>Dunkles Schiefergrau</translation>
+    </message>
+    <message>
+        <source>Darkturquoise</source>
+        <translation>Dunkeltürkis</translation>
+    </message>
+    <message>
+        <source>Darkviolet</source>
+        <translation>Dunkelviolett</translation>
+    </message>
+    <message>
+        <source>Deeppink</source>
+        <translation>Tiefrosa</translation>
+    </message>
+    <message>
+        <source>Deepskyblue</source>
+        <translation>Tiefes Himmelblau</translation>
+    </message>
+    <message>
+        <source>Dimgray</source>
+        <translation>Mattgrau</translation>
+    </message>
+    <message>
+        <source>Dimgrey</source>
+        <translation>Mattgrau</translation>
+    </message>
+    <message>
+        <source>Dodgerblue</source>
+        <translation>Dodgerblau</translation>
+    </message>
+    <message>
+        <source>Firebrick</source>
+        <translation>Ziegelrot</translation>
+    </message>
+    <message>
+        <source>Floralwhite</source>
+        <translation>Blütenweiß</translation>
+    </message>
+    <message>
+        <source>Forestgreen</source>
+        <translation>Waldgrün</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Gainsboro</source>
+        <translation>Gainsboro</translation>
+    </message>
+    <message>
+        <source>Ghostwhite</source>
+        <translation>Geisterweiß</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Gold</translation>
+    </message>
+    <message>
+        <source>Goldenrod</source>
+        <translation>Goldrute</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Greenyellow</source>
+        <translation>Grüngelb</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Honeydew</source>
+        <translation>Honigmelone</translation>
+    </message>
+    <message>
+        <source>Hotpink</source>
+        <translation>Leuchtendes Rosa</translation>
+    </message>
+    <message>
+        <source>Indianred</source>
+        <translation>Indischrot</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>Indigo</translation>
+    </message>
+    <message>
+        <source>Ivory</source>
+        <translation>Elfenbein</translation>
+    </message>
+    <message>
+        <source>Khaki</source>
+        <translation>Khaki</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Lavendel</translation>
+    </message>
+    <message>
+        <source>Lavenderblush</source>
+        <translation>Lavendelrosa</translation>
+    </message>
+    <message>
+        <source>Lawngreen</source>
+        <translation>Rasengrün</translation>
+    </message>
+    <message>
+        <source>Lemonchiffon</source>
+        <translation>Zitronenchiffon</translation>
+    </message>
+    <message>
+        <source>Lightblue</source>
+        <translation>Hellblau</translation>
+    </message>
+    <message>
+        <source>Lightcoral</source>
+        <translation>Helles Korallenrot</translation>
+    </message>
+    <message>
+        <source>Lightcyan</source>
+        <translation>Hellcyan</translation>
+    </message>
+    <message>
+        <source>Lightgoldenrodyellow</source>
+        <translation>Helles Goldrutengelb</translation>
+    </message>
+    <message>
+        <source>Lightgray</source>
+        <translation>Hellgrau</translation>
+    </message>
+    <message>
+        <source>Lightgreen</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>Lightgrey</source>
+        <translation>Hellgrau</translation>
+    </message>
+    <message>
+        <source>Lightpink</source>
+        <translation>Hellrosa</translation>
+    </message>
+    <message>
+        <source>Lightsalmon</source>
+        <translation>Helllachs</translation>
+    </message>
+    <message>
+        <source>Lightseagreen</source>
+        <translation>Helles Meergrün</translation>
+    </message>
+    <message>
+        <source>Lightskyblue</source>
+        <translation>Helles Himmelblau</translation>
+    </message>
+    <message>
+        <source>Lightslategray</source>
+        <translation>Helles Schiefergrau</translation>
+    </message>
+    <message>
+        <source>Lightslategrey</source>
+        <translation>Helles Schiefergrau</translation>
+    </message>
+    <message>
+        <source>Lightsteelblue</source>
+        <translation>Helles Stahlblau</translation>
+    </message>
+    <message>
+        <source>Lightyellow</source>
+        <translation>Hellgelb</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Limette</translation>
+    </message>
+    <message>
+        <source>Limegreen</source>
+        <translation>Limettengrün</translation>
+    </message>
+    <message>
+        <source>Linen</source>
+        <translation>Leinen</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Kastanienbraun</translation>
+    </message>
+    <message>
+        <source>Mediumaquamarine</source>
+        <translation>Mittleres Aquamarin</translation>
+    </message>
+    <message>
+        <source>Mediumblue</source>
+        <translation>Mittelblau</translation>
+    </message>
+    <message>
+        <source>Mediumorchid</source>
+        <translation>Mittlere Orchidee</translation>
+    </message>
+    <message>
+        <source>Mediumpurple</source>
+        <translation>Mittleres Purpur</translation>
+    </message>
+    <message>
+        <source>Mediumseagreen</source>
+        <translation>Mittleres Meergrün</translation>
+    </message>
+    <message>
+        <source>Mediumslateblue</source>
+        <translation>Mittleres Schieferblau</translation>
+    </message>
+    <message>
+        <source>Mediumspringgreen</source>
+        <translation>Mittleres Frühlingsgrün</translation>
+    </message>
+    <message>
+        <source>Mediumturquoise</source>
+        <translation>Mittleres Türkis</translation>
+    </message>
+    <message>
+        <source>Mediumvioletred</source>
+        <translation>Mittleres Violettrot</translation>
+    </message>
+    <message>
+        <source>Midnightblue</source>
+        <translation>Mitternachtsblau</translation>
+    </message>
+    <message>
+        <source>Mintcream</source>
+        <translation>Minzcreme</translation>
+    </message>
+    <message>
+        <source>Mistyrose</source>
+        <translation>Nebelrosa</translation>
+    </message>
+    <message>
+        <source>Moccasin</source>
+        <translation>Mokassin</translation>
+    </message>
+    <message>
+        <source>Navajowhite</source>
+        <translation>Navajoweiß</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Marineblau</translation>
+    </message>
+    <message>
+        <source>Oldlace</source>
+        <translation>Alte Spitze</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliv</translation>
+    </message>
+    <message>
+        <source>Olivedrab</source>
+        <translation>Trübes Oliv</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Orangered</source>
+        <translation>Orangerot</translation>
+    </message>
+    <message>
+        <source>Orchid</source>
+        <translation>Orchidee</translation>
+    </message>
+    <message>
+        <source>Palegoldenrod</source>
+        <translation>Blasse Goldrute</translation>
+    </message>
+    <message>
+        <source>Palegreen</source>
+        <translation>Blassgrün</translation>
+    </message>
+    <message>
+        <source>Paleturquoise</source>
+        <translation>Blasstürkis</translation>
+    </message>
+    <message>
+        <source>Palevioletred</source>
+        <translation>Blasses Violettrot</translation>
+    </message>
+    <message>
+        <source>Papayawhip</source>
+        <translation>Papayacreme</translation>
+    </message>
+    <message>
+        <source>Peachpuff</source>
+        <translation>Pfirsich</translation>
+    </message>
+    <message>
+        <source>Peru</source>
+        <translation>Peru</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Pflaume</translation>
+    </message>
+    <message>
+        <source>Powderblue</source>
+        <translation>Puderblau</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Purpur</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Rosybrown</source>
+        <translation>Rosigbraun</translation>
+    </message>
+    <message>
+        <source>Royalblue</source>
+        <translation>Königsblau</translation>
+    </message>
+    <message>
+        <source>Saddlebrown</source>
+        <translation>Sattelbraun</translation>
+    </message>
+    <message>
+        <source>Salmon</source>
+        <translation>Lachs</translation>
+    </message>
+    <message>
+        <source>Sandybrown</source>
+        <translation>Sandbraun</translation>
+    </message>
+    <message>
+        <source>Seagreen</source>
+        <translation>Meergrün</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Muschel</translation>
+    </message>
+    <message>
+        <source>Sienna</source>
+        <translation>Siena</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>Skyblue</source>
+        <translation>Himmelblau</translation>
+    </message>
+    <message>
+        <source>Slateblue</source>
+        <translation>Schieferblau</translation>
+    </message>
+    <message>
+        <source>Slategray</source>
+        <translation>Schiefergrau</translation>
+    </message>
+    <message>
+        <source>Slategrey</source>
+        <translation>Schiefergrau</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Schnee</translation>
+    </message>
+    <message>
+        <source>Springgreen</source>
+        <translation>Frühlingsgrün</translation>
+    </message>
+    <message>
+        <source>Steelblue</source>
+        <translation>Stahlblau</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>Gelbbraun</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Petrol</translation>
+    </message>
+    <message>
+        <source>Thistle</source>
+        <translation>Distel</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Tomate</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Türkis</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Wheat</source>
+        <translation>Weizen</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Whitesmoke</source>
+        <translation>Rauchweiß</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Yellowgreen</source>
+        <translation>Gelbgrün</translation>
+    </message>
+    <message>
+        <source>Null</source>
+        <translation>Keine</translation>
+    </message>
+</context>
+<context>
+    <name>tenvik::EventPhrases</name>
+    <message>
+        <source>On duty - %1</source>
+        <extracomment>Title of a duty day in the calendar file. %1: the assignment group, &quot;A2&quot;</extracomment>
+        <translation>Dienst - %1</translation>
+    </message>
+    <message>
+        <source>%1, group %2: %3 platoon on duty.</source>
+        <extracomment>%1: the agency, %2: the assignment group (&quot;A2&quot;), %3: the platoon letter (&quot;A&quot;)</extracomment>
+        <translation>%1, Gruppe %2: Wachabteilung %3 im Dienst.</translation>
+    </message>
+    <message>
+        <source>RDO - %1</source>
+        <extracomment>Title of the user&apos;s Regular Day Off. %1: the assignment group</extracomment>
+        <translation>RDO - %1</translation>
+    </message>
+    <message>
+        <source>%1, group %2: Regular Day Off.</source>
+        <extracomment>%1: the agency, %2: the assignment group</extracomment>
+        <translation>%1, Gruppe %2: regulärer freier Tag (RDO).</translation>
+    </message>
+    <message>
+        <source>Payday - %1</source>
+        <extracomment>%1: the agency</extracomment>
+        <translation>Zahltag - %1</translation>
+    </message>
+    <message>
+        <source>%1: payday.</source>
+        <extracomment>%1: the agency</extracomment>
+        <translation>%1: Zahltag.</translation>
+    </message>
+    <message>
+        <source>%1 begins - %2</source>
+        <extracomment>%1: the pay period, &quot;PP7&quot;; %2: the agency</extracomment>
+        <translation>%1 beginnt - %2</translation>
+    </message>
+    <message>
+        <source>%1: pay period %2 begins today and runs %3 days.</source>
+        <extracomment>%1: the agency, %2: the pay period (&quot;PP7&quot;), %3: its length in days (14)</extracomment>
+        <translation>%1: Lohnperiode %2 beginnt heute und dauert %3 Tage.</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <extracomment>Category of the duty days in a calendar program</extracomment>
+        <translation>Dienst</translation>
+    </message>
+    <message>
+        <source>RDO</source>
+        <extracomment>Category of the user&apos;s Regular Days Off</extracomment>
+        <translation>RDO</translation>
+    </message>
+    <message>
+        <source>Payday</source>
+        <translation>Zahltag</translation>
+    </message>
+    <message>
+        <source>Pay period</source>
+        <translation>Lohnperiode</translation>
+    </message>
+</context>
+<context>
+    <name>tenvik::TMainForm</name>
+    <message>
+        <source>Tenvik for Ostrand Fire v%1</source>
+        <translation>Tenvik für Ostrand Fire v%1</translation>
+    </message>
+    <message>
+        <source>To change Pay Period Start Date,</source>
+        <translation>Um den Beginn der Lohnperioden zu ändern,</translation>
+    </message>
+    <message>
+        <source>double-click on background of Settings tab</source>
+        <translation>doppelklicken Sie auf den Hintergrund der Seite Einstellungen</translation>
+    </message>
+    <message>
+        <source>For information only: the department&apos;s official roster prevails.</source>
+        <translation>Nur zur Information: Maßgeblich ist der offizielle Dienstplan der Feuerwehr.</translation>
+    </message>
+    <message>
+        <source>Your settings are kept in Quorvell/Tenvik/Tenvik.ini in your configuration folder.</source>
+        <translation>Ihre Einstellungen stehen in Quorvell/Tenvik/Tenvik.ini in Ihrem Konfigurationsordner.</translation>
+    </message>
+    <message>
+        <source>email: </source>
+        <extracomment>The caption of the support address, &quot;email: support@...&quot;</extracomment>
+        <translation>E-Mail: </translation>
+    </message>
+    <message>
+        <source>A platoon</source>
+        <translation>Wachabteilung A</translation>
+    </message>
+    <message>
+        <source>B platoon</source>
+        <translation>Wachabteilung B</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <extracomment>Said of the day that is today, after its date</extracomment>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>your RDO</source>
+        <translation>Ihr RDO</translation>
+    </message>
+    <message>
+        <source>RDO group %1</source>
+        <extracomment>%1: the group whose Regular Day Off the day is, &quot;B2&quot;</extracomment>
+        <translation>RDO der Gruppe %1</translation>
+    </message>
+    <message>
+        <source>payday</source>
+        <translation>Zahltag</translation>
+    </message>
+    <message>
+        <source>pay period %1 begins</source>
+        <extracomment>%1: the number of the pay period, 1 to 26</extracomment>
+        <translation>Lohnperiode %1 beginnt</translation>
+    </message>
+    <message>
+        <source>Legend: %1, %2</source>
+        <extracomment>A legend cell read aloud. %1: &quot;A platoon&quot; or &quot;B platoon&quot;, %2: the name of its colour</extracomment>
+        <translation>Legende: %1, %2</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Export to Calendar…</source>
+        <translation>In Kalender exportieren…</translation>
+    </message>
+    <message>
+        <source>Print Year…</source>
+        <translation>Jahr drucken…</translation>
+    </message>
+    <message>
+        <source>Export to Calendar</source>
+        <translation>In Kalender exportieren</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics)</source>
+        <translation>Kalenderdateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>Print Year</source>
+        <translation>Jahr drucken</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Month grid</source>
+        <translation>Monatsraster</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Go to date</source>
+        <translation>Gehe zu Datum</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Pay period start</source>
+        <translation>Beginn der Lohnperioden</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Einteilung</translation>
+    </message>
+    <message>
+        <source>Paydays</source>
+        <translation>Zahltage</translation>
+    </message>
+    <message>
+        <source>Show RDOs</source>
+        <translation>RDOs zeigen</translation>
+    </message>
+    <message>
+        <source>Pay Periods</source>
+        <translation>Lohnperioden</translation>
+    </message>
+    <message>
+        <source>A platoon colour</source>
+        <translation>Farbe der Wachabteilung A</translation>
+    </message>
+    <message>
+        <source>B platoon colour</source>
+        <translation>Farbe der Wachabteilung B</translation>
+    </message>
+    <message>
+        <source>Your RDO colour</source>
+        <translation>Farbe Ihrer RDOs</translation>
+    </message>
+    <message>
+        <source>Ld / Tr</source>
+        <extracomment>Short caption (about 8 letters) of the colour of the leading and trailing days, those of the months before and after the one shown</extracomment>
+        <translation>Vor/Nach</translation>
+    </message>
+    <message>
+        <source>Leading and trailing days colour</source>
+        <translation>Farbe der Tage der Nachbarmonate</translation>
+    </message>
+    <message>
+        <source>BkGr</source>
+        <extracomment>Short caption (about 6 letters) of the background colour</extracomment>
+        <translation>Hintergr.</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Enter agency name</source>
+        <translation>Name der Feuerwehr</translation>
+    </message>
+    <message>
+        <source>Agency name</source>
+        <translation>Name der Feuerwehr</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Help picture</source>
+        <translation>Hilfebild</translation>
+    </message>
+    <message>
+        <source>The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title</source>
+        <translation>Die Seite Einstellungen mit beschrifteten Bedienelementen: Speichern, Schichteinteilung, Zahltage zeigen, RDOs zeigen, Lohnperioden zeigen, Farben der Wachabteilungen A und B, RDO-Farbe, Hintergrund, Farbe der Tage der Nachbarmonate, Titel</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Sextant</source>
+        <translation>Sextant</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: the file is busy, another Tenvik window is saving it. Try again in a moment.</source>
+        <translation>%1 kann nicht geschrieben werden: Die Datei ist belegt, ein anderes Tenvik-Fenster speichert sie gerade. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: it is a link into the folder %2, which is missing.</source>
+        <translation>%1 kann nicht geschrieben werden: Es ist ein Link in den Ordner %2, den es nicht gibt.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1204 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>YearSheet</name>
+    <message>
+        <source>No RDO group chosen</source>
+        <translation>Sin grupo de RDO elegido</translation>
+    </message>
+    <message>
+        <source>Group %1, %2 platoon</source>
+        <extracomment>%1: the assignment group (&quot;A2&quot;), %2: its platoon letter (&quot;A&quot;)</extracomment>
+        <translation>Grupo %1, turno %2</translation>
+    </message>
+    <message>
+        <source>Pay periods counted from %1</source>
+        <extracomment>%1: the first day of the first pay period, as a short date</extracomment>
+        <translation>Períodos de pago contados desde el %1</translation>
+    </message>
+    <message>
+        <source>For information only: the department&apos;s official roster prevails.</source>
+        <translation>Solo a título informativo: prevalece la lista de turnos oficial del departamento.</translation>
+    </message>
+    <message>
+        <source>A platoon on duty</source>
+        <translation>Turno A de guardia</translation>
+    </message>
+    <message>
+        <source>B platoon on duty</source>
+        <translation>Turno B de guardia</translation>
+    </message>
+    <message>
+        <source>Shaded: you are on duty</source>
+        <translation>Sombreado: usted está de guardia</translation>
+    </message>
+    <message>
+        <source>Your RDO (%1)</source>
+        <extracomment>%1: the user&apos;s assignment group, &quot;A2&quot;</extracomment>
+        <translation>Su RDO (%1)</translation>
+    </message>
+    <message>
+        <source>Payday</source>
+        <translation>Día de pago</translation>
+    </message>
+    <message>
+        <source>First day of a pay period</source>
+        <translation>Primer día de un período de pago</translation>
+    </message>
+</context>
+<context>
+    <name>tenvik</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Muestra esta ayuda y termina.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Muestra la versión y termina.</translation>
+    </message>
+    <message>
+        <source>The shift calendar: which platoon is on duty, your RDOs, paydays and pay periods, month by month.</source>
+        <translation>El calendario de turnos: qué turno está de guardia, sus RDO, los días de pago y los períodos de pago, mes a mes.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; see --help</source>
+        <translation>opción desconocida &apos;%1&apos;; consulte --help</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; see --help</source>
+        <translation>argumento inesperado &apos;%1&apos;; consulte --help</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options (-platform, -style, -reverse ...) work as in every Qt program.
+
+The settings are kept in $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini
+(normally ~/.config/...) and written only by Save. Right-click the month for
+Export to Calendar... and Print Year...; tenvik-export does both without a
+window.
+</source>
+        <translation>Las opciones propias de Qt (-platform, -style, -reverse ...) funcionan como en
+todo programa Qt.
+
+La configuración se guarda en $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini
+(normalmente ~/.config/...) y solo la escribe Guardar. Haga clic derecho en el
+mes para Exportar al calendario... e Imprimir año...; tenvik-export hace ambas
+cosas sin ventana.
+</translation>
+    </message>
+</context>
+<context>
+    <name>tenvik-export</name>
+    <message>
+        <source>a file name (- for standard output)</source>
+        <translation>un nombre de archivo (- para la salida estándar)</translation>
+    </message>
+    <message>
+        <source>a date (yyyy-MM-dd)</source>
+        <translation>una fecha (aaaa-mm-dd)</translation>
+    </message>
+    <message>
+        <source>a year</source>
+        <translation>un año</translation>
+    </message>
+    <message>
+        <source>a group (RDO, A1 to A7, B1 to B7)</source>
+        <translation>un grupo (RDO, A1 a A7, B1 a B7)</translation>
+    </message>
+    <message>
+        <source>a paper size (a4 or letter)</source>
+        <translation>un tamaño de papel (a4 o letter)</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 necesita %2</translation>
+    </message>
+    <message>
+        <source>Write a calendar file (iCalendar) of your duty days, RDOs, paydays and pay-period starts, for any calendar program.</source>
+        <translation>Escribe un archivo de calendario (iCalendar) con sus días de guardia, sus RDO, los días de pago y los inicios de período de pago, para cualquier programa de calendario.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>Write one page with a whole year, for printing.</source>
+        <translation>Escribe una página con un año entero, para imprimir.</translation>
+    </message>
+    <message>
+        <source>First day of the calendar file (default today).</source>
+        <translation>Primer día del archivo de calendario (por defecto, hoy).</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>aaaa-mm-dd</translation>
+    </message>
+    <message>
+        <source>Last day of the calendar file (default 365 days after --from).</source>
+        <translation>Último día del archivo de calendario (por defecto, 365 días después de --from).</translation>
+    </message>
+    <message>
+        <source>The printed year (default this year); for --ics without --from or --to, the calendar file covers this year.</source>
+        <translation>El año impreso (por defecto, el año en curso); con --ics sin --from ni --to, el archivo de calendario abarca ese año.</translation>
+    </message>
+    <message>
+        <source>YEAR</source>
+        <translation>AÑO</translation>
+    </message>
+    <message>
+        <source>Use this group instead of the saved one: RDO (no group), A1 to A7, B1 to B7.</source>
+        <translation>Usa este grupo en lugar del guardado: RDO (ningún grupo), A1 a A7, B1 a B7.</translation>
+    </message>
+    <message>
+        <source>GROUP</source>
+        <translation>GRUPO</translation>
+    </message>
+    <message>
+        <source>The paper of the printed year: a4 or letter (default: your locale&apos;s).</source>
+        <translation>El papel del año impreso: a4 o letter (por defecto, el de su configuración regional).</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>TAMAÑO</translation>
+    </message>
+    <message>
+        <source>Leave your duty days out of the calendar file.</source>
+        <translation>Omite sus días de guardia en el archivo de calendario.</translation>
+    </message>
+    <message>
+        <source>Leave your RDOs out.</source>
+        <translation>Omite sus RDO.</translation>
+    </message>
+    <message>
+        <source>Leave the paydays out.</source>
+        <translation>Omite los días de pago.</translation>
+    </message>
+    <message>
+        <source>Leave the pay-period starts out.</source>
+        <translation>Omite los inicios de período de pago.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Muestra esta ayuda y termina.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Muestra la versión y termina.</translation>
+    </message>
+    <message>
+        <source>Writes your shift calendar from the settings Tenvik saved, without a window or a display.</source>
+        <translation>Escribe su calendario de turnos a partir de la configuración que guardó Tenvik, sin ventana ni pantalla.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; see --help</source>
+        <translation>opción desconocida &apos;%1&apos;; consulte --help</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; see --help</source>
+        <translation>argumento inesperado &apos;%1&apos;; consulte --help</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>salida estándar</translation>
+    </message>
+    <message>
+        <source>--ics and --pdf name the same file, %1; give each its own</source>
+        <translation>--ics y --pdf nombran el mismo archivo, %1; indique uno distinto para cada uno</translation>
+    </message>
+    <message>
+        <source>FILE may be - for standard output; the summary then goes to standard error.
+A link is kept and the file it points to replaced; a pipe or a device is
+written to as it is. Dates run from 1901-01-01 to 2060-12-31.
+
+The settings are read, never written, from
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
+
+The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
+(LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
+Philippines and the other countries whose locales print on it, a4 elsewhere.
+
+Import each group&apos;s calendar file into a calendar of its own: the calendar
+is named after the agency and the group. After a change of group, delete the
+old group&apos;s calendar in your calendar program, then import the new file.
+Importing a newer file of the same group updates its events.
+
+Exit status: 0 when everything was written, 1 when a file could not be
+written, 2 when the arguments are wrong (then nothing is read or written).
+</source>
+        <translation>ARCHIVO puede ser - para la salida estándar; el resumen va entonces a la salida
+de errores. Un enlace se conserva y se reemplaza el archivo al que apunta; en
+una tubería o un dispositivo se escribe tal cual. Las fechas van de 1901-01-01
+a 2060-12-31.
+
+La configuración se lee, nunca se escribe, de
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normalmente ~/.config/...).
+
+El papel es --paper, si no PAPERSIZE (a4 o letter), si no el de su configuración
+regional (LC_ALL, LC_PAPER, LANG): letter en Estados Unidos, Canadá, México,
+Filipinas y los demás países cuya configuración regional lo usa, a4 en los demás.
+
+Importe el archivo de calendario de cada grupo en un calendario propio: el
+calendario lleva el nombre del departamento y del grupo. Tras un cambio de
+grupo, borre el calendario del grupo anterior en su programa de calendario y
+luego importe el archivo nuevo. Importar un archivo más reciente del mismo grupo
+actualiza sus eventos.
+
+Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
+2 si los argumentos son incorrectos (entonces no se lee ni se escribe nada).
+</translation>
+    </message>
+    <message>
+        <source>nothing to write: give --ics FILE, --pdf FILE or both</source>
+        <translation>nada que escribir: indique --ics ARCHIVO, --pdf ARCHIVO o ambos</translation>
+    </message>
+    <message>
+        <source>--from and --to set the days of --ics; give --ics FILE too</source>
+        <translation>--from y --to fijan los días de --ics; indique también --ics ARCHIVO</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a date; write it as yyyy-MM-dd</source>
+        <translation>%1: %2 no es una fecha; escríbala como aaaa-mm-dd</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the calendar&apos;s range, %3 to %4</source>
+        <translation>%1: %2 está fuera del intervalo del calendario, de %3 a %4</translation>
+    </message>
+    <message>
+        <source>--year: %1 is not a year</source>
+        <translation>--year: %1 no es un año</translation>
+    </message>
+    <message>
+        <source>--year: %1 is outside the calendar&apos;s range, %2 to %3</source>
+        <translation>--year: %1 está fuera del intervalo del calendario, de %2 a %3</translation>
+    </message>
+    <message>
+        <source>--group: %1 is no group; use RDO, A1 to A7 or B1 to B7</source>
+        <translation>--group: %1 no es un grupo; use RDO, A1 a A7 o B1 a B7</translation>
+    </message>
+    <message>
+        <source>--paper: %1 is no paper size; use a4 or letter</source>
+        <translation>--paper: %1 no es un tamaño de papel; use a4 o letter</translation>
+    </message>
+    <message>
+        <source>the range ends before it begins: %1 to %2</source>
+        <translation>el intervalo termina antes de empezar: de %1 a %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>no assignment group is set: duty days and RDOs are left out; choose one with --group or in Settings</source>
+        <translation>no hay ningún grupo asignado: se omiten los días de guardia y los RDO; elija uno con --group o en Ajustes</translation>
+    </message>
+    <message>
+        <source>the RDO schedule begins on 2012-01-17: no duty days before it</source>
+        <translation>el calendario de RDO empieza el 2012-01-17: no hay días de guardia antes</translation>
+    </message>
+    <message>
+        <source>cannot read the settings %1: %2; the defaults are used</source>
+        <translation>no se puede leer la configuración %1: %2; se usan los valores predeterminados</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 to %4
+</source>
+        <translation>%1: %2, del %3 al %4
+</translation>
+    </message>
+    <message>
+        <source>%1: the year %2 on %3 paper
+</source>
+        <translation>%1: el año %2 en papel %3
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n event(s)</source>
+        <translation>
+            <numerusform>%n evento</numerusform>
+            <numerusform>%n eventos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tenvik::ColorNames</name>
+    <message>
+        <source>Aliceblue</source>
+        <translation>Azul Alicia</translation>
+    </message>
+    <message>
+        <source>Antiquewhite</source>
+        <translation>Blanco antiguo</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Agua</translation>
+    </message>
+    <message>
+        <source>Aquamarine</source>
+        <translation>Aguamarina</translation>
+    </message>
+    <message>
+        <source>Azure</source>
+        <translation>Azur</translation>
+    </message>
+    <message>
+        <source>Beige</source>
+        <translation>Beige</translation>
+    </message>
+    <message>
+        <source>Bisque</source>
+        <translation>Bizcocho</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Blanchedalmond</source>
+        <translation>Almendra blanqueada</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Blueviolet</source>
+        <translation>Violeta azulado</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Marrón</translation>
+    </message>
+    <message>
+        <source>Burlywood</source>
+        <translation>Madera</translation>
+    </message>
+    <message>
+        <source>Cadetblue</source>
+        <translation>Azul cadete</translation>
+    </message>
+    <message>
+        <source>Chartreuse</source>
+        <translation>Chartreuse</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Chocolate</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Coral</translation>
+    </message>
+    <message>
+        <source>Cornflowerblue</source>
+        <translation>Azul aciano</translation>
+    </message>
+    <message>
+        <source>Cornsilk</source>
+        <translation>Seda de maíz</translation>
+    </message>
+    <message>
+        <source>Crimson</source>
+        <translation>Carmesí</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cian</translation>
+    </message>
+    <message>
+        <source>Darkblue</source>
+        <translation>Azul oscuro</translation>
+    </message>
+    <message>
+        <source>Darkcyan</source>
+        <translation>Cian oscuro</translation>
+    </message>
+    <message>
+        <source>Darkgoldenrod</source>
+        <translation>Vara de oro oscuro</translation>
+    </message>
+    <message>
+        <source>Darkgray</source>
+        <translation>Gris oscuro</translation>
+    </message>
+    <message>
+        <source>Darkgreen</source>
+        <translation>Verde oscuro</translation>
+    </message>
+    <message>
+        <source>Darkgrey</source>
+        <translation>Gris oscuro</translation>
+    </message>
+    <message>
+        <source>Darkkhaki</source>
+        <translation>Caqui oscuro</translation>
+    </message>
+    <message>
+        <source>Darkmagenta</source>
+        <translation>Magenta oscuro</translation>
+    </message>
+    <message>
+        <source>Darkolivegreen</source>
+        <translation>Verde oliva oscuro</translation>
+    </message>
+    <message>
+        <source>Darkorange</source>
+        <translation>Naranja oscuro</translation>
+    </message>
+    <message>
+        <source>Darkorchid</source>
+        <translation>Orquídea oscuro</translation>
+    </message>
+    <message>
+        <source>Darkred</source>
+        <translation>Rojo oscuro</translation>
+    </message>
+    <message>
+        <source>Darksalmon</source>
+        <translation>Salmón oscuro</translation>
+    </message>
+    <message>
+        <source>Darkseagreen</source>
+        <translation>Verde mar oscuro</translation>
+    </message>
+    <message>
+        <source>Darkslateblue</source>
+        <translation>Azul pizarra oscuro</translation>
+    </message>
+    <message>
+        <source>Darkslategray</source>
+        <translation>Gris pizarra oscuro</translation>
+    </message>
+    <message>
+        <source>Darkslategrey</source>
+        <translation>Gris pizarra oscuro</translation>
+    </message>
+    <message>
+        <source>Darkturquoise</source>
+        <translation>Turquesa oscuro</translation>
+    </message>
+    <message>
+        <source>Darkviolet</source>
+        <translation>Violeta oscuro</translation>
+    </message>
+    <message>
+        <source>Deeppink</source>
+        <translation>Rosa intenso</translation>
+    </message>
+    <message>
+        <source>Deepskyblue</source>
+        <translation>Azul cielo intenso</translation>
+    </message>
+    <message>
+        <source>Dimgray</source>
+        <translation>Gris apagado</translation>
+    </message>
+    <message>
+        <source>Dimgrey</source>
+        <translation>Gris apagado</translation>
+    </message>
+    <message>
+        <source>Dodgerblue</source>
+        <translation>Azul Dodger</translation>
+    </message>
+    <message>
+        <source>Firebrick</source>
+        <translation>Ladrillo refractario</translation>
+    </message>
+    <message>
+        <source>Floralwhite</source>
+        <translation>Blanco floral</translation>
+    </message>
+    <message>
+        <source>Forestgreen</source>
+        <translation>Verde bosque</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fucsia</translation>
+    </message>
+    <message>
+        <source>Gainsboro</source>
+        <translation>Gainsboro</translation>
+    </message>
+    <message>
+        <source>Ghostwhite</source>
+        <translation>Blanco fantasma</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Oro</translation>
+    </message>
+    <message>
+        <source>Goldenrod</source>
+        <translation>Vara de oro</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Greenyellow</source>
+        <translation>Verde amarillo</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Honeydew</source>
+        <translation>Melón claro</translation>
+    </message>
+    <message>
+        <source>Hotpink</source>
+        <translation>Rosa fuerte</translation>
+    </message>
+    <message>
+        <source>Indianred</source>
+        <translation>Rojo indio</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>Índigo</translation>
+    </message>
+    <message>
+        <source>Ivory</source>
+        <translation>Marfil</translation>
+    </message>
+    <message>
+        <source>Khaki</source>
+        <translation>Caqui</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Lavanda</translation>
+    </message>
+    <message>
+        <source>Lavenderblush</source>
+        <translation>Lavanda rubor</translation>
+    </message>
+    <message>
+        <source>Lawngreen</source>
+        <translation>Verde césped</translation>
+    </message>
+    <message>
+        <source>Lemonchiffon</source>
+        <translation>Gasa limón</translation>
+    </message>
+    <message>
+        <source>Lightblue</source>
+        <translation>Azul claro</translation>
+    </message>
+    <message>
+        <source>Lightcoral</source>
+        <translation>Coral claro</translation>
+    </message>
+    <message>
+        <source>Lightcyan</source>
+        <translation>Cian claro</translation>
+    </message>
+    <message>
+        <source>Lightgoldenrodyellow</source>
+        <translation>Amarillo dorado claro</translation>
+    </message>
+    <message>
+        <source>Lightgray</source>
+        <translation>Gris claro</translation>
+    </message>
+    <message>
+        <source>Lightgreen</source>
+        <translation>Verde claro</translation>
+    </message>
+    <message>
+        <source>Lightgrey</source>
+        <translation>Gris claro</translation>
+    </message>
+    <message>
+        <source>Lightpink</source>
+        <translation>Rosa claro</translation>
+    </message>
+    <message>
+        <source>Lightsalmon</source>
+        <translation>Salmón claro</translation>
+    </message>
+    <message>
+        <source>Lightseagreen</source>
+        <translation>Verde mar claro</translation>
+    </message>
+    <message>
+        <source>Lightskyblue</source>
+        <translation>Azul cielo claro</translation>
+    </message>
+    <message>
+        <source>Lightslategray</source>
+        <translation>Gris pizarra claro</translation>
+    </message>
+    <message>
+        <source>Lightslategrey</source>
+        <translation>Gris pizarra claro</translation>
+    </message>
+    <message>
+        <source>Lightsteelblue</source>
+        <translation>Azul acero claro</translation>
+    </message>
+    <message>
+        <source>Lightyellow</source>
+        <translation>Amarillo claro</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Lima</translation>
+    </message>
+    <message>
+        <source>Limegreen</source>
+        <translation>Verde lima</translation>
+    </message>
+    <message>
+        <source>Linen</source>
+        <translation>Lino</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Granate</translation>
+    </message>
+    <message>
+        <source>Mediumaquamarine</source>
+        <translation>Aguamarina medio</translation>
+    </message>
+    <message>
+        <source>Mediumblue</source>
+        <translation>Azul medio</translation>
+    </message>
+    <message>
+        <source>Mediumorchid</source>
+        <translation>Orquídea medio</translation>
+    </message>
+    <message>
+        <source>Mediumpurple</source>
+        <translation>Púrpura medio</translation>
+    </message>
+    <message>
+        <source>Mediumseagreen</source>
+        <translation>Verde mar medio</translation>
+    </message>
+    <message>
+        <source>Mediumslateblue</source>
+        <translation>Azul pizarra medio</translation>
+    </message>
+    <message>
+        <source>Mediumspringgreen</source>
+        <translation>Verde primavera medio</translation>
+    </message>
+    <message>
+        <source>Mediumturquoise</source>
+        <translation>Turquesa medio</translation>
+    </message>
+    <message>
+        <source>Mediumvioletred</source>
+        <translation>Rojo violeta medio</translation>
+    </message>
+    <message>
+        <source>Midnightblue</source>
+        <translation>Azul medianoche</translation>
+    </message>
+    <message>
+        <source>Mintcream</source>
+        <translation>Crema de menta</translation>
+    </message>
+    <message>
+        <source>Mistyrose</source>
+        <translation>Rosa brumoso</translation>
+    </message>
+    <message>
+        <source>Moccasin</source>
+        <translation>Mocasín</translation>
+    </message>
+    <message>
+        <source>Navajowhite</source>
+        <translation>Blanco navajo</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Azul marino</translation>
+    </message>
+    <message>
+        <source>Oldlace</source>
+        <translation>Encaje antiguo</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliva</translation>
+    </message>
+    <message>
+        <source>Olivedrab</source>
+        <translation>Verde oliva pardo</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Naranja</translation>
+    </message>
+    <message>
+        <source>Orangered</source>
+        <translation>Rojo anaranjado</translation>
+    </message>
+    <message>
+        <source>Orchid</source>
+        <translation>Orquídea</translation>
+    </message>
+    <message>
+        <source>Palegoldenrod</source>
+        <translation>Vara de oro pálido</translation>
+    </message>
+    <message>
+        <source>Palegreen</source>
+        <translation>Verde pálido</translation>
+    </message>
+    <message>
+        <source>Paleturquoise</source>
+        <translation>Turquesa pálido</translation>
+    </message>
+    <message>
+        <source>Palevioletred</source>
+        <translation>Rojo violeta pálido</translation>
+    </message>
+    <message>
+        <source>Papayawhip</source>
+        <translation>Crema de papaya</translation>
+    </message>
+    <message>
+        <source>Peachpuff</source>
+        <translation>Melocotón</translation>
+    </message>
+    <message>
+        <source>Peru</source>
+        <translation>Perú</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rosa</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Ciruela</translation>
+    </message>
+    <message>
+        <source>Powderblue</source>
+        <translation>Azul polvo</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Púrpura</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Rosybrown</source>
+        <translation>Marrón rosado</translation>
+    </message>
+    <message>
+        <source>Royalblue</source>
+        <translation>Azul real</translation>
+    </message>
+    <message>
+        <source>Saddlebrown</source>
+        <translation>Marrón cuero</translation>
+    </message>
+    <message>
+        <source>Salmon</source>
+        <translation>Salmón</translation>
+    </message>
+    <message>
+        <source>Sandybrown</source>
+        <translation>Marrón arena</translation>
+    </message>
+    <message>
+        <source>Seagreen</source>
+        <translation>Verde mar</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Concha</translation>
+    </message>
+    <message>
+        <source>Sienna</source>
+        <translation>Siena</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Plata</translation>
+    </message>
+    <message>
+        <source>Skyblue</source>
+        <translation>Azul cielo</translation>
+    </message>
+    <message>
+        <source>Slateblue</source>
+        <translation>Azul pizarra</translation>
+    </message>
+    <message>
+        <source>Slategray</source>
+        <translation>Gris pizarra</translation>
+    </message>
+    <message>
+        <source>Slategrey</source>
+        <translation>Gris pizarra</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Nieve</translation>
+    </message>
+    <message>
+        <source>Springgreen</source>
+        <translation>Verde primavera</translation>
+    </message>
+    <message>
+        <source>Steelblue</source>
+        <translation>Azul acero</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>Canela</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Verde azulado</translation>
+    </message>
+    <message>
+        <source>Thistle</source>
+        <translation>Cardo</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Tomate</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Turquesa</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violeta</translation>
+    </message>
+    <message>
+        <source>Wheat</source>
+        <translation>Trigo</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Whitesmoke</source>
+        <translation>Humo blanco</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Yellowgreen</source>
+        <translation>Amarillo verdoso</translation>
+    </message>
+    <message>
+        <source>Null</source>
+        <translation>Ninguno</translation>
+    </message>
+</context>
+<context>
+    <name>tenvik::EventPhrases</name>
+    <message>
+        <source>On duty - %1</source>
+        <extracomment>Title of a duty day in the calendar file. %1: the assignment group, &quot;A2&quot;</extracomment>
+        <translation>De guardia - %1</translation>
+    </message>
+    <message>
+        <source>%1, group %2: %3 platoon on duty.</source>
+        <extracomment>%1: the agency, %2: the assignment group (&quot;A2&quot;), %3: the platoon letter (&quot;A&quot;)</extracomment>
+        <translation>%1, grupo %2: turno %3 de guardia.</translation>
+    </message>
+    <message>
+        <source>RDO - %1</source>
+        <extracomment>Title of the user&apos;s Regular Day Off. %1: the assignment group</extracomment>
+        <translation>RDO - %1</translation>
+    </message>
+    <message>
+        <source>%1, group %2: Regular Day Off.</source>
+        <extracomment>%1: the agency, %2: the assignment group</extracomment>
+        <translation>%1, grupo %2: día libre regular (RDO).</translation>
+    </message>
+    <message>
+        <source>Payday - %1</source>
+        <extracomment>%1: the agency</extracomment>
+        <translation>Día de pago - %1</translation>
+    </message>
+    <message>
+        <source>%1: payday.</source>
+        <extracomment>%1: the agency</extracomment>
+        <translation>%1: día de pago.</translation>
+    </message>
+    <message>
+        <source>%1 begins - %2</source>
+        <extracomment>%1: the pay period, &quot;PP7&quot;; %2: the agency</extracomment>
+        <translation>Empieza %1 - %2</translation>
+    </message>
+    <message>
+        <source>%1: pay period %2 begins today and runs %3 days.</source>
+        <extracomment>%1: the agency, %2: the pay period (&quot;PP7&quot;), %3: its length in days (14)</extracomment>
+        <translation>%1: el período de pago %2 empieza hoy y dura %3 días.</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <extracomment>Category of the duty days in a calendar program</extracomment>
+        <translation>Guardia</translation>
+    </message>
+    <message>
+        <source>RDO</source>
+        <extracomment>Category of the user&apos;s Regular Days Off</extracomment>
+        <translation>RDO</translation>
+    </message>
+    <message>
+        <source>Payday</source>
+        <translation>Día de pago</translation>
+    </message>
+    <message>
+        <source>Pay period</source>
+        <translation>Período de pago</translation>
+    </message>
+</context>
+<context>
+    <name>tenvik::TMainForm</name>
+    <message>
+        <source>Tenvik for Ostrand Fire v%1</source>
+        <translation>Tenvik para Ostrand Fire v%1</translation>
+    </message>
+    <message>
+        <source>To change Pay Period Start Date,</source>
+        <translation>Para cambiar el inicio de los períodos de pago,</translation>
+    </message>
+    <message>
+        <source>double-click on background of Settings tab</source>
+        <translation>haga doble clic en el fondo de la pestaña Ajustes</translation>
+    </message>
+    <message>
+        <source>For information only: the department&apos;s official roster prevails.</source>
+        <translation>Solo a título informativo: prevalece la lista de turnos oficial del departamento.</translation>
+    </message>
+    <message>
+        <source>Your settings are kept in Quorvell/Tenvik/Tenvik.ini in your configuration folder.</source>
+        <translation>Su configuración se guarda en Quorvell/Tenvik/Tenvik.ini en su carpeta de configuración.</translation>
+    </message>
+    <message>
+        <source>email: </source>
+        <extracomment>The caption of the support address, &quot;email: support@...&quot;</extracomment>
+        <translation>correo: </translation>
+    </message>
+    <message>
+        <source>A platoon</source>
+        <translation>turno A</translation>
+    </message>
+    <message>
+        <source>B platoon</source>
+        <translation>turno B</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <extracomment>Said of the day that is today, after its date</extracomment>
+        <translation>hoy</translation>
+    </message>
+    <message>
+        <source>your RDO</source>
+        <translation>su RDO</translation>
+    </message>
+    <message>
+        <source>RDO group %1</source>
+        <extracomment>%1: the group whose Regular Day Off the day is, &quot;B2&quot;</extracomment>
+        <translation>RDO del grupo %1</translation>
+    </message>
+    <message>
+        <source>payday</source>
+        <translation>día de pago</translation>
+    </message>
+    <message>
+        <source>pay period %1 begins</source>
+        <extracomment>%1: the number of the pay period, 1 to 26</extracomment>
+        <translation>empieza el período de pago %1</translation>
+    </message>
+    <message>
+        <source>Legend: %1, %2</source>
+        <extracomment>A legend cell read aloud. %1: &quot;A platoon&quot; or &quot;B platoon&quot;, %2: the name of its colour</extracomment>
+        <translation>Leyenda: %1, %2</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Export to Calendar…</source>
+        <translation>Exportar al calendario…</translation>
+    </message>
+    <message>
+        <source>Print Year…</source>
+        <translation>Imprimir año…</translation>
+    </message>
+    <message>
+        <source>Export to Calendar</source>
+        <translation>Exportar al calendario</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics)</source>
+        <translation>Archivos de calendario (*.ics)</translation>
+    </message>
+    <message>
+        <source>Print Year</source>
+        <translation>Imprimir año</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>No se puede escribir en %1</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mes anterior</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mes siguiente</translation>
+    </message>
+    <message>
+        <source>Month grid</source>
+        <translation>Cuadrícula del mes</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Go to date</source>
+        <translation>Ir a la fecha</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Pay period start</source>
+        <translation>Inicio de los períodos de pago</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Asignación</translation>
+    </message>
+    <message>
+        <source>Paydays</source>
+        <translation>Días de pago</translation>
+    </message>
+    <message>
+        <source>Show RDOs</source>
+        <translation>Mostrar RDO</translation>
+    </message>
+    <message>
+        <source>Pay Periods</source>
+        <translation>Períodos de pago</translation>
+    </message>
+    <message>
+        <source>A platoon colour</source>
+        <translation>Color del turno A</translation>
+    </message>
+    <message>
+        <source>B platoon colour</source>
+        <translation>Color del turno B</translation>
+    </message>
+    <message>
+        <source>Your RDO colour</source>
+        <translation>Color de su RDO</translation>
+    </message>
+    <message>
+        <source>Ld / Tr</source>
+        <extracomment>Short caption (about 8 letters) of the colour of the leading and trailing days, those of the months before and after the one shown</extracomment>
+        <translation>Ant / Sig</translation>
+    </message>
+    <message>
+        <source>Leading and trailing days colour</source>
+        <translation>Color de los días de los meses vecinos</translation>
+    </message>
+    <message>
+        <source>BkGr</source>
+        <extracomment>Short caption (about 6 letters) of the background colour</extracomment>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>Enter agency name</source>
+        <translation>Nombre del departamento</translation>
+    </message>
+    <message>
+        <source>Agency name</source>
+        <translation>Nombre del departamento</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Help picture</source>
+        <translation>Imagen de ayuda</translation>
+    </message>
+    <message>
+        <source>The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title</source>
+        <translation>La página Ajustes con sus controles rotulados: Guardar, Asignación de turno, Mostrar días de pago, Mostrar RDO, Mostrar períodos de pago, Colores de los turnos A y B, Color de RDO, Fondo, Color de los días de los meses vecinos, Título</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Sextant</source>
+        <translation>Sextante</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: the file is busy, another Tenvik window is saving it. Try again in a moment.</source>
+        <translation>No se puede escribir en %1: el archivo está ocupado, otra ventana de Tenvik lo está guardando. Inténtelo de nuevo en un momento.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: it is a link into the folder %2, which is missing.</source>
+        <translation>No se puede escribir en %1: es un enlace a la carpeta %2, que no existe.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1205 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_CA">
+<context>
+    <name>YearSheet</name>
+    <message>
+        <source>No RDO group chosen</source>
+        <translation>Aucun groupe de RDO choisi</translation>
+    </message>
+    <message>
+        <source>Group %1, %2 platoon</source>
+        <extracomment>%1: the assignment group (&quot;A2&quot;), %2: its platoon letter (&quot;A&quot;)</extracomment>
+        <translation>Groupe %1, peloton %2</translation>
+    </message>
+    <message>
+        <source>Pay periods counted from %1</source>
+        <extracomment>%1: the first day of the first pay period, as a short date</extracomment>
+        <translation>Périodes de paie comptées à partir du %1</translation>
+    </message>
+    <message>
+        <source>For information only: the department&apos;s official roster prevails.</source>
+        <translation>À titre indicatif seulement&#xa0;: l&apos;horaire officiel du service prévaut.</translation>
+    </message>
+    <message>
+        <source>A platoon on duty</source>
+        <translation>Peloton A en service</translation>
+    </message>
+    <message>
+        <source>B platoon on duty</source>
+        <translation>Peloton B en service</translation>
+    </message>
+    <message>
+        <source>Shaded: you are on duty</source>
+        <translation>Ombré&#xa0;: vous êtes en service</translation>
+    </message>
+    <message>
+        <source>Your RDO (%1)</source>
+        <extracomment>%1: the user&apos;s assignment group, &quot;A2&quot;</extracomment>
+        <translation>Votre RDO (%1)</translation>
+    </message>
+    <message>
+        <source>Payday</source>
+        <translation>Jour de paie</translation>
+    </message>
+    <message>
+        <source>First day of a pay period</source>
+        <translation>Premier jour d&apos;une période de paie</translation>
+    </message>
+</context>
+<context>
+    <name>tenvik</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message>
+        <source>The shift calendar: which platoon is on duty, your RDOs, paydays and pay periods, month by month.</source>
+        <translation>Le calendrier des quarts&#xa0;: quel peloton est en service, vos RDO, les jours de paie et les périodes de paie, mois par mois.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; see --help</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»; voir --help</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; see --help</source>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»; voir --help</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options (-platform, -style, -reverse ...) work as in every Qt program.
+
+The settings are kept in $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini
+(normally ~/.config/...) and written only by Save. Right-click the month for
+Export to Calendar... and Print Year...; tenvik-export does both without a
+window.
+</source>
+        <translation>Les options propres à Qt (-platform, -style, -reverse ...) fonctionnent comme
+dans tout programme Qt.
+
+Les paramètres sont conservés dans $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini
+(normalement ~/.config/...) et écrits seulement par Enregistrer. Cliquez avec le
+bouton droit sur le mois pour Exporter vers le calendrier... et Imprimer
+l&apos;année...; tenvik-export fait les deux sans fenêtre.
+</translation>
+    </message>
+</context>
+<context>
+    <name>tenvik-export</name>
+    <message>
+        <source>a file name (- for standard output)</source>
+        <translation>un nom de fichier (- pour la sortie standard)</translation>
+    </message>
+    <message>
+        <source>a date (yyyy-MM-dd)</source>
+        <translation>une date (aaaa-mm-jj)</translation>
+    </message>
+    <message>
+        <source>a year</source>
+        <translation>une année</translation>
+    </message>
+    <message>
+        <source>a group (RDO, A1 to A7, B1 to B7)</source>
+        <translation>un groupe (RDO, A1 à A7, B1 à B7)</translation>
+    </message>
+    <message>
+        <source>a paper size (a4 or letter)</source>
+        <translation>un format de papier (a4 ou letter)</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 demande %2</translation>
+    </message>
+    <message>
+        <source>Write a calendar file (iCalendar) of your duty days, RDOs, paydays and pay-period starts, for any calendar program.</source>
+        <translation>Écrit un fichier de calendrier (iCalendar) de vos jours en service, de vos RDO, des jours de paie et des débuts de période de paie, pour tout logiciel de calendrier.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>Write one page with a whole year, for printing.</source>
+        <translation>Écrit une page avec une année entière, à imprimer.</translation>
+    </message>
+    <message>
+        <source>First day of the calendar file (default today).</source>
+        <translation>Premier jour du fichier de calendrier (par défaut aujourd&apos;hui).</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>aaaa-mm-jj</translation>
+    </message>
+    <message>
+        <source>Last day of the calendar file (default 365 days after --from).</source>
+        <translation>Dernier jour du fichier de calendrier (par défaut 365 jours après --from).</translation>
+    </message>
+    <message>
+        <source>The printed year (default this year); for --ics without --from or --to, the calendar file covers this year.</source>
+        <translation>L&apos;année imprimée (par défaut l&apos;année en cours); pour --ics sans --from ni --to, le fichier de calendrier couvre cette année.</translation>
+    </message>
+    <message>
+        <source>YEAR</source>
+        <translation>ANNÉE</translation>
+    </message>
+    <message>
+        <source>Use this group instead of the saved one: RDO (no group), A1 to A7, B1 to B7.</source>
+        <translation>Utilise ce groupe au lieu de celui enregistré&#xa0;: RDO (aucun groupe), A1 à A7, B1 à B7.</translation>
+    </message>
+    <message>
+        <source>GROUP</source>
+        <translation>GROUPE</translation>
+    </message>
+    <message>
+        <source>The paper of the printed year: a4 or letter (default: your locale&apos;s).</source>
+        <translation>Le papier de l&apos;année imprimée&#xa0;: a4 ou letter (par défaut celui de vos paramètres régionaux).</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>Leave your duty days out of the calendar file.</source>
+        <translation>Omet vos jours en service du fichier de calendrier.</translation>
+    </message>
+    <message>
+        <source>Leave your RDOs out.</source>
+        <translation>Omet vos RDO.</translation>
+    </message>
+    <message>
+        <source>Leave the paydays out.</source>
+        <translation>Omet les jours de paie.</translation>
+    </message>
+    <message>
+        <source>Leave the pay-period starts out.</source>
+        <translation>Omet les débuts de période de paie.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message>
+        <source>Writes your shift calendar from the settings Tenvik saved, without a window or a display.</source>
+        <translation>Écrit votre calendrier des quarts à partir des paramètres enregistrés par Tenvik, sans fenêtre ni écran.</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; see --help</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»; voir --help</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 est donné deux fois</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; see --help</source>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»; voir --help</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>--ics and --pdf name the same file, %1; give each its own</source>
+        <translation>--ics et --pdf nomment le même fichier, %1; donnez-en un à chacun</translation>
+    </message>
+    <message>
+        <source>FILE may be - for standard output; the summary then goes to standard error.
+A link is kept and the file it points to replaced; a pipe or a device is
+written to as it is. Dates run from 1901-01-01 to 2060-12-31.
+
+The settings are read, never written, from
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
+
+The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
+(LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
+Philippines and the other countries whose locales print on it, a4 elsewhere.
+
+Import each group&apos;s calendar file into a calendar of its own: the calendar
+is named after the agency and the group. After a change of group, delete the
+old group&apos;s calendar in your calendar program, then import the new file.
+Importing a newer file of the same group updates its events.
+
+Exit status: 0 when everything was written, 1 when a file could not be
+written, 2 when the arguments are wrong (then nothing is read or written).
+</source>
+        <translation>FICHIER peut être - pour la sortie standard; le résumé va alors à la sortie
+d&apos;erreur. Un lien est conservé et le fichier vers lequel il pointe, remplacé;
+un tube ou un périphérique reçoit l&apos;écriture tel quel. Les dates vont du
+1901-01-01 au 2060-12-31.
+
+Les paramètres sont lus, jamais écrits, dans
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normalement ~/.config/...).
+
+Le papier est --paper, sinon PAPERSIZE (a4 ou letter), sinon celui de vos
+paramètres régionaux (LC_ALL, LC_PAPER, LANG)&#xa0;: letter aux États-Unis, au
+Canada, au Mexique, aux Philippines et dans les autres pays dont les paramètres
+régionaux l&apos;utilisent, a4 ailleurs.
+
+Importez le fichier de calendrier de chaque groupe dans un calendrier distinct&#xa0;:
+le calendrier porte le nom du service et du groupe. Après un changement de
+groupe, supprimez le calendrier de l&apos;ancien groupe dans votre logiciel de
+calendrier, puis importez le nouveau fichier. Importer un fichier plus récent
+du même groupe met ses événements à jour.
+
+Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a pas pu être
+écrit, 2 quand les arguments sont erronés (rien n&apos;est alors lu ni écrit).
+</translation>
+    </message>
+    <message>
+        <source>nothing to write: give --ics FILE, --pdf FILE or both</source>
+        <translation>rien à écrire&#xa0;: donnez --ics FICHIER, --pdf FICHIER ou les deux</translation>
+    </message>
+    <message>
+        <source>--from and --to set the days of --ics; give --ics FILE too</source>
+        <translation>--from et --to fixent les jours de --ics; donnez aussi --ics FICHIER</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not a date; write it as yyyy-MM-dd</source>
+        <translation>%1&#xa0;: %2 n&apos;est pas une date; écrivez-la sous la forme aaaa-mm-jj</translation>
+    </message>
+    <message>
+        <source>%1: %2 is outside the calendar&apos;s range, %3 to %4</source>
+        <translation>%1&#xa0;: %2 est hors de la plage du calendrier, du %3 au %4</translation>
+    </message>
+    <message>
+        <source>--year: %1 is not a year</source>
+        <translation>--year&#xa0;: %1 n&apos;est pas une année</translation>
+    </message>
+    <message>
+        <source>--year: %1 is outside the calendar&apos;s range, %2 to %3</source>
+        <translation>--year&#xa0;: %1 est hors de la plage du calendrier, de %2 à %3</translation>
+    </message>
+    <message>
+        <source>--group: %1 is no group; use RDO, A1 to A7 or B1 to B7</source>
+        <translation>--group&#xa0;: %1 n&apos;est pas un groupe; utilisez RDO, A1 à A7 ou B1 à B7</translation>
+    </message>
+    <message>
+        <source>--paper: %1 is no paper size; use a4 or letter</source>
+        <translation>--paper&#xa0;: %1 n&apos;est pas un format de papier; utilisez a4 ou letter</translation>
+    </message>
+    <message>
+        <source>the range ends before it begins: %1 to %2</source>
+        <translation>la plage finit avant de commencer&#xa0;: du %1 au %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>no assignment group is set: duty days and RDOs are left out; choose one with --group or in Settings</source>
+        <translation>aucun groupe d&apos;affectation n&apos;est choisi&#xa0;: les jours en service et les RDO sont omis; choisissez-en un avec --group ou dans Paramètres</translation>
+    </message>
+    <message>
+        <source>the RDO schedule begins on 2012-01-17: no duty days before it</source>
+        <translation>le calendrier des RDO commence le 2012-01-17&#xa0;: aucun jour en service avant cette date</translation>
+    </message>
+    <message>
+        <source>cannot read the settings %1: %2; the defaults are used</source>
+        <translation>impossible de lire les paramètres %1&#xa0;: %2; les valeurs par défaut sont utilisées</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 to %4
+</source>
+        <translation>%1&#xa0;: %2, du %3 au %4
+</translation>
+    </message>
+    <message>
+        <source>%1: the year %2 on %3 paper
+</source>
+        <translation>%1&#xa0;: l&apos;année %2 sur papier %3
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n event(s)</source>
+        <translation>
+            <numerusform>%n événement</numerusform>
+            <numerusform>%n événements</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tenvik::ColorNames</name>
+    <message>
+        <source>Aliceblue</source>
+        <translation>Bleu Alice</translation>
+    </message>
+    <message>
+        <source>Antiquewhite</source>
+        <translation>Blanc antique</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Aqua</translation>
+    </message>
+    <message>
+        <source>Aquamarine</source>
+        <translation>Aigue-marine</translation>
+    </message>
+    <message>
+        <source>Azure</source>
+        <translation>Azur</translation>
+    </message>
+    <message>
+        <source>Beige</source>
+        <translation>Beige</translation>
+    </message>
+    <message>
+        <source>Bisque</source>
+        <translation>Bisque</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Blanchedalmond</source>
+        <translation>Amande blanchie</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Blueviolet</source>
+        <translation>Bleu violet</translation>
+    </message>
+    <message>
+        <source>Brown</source>
+        <translation>Brun</translation>
+    </message>
+    <message>
+        <source>Burlywood</source>
+        <translation>Bois dur</translation>
+    </message>
+    <message>
+        <source>Cadetblue</source>
+        <translation>Bleu cadet</translation>
+    </message>
+    <message>
+        <source>Chartreuse</source>
+        <translation>Chartreuse</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Chocolat</translation>
+    </message>
+    <message>
+        <source>Coral</source>
+        <translation>Corail</translation>
+    </message>
+    <message>
+        <source>Cornflowerblue</source>
+        <translation>Bleu bleuet</translation>
+    </message>
+    <message>
+        <source>Cornsilk</source>
+        <translation>Soie de maïs</translation>
+    </message>
+    <message>
+        <source>Crimson</source>
+        <translation>Cramoisi</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Darkblue</source>
+        <translation>Bleu foncé</translation>
+    </message>
+    <message>
+        <source>Darkcyan</source>
+        <translation>Cyan foncé</translation>
+    </message>
+    <message>
+        <source>Darkgoldenrod</source>
+        <translation>Verge d&apos;or foncé</translation>
+    </message>
+    <message>
+        <source>Darkgray</source>
+        <translation>Gris foncé</translation>
+    </message>
+    <message>
+        <source>Darkgreen</source>
+        <translation>Vert foncé</translation>
+    </message>
+    <message>
+        <source>Darkgrey</source>
+        <translation>Gris foncé</translation>
+    </message>
+    <message>
+        <source>Darkkhaki</source>
+        <translation>Kaki foncé</translation>
+    </message>
+    <message>
+        <source>Darkmagenta</source>
+        <translation>Magenta foncé</translation>
+    </message>
+    <message>
+        <source>Darkolivegreen</source>
+        <translation>Vert olive foncé</translation>
+    </message>
+    <message>
+        <source>Darkorange</source>
+        <translation>Orange foncé</translation>
+    </message>
+    <message>
+        <source>Darkorchid</source>
+        <translation>Orchidée foncé</translation>
+    </message>
+    <message>
+        <source>Darkred</source>
+        <translation>Rouge foncé</translation>
+    </message>
+    <message>
+        <source>Darksalmon</source>
+        <translation>Saumon foncé</translation>
+    </message>
+    <message>
+        <source>Darkseagreen</source>
+        <translation>Vert de mer foncé</translation>
+    </message>
+    <message>
+        <source>Darkslateblue</source>
+        <translation>Bleu ardoise foncé</translation>
+    </message>
+    <message>
+        <source>Darkslategray</source>
+        <translation>Gris ardoise foncé</translation>
+    </message>
+    <message>
+        <source>Darkslategrey</source>
+        <translation>Gris ardoise foncé</translation>
+    </message>
+    <message>
+        <source>Darkturquoise</source>
+        <translation>Turquoise foncé</translation>
+    </message>
+    <message>
+        <source>Darkviolet</source>
+        <translation>Violet foncé</translation>
+    </message>
+    <message>
+        <source>Deeppink</source>
+        <translation>Rose profond</translation>
+    </message>
+    <message>
+        <source>Deepskyblue</source>
+        <translation>Bleu ciel profond</translation>
+    </message>
+    <message>
+        <source>Dimgray</source>
+        <translation>Gris terne</translation>
+    </message>
+    <message>
+        <source>Dimgrey</source>
+        <translation>Gris terne</translation>
+    </message>
+    <message>
+        <source>Dodgerblue</source>
+        <translation>Bleu Dodger</translation>
+    </message>
+    <message>
+        <source>Firebrick</source>
+        <translation>Brique réfractaire</translation>
+    </message>
+    <message>
+        <source>Floralwhite</source>
+        <translation>Blanc floral</translation>
+    </message>
+    <message>
+        <source>Forestgreen</source>
+        <translation>Vert forêt</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Gainsboro</source>
+        <translation>Gainsboro</translation>
+    </message>
+    <message>
+        <source>Ghostwhite</source>
+        <translation>Blanc spectral</translation>
+    </message>
+    <message>
+        <source>Gold</source>
+        <translation>Or</translation>
+    </message>
+    <message>
+        <source>Goldenrod</source>
+        <translation>Verge d&apos;or</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Greenyellow</source>
+        <translation>Vert-jaune</translation>
+    </message>
+    <message>
+        <source>Grey</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Honeydew</source>
+        <translation>Miellat</translation>
+    </message>
+    <message>
+        <source>Hotpink</source>
+        <translation>Rose vif</translation>
+    </message>
+    <message>
+        <source>Indianred</source>
+        <translation>Rouge indien</translation>
+    </message>
+    <message>
+        <source>Indigo</source>
+        <translation>Indigo</translation>
+    </message>
+    <message>
+        <source>Ivory</source>
+        <translation>Ivoire</translation>
+    </message>
+    <message>
+        <source>Khaki</source>
+        <translation>Kaki</translation>
+    </message>
+    <message>
+        <source>Lavender</source>
+        <translation>Lavande</translation>
+    </message>
+    <message>
+        <source>Lavenderblush</source>
+        <translation>Lavande rosée</translation>
+    </message>
+    <message>
+        <source>Lawngreen</source>
+        <translation>Vert gazon</translation>
+    </message>
+    <message>
+        <source>Lemonchiffon</source>
+        <translation>Mousseline citron</translation>
+    </message>
+    <message>
+        <source>Lightblue</source>
+        <translation>Bleu clair</translation>
+    </message>
+    <message>
+        <source>Lightcoral</source>
+        <translation>Corail clair</translation>
+    </message>
+    <message>
+        <source>Lightcyan</source>
+        <translation>Cyan clair</translation>
+    </message>
+    <message>
+        <source>Lightgoldenrodyellow</source>
+        <translation>Jaune verge d&apos;or clair</translation>
+    </message>
+    <message>
+        <source>Lightgray</source>
+        <translation>Gris clair</translation>
+    </message>
+    <message>
+        <source>Lightgreen</source>
+        <translation>Vert clair</translation>
+    </message>
+    <message>
+        <source>Lightgrey</source>
+        <translation>Gris clair</translation>
+    </message>
+    <message>
+        <source>Lightpink</source>
+        <translation>Rose clair</translation>
+    </message>
+    <message>
+        <source>Lightsalmon</source>
+        <translation>Saumon clair</translation>
+    </message>
+    <message>
+        <source>Lightseagreen</source>
+        <translation>Vert de mer clair</translation>
+    </message>
+    <message>
+        <source>Lightskyblue</source>
+        <translation>Bleu ciel clair</translation>
+    </message>
+    <message>
+        <source>Lightslategray</source>
+        <translation>Gris ardoise clair</translation>
+    </message>
+    <message>
+        <source>Lightslategrey</source>
+        <translation>Gris ardoise clair</translation>
+    </message>
+    <message>
+        <source>Lightsteelblue</source>
+        <translation>Bleu acier clair</translation>
+    </message>
+    <message>
+        <source>Lightyellow</source>
+        <translation>Jaune clair</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Lime</translation>
+    </message>
+    <message>
+        <source>Limegreen</source>
+        <translation>Vert lime</translation>
+    </message>
+    <message>
+        <source>Linen</source>
+        <translation>Lin</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Bordeaux</translation>
+    </message>
+    <message>
+        <source>Mediumaquamarine</source>
+        <translation>Aigue-marine moyen</translation>
+    </message>
+    <message>
+        <source>Mediumblue</source>
+        <translation>Bleu moyen</translation>
+    </message>
+    <message>
+        <source>Mediumorchid</source>
+        <translation>Orchidée moyen</translation>
+    </message>
+    <message>
+        <source>Mediumpurple</source>
+        <translation>Pourpre moyen</translation>
+    </message>
+    <message>
+        <source>Mediumseagreen</source>
+        <translation>Vert de mer moyen</translation>
+    </message>
+    <message>
+        <source>Mediumslateblue</source>
+        <translation>Bleu ardoise moyen</translation>
+    </message>
+    <message>
+        <source>Mediumspringgreen</source>
+        <translation>Vert printemps moyen</translation>
+    </message>
+    <message>
+        <source>Mediumturquoise</source>
+        <translation>Turquoise moyen</translation>
+    </message>
+    <message>
+        <source>Mediumvioletred</source>
+        <translation>Rouge violet moyen</translation>
+    </message>
+    <message>
+        <source>Midnightblue</source>
+        <translation>Bleu nuit</translation>
+    </message>
+    <message>
+        <source>Mintcream</source>
+        <translation>Crème menthe</translation>
+    </message>
+    <message>
+        <source>Mistyrose</source>
+        <translation>Rose brumeux</translation>
+    </message>
+    <message>
+        <source>Moccasin</source>
+        <translation>Mocassin</translation>
+    </message>
+    <message>
+        <source>Navajowhite</source>
+        <translation>Blanc navajo</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Bleu marine</translation>
+    </message>
+    <message>
+        <source>Oldlace</source>
+        <translation>Vieille dentelle</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Olivedrab</source>
+        <translation>Vert olive terne</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Orangered</source>
+        <translation>Rouge orangé</translation>
+    </message>
+    <message>
+        <source>Orchid</source>
+        <translation>Orchidée</translation>
+    </message>
+    <message>
+        <source>Palegoldenrod</source>
+        <translation>Verge d&apos;or pâle</translation>
+    </message>
+    <message>
+        <source>Palegreen</source>
+        <translation>Vert pâle</translation>
+    </message>
+    <message>
+        <source>Paleturquoise</source>
+        <translation>Turquoise pâle</translation>
+    </message>
+    <message>
+        <source>Palevioletred</source>
+        <translation>Rouge violet pâle</translation>
+    </message>
+    <message>
+        <source>Papayawhip</source>
+        <translation>Crème de papaye</translation>
+    </message>
+    <message>
+        <source>Peachpuff</source>
+        <translation>Pêche</translation>
+    </message>
+    <message>
+        <source>Peru</source>
+        <translation>Pérou</translation>
+    </message>
+    <message>
+        <source>Pink</source>
+        <translation>Rose</translation>
+    </message>
+    <message>
+        <source>Plum</source>
+        <translation>Prune</translation>
+    </message>
+    <message>
+        <source>Powderblue</source>
+        <translation>Bleu poudre</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Pourpre</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Rosybrown</source>
+        <translation>Brun rosé</translation>
+    </message>
+    <message>
+        <source>Royalblue</source>
+        <translation>Bleu roi</translation>
+    </message>
+    <message>
+        <source>Saddlebrown</source>
+        <translation>Brun cuir</translation>
+    </message>
+    <message>
+        <source>Salmon</source>
+        <translation>Saumon</translation>
+    </message>
+    <message>
+        <source>Sandybrown</source>
+        <translation>Brun sable</translation>
+    </message>
+    <message>
+        <source>Seagreen</source>
+        <translation>Vert de mer</translation>
+    </message>
+    <message>
+        <source>Seashell</source>
+        <translation>Coquillage</translation>
+    </message>
+    <message>
+        <source>Sienna</source>
+        <translation>Terre de Sienne</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Skyblue</source>
+        <translation>Bleu ciel</translation>
+    </message>
+    <message>
+        <source>Slateblue</source>
+        <translation>Bleu ardoise</translation>
+    </message>
+    <message>
+        <source>Slategray</source>
+        <translation>Gris ardoise</translation>
+    </message>
+    <message>
+        <source>Slategrey</source>
+        <translation>Gris ardoise</translation>
+    </message>
+    <message>
+        <source>Snow</source>
+        <translation>Neige</translation>
+    </message>
+    <message>
+        <source>Springgreen</source>
+        <translation>Vert printemps</translation>
+    </message>
+    <message>
+        <source>Steelblue</source>
+        <translation>Bleu acier</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>Tanné</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Sarcelle</translation>
+    </message>
+    <message>
+        <source>Thistle</source>
+        <translation>Chardon</translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation>Tomate</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Turquoise</translation>
+    </message>
+    <message>
+        <source>Violet</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Wheat</source>
+        <translation>Blé</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Whitesmoke</source>
+        <translation>Fumée blanche</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Yellowgreen</source>
+        <translation>Jaune-vert</translation>
+    </message>
+    <message>
+        <source>Null</source>
+        <translation>Aucune</translation>
+    </message>
+</context>
+<context>
+    <name>tenvik::EventPhrases</name>
+    <message>
+        <source>On duty - %1</source>
+        <extracomment>Title of a duty day in the calendar file. %1: the assignment group, &quot;A2&quot;</extracomment>
+        <translation>En service - %1</translation>
+    </message>
+    <message>
+        <source>%1, group %2: %3 platoon on duty.</source>
+        <extracomment>%1: the agency, %2: the assignment group (&quot;A2&quot;), %3: the platoon letter (&quot;A&quot;)</extracomment>
+        <translation>%1, groupe %2&#xa0;: peloton %3 en service.</translation>
+    </message>
+    <message>
+        <source>RDO - %1</source>
+        <extracomment>Title of the user&apos;s Regular Day Off. %1: the assignment group</extracomment>
+        <translation>RDO - %1</translation>
+    </message>
+    <message>
+        <source>%1, group %2: Regular Day Off.</source>
+        <extracomment>%1: the agency, %2: the assignment group</extracomment>
+        <translation>%1, groupe %2&#xa0;: jour de repos régulier (RDO).</translation>
+    </message>
+    <message>
+        <source>Payday - %1</source>
+        <extracomment>%1: the agency</extracomment>
+        <translation>Jour de paie - %1</translation>
+    </message>
+    <message>
+        <source>%1: payday.</source>
+        <extracomment>%1: the agency</extracomment>
+        <translation>%1&#xa0;: jour de paie.</translation>
+    </message>
+    <message>
+        <source>%1 begins - %2</source>
+        <extracomment>%1: the pay period, &quot;PP7&quot;; %2: the agency</extracomment>
+        <translation>Début de %1 - %2</translation>
+    </message>
+    <message>
+        <source>%1: pay period %2 begins today and runs %3 days.</source>
+        <extracomment>%1: the agency, %2: the pay period (&quot;PP7&quot;), %3: its length in days (14)</extracomment>
+        <translation>%1&#xa0;: la période de paie %2 commence aujourd&apos;hui et dure %3 jours.</translation>
+    </message>
+    <message>
+        <source>Duty</source>
+        <extracomment>Category of the duty days in a calendar program</extracomment>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>RDO</source>
+        <extracomment>Category of the user&apos;s Regular Days Off</extracomment>
+        <translation>RDO</translation>
+    </message>
+    <message>
+        <source>Payday</source>
+        <translation>Jour de paie</translation>
+    </message>
+    <message>
+        <source>Pay period</source>
+        <translation>Période de paie</translation>
+    </message>
+</context>
+<context>
+    <name>tenvik::TMainForm</name>
+    <message>
+        <source>Tenvik for Ostrand Fire v%1</source>
+        <translation>Tenvik pour Ostrand Fire v%1</translation>
+    </message>
+    <message>
+        <source>To change Pay Period Start Date,</source>
+        <translation>Pour changer le début des périodes de paie,</translation>
+    </message>
+    <message>
+        <source>double-click on background of Settings tab</source>
+        <translation>double-cliquez sur le fond de l&apos;onglet Paramètres</translation>
+    </message>
+    <message>
+        <source>For information only: the department&apos;s official roster prevails.</source>
+        <translation>À titre indicatif seulement&#xa0;: l&apos;horaire officiel du service prévaut.</translation>
+    </message>
+    <message>
+        <source>Your settings are kept in Quorvell/Tenvik/Tenvik.ini in your configuration folder.</source>
+        <translation>Vos paramètres sont conservés dans Quorvell/Tenvik/Tenvik.ini, dans votre dossier de configuration.</translation>
+    </message>
+    <message>
+        <source>email: </source>
+        <extracomment>The caption of the support address, &quot;email: support@...&quot;</extracomment>
+        <translation>courriel&#xa0;: </translation>
+    </message>
+    <message>
+        <source>A platoon</source>
+        <translation>peloton A</translation>
+    </message>
+    <message>
+        <source>B platoon</source>
+        <translation>peloton B</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <extracomment>Said of the day that is today, after its date</extracomment>
+        <translation>aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>your RDO</source>
+        <translation>votre RDO</translation>
+    </message>
+    <message>
+        <source>RDO group %1</source>
+        <extracomment>%1: the group whose Regular Day Off the day is, &quot;B2&quot;</extracomment>
+        <translation>RDO du groupe %1</translation>
+    </message>
+    <message>
+        <source>payday</source>
+        <translation>jour de paie</translation>
+    </message>
+    <message>
+        <source>pay period %1 begins</source>
+        <extracomment>%1: the number of the pay period, 1 to 26</extracomment>
+        <translation>début de la période de paie %1</translation>
+    </message>
+    <message>
+        <source>Legend: %1, %2</source>
+        <extracomment>A legend cell read aloud. %1: &quot;A platoon&quot; or &quot;B platoon&quot;, %2: the name of its colour</extracomment>
+        <translation>Légende&#xa0;: %1, %2</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Export to Calendar…</source>
+        <translation>Exporter vers le calendrier…</translation>
+    </message>
+    <message>
+        <source>Print Year…</source>
+        <translation>Imprimer l&apos;année…</translation>
+    </message>
+    <message>
+        <source>Export to Calendar</source>
+        <translation>Exporter vers le calendrier</translation>
+    </message>
+    <message>
+        <source>Calendar files (*.ics)</source>
+        <translation>Fichiers de calendrier (*.ics)</translation>
+    </message>
+    <message>
+        <source>Print Year</source>
+        <translation>Imprimer l&apos;année</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <source>Month grid</source>
+        <translation>Grille du mois</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Go to date</source>
+        <translation>Aller à la date</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Pay period start</source>
+        <translation>Début des périodes de paie</translation>
+    </message>
+    <message>
+        <source>Assignment</source>
+        <translation>Affectation</translation>
+    </message>
+    <message>
+        <source>Paydays</source>
+        <translation>Jours de paie</translation>
+    </message>
+    <message>
+        <source>Show RDOs</source>
+        <translation>Afficher les RDO</translation>
+    </message>
+    <message>
+        <source>Pay Periods</source>
+        <translation>Périodes de paie</translation>
+    </message>
+    <message>
+        <source>A platoon colour</source>
+        <translation>Couleur du peloton A</translation>
+    </message>
+    <message>
+        <source>B platoon colour</source>
+        <translation>Couleur du peloton B</translation>
+    </message>
+    <message>
+        <source>Your RDO colour</source>
+        <translation>Couleur de vos RDO</translation>
+    </message>
+    <message>
+        <source>Ld / Tr</source>
+        <extracomment>Short caption (about 8 letters) of the colour of the leading and trailing days, those of the months before and after the one shown</extracomment>
+        <translation>Préc/Suiv</translation>
+    </message>
+    <message>
+        <source>Leading and trailing days colour</source>
+        <translation>Couleur des jours des mois voisins</translation>
+    </message>
+    <message>
+        <source>BkGr</source>
+        <extracomment>Short caption (about 6 letters) of the background colour</extracomment>
+        <translation>Fond</translation>
+    </message>
+    <message>
+        <source>Background colour</source>
+        <translation>Couleur du fond</translation>
+    </message>
+    <message>
+        <source>Enter agency name</source>
+        <translation>Nom du service</translation>
+    </message>
+    <message>
+        <source>Agency name</source>
+        <translation>Nom du service</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Help picture</source>
+        <translation>Image d&apos;aide</translation>
+    </message>
+    <message>
+        <source>The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title</source>
+        <translation>La page Paramètres avec ses commandes étiquetées&#xa0;: Enregistrer, Affectation, Afficher les jours de paie, Afficher les RDO, Afficher les périodes de paie, Couleurs des pelotons A et B, Couleur des RDO, Fond, Couleur des jours des mois voisins, Titre</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Sextant</source>
+        <translation>Sextant</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: the file is busy, another Tenvik window is saving it. Try again in a moment.</source>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: le fichier est occupé, une autre fenêtre de Tenvik l&apos;enregistre. Réessayez dans un instant.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: it is a link into the folder %2, which is missing.</source>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: c&apos;est un lien vers le dossier %2, qui n&apos;existe pas.</translation>
+    </message>
+</context>
+</TS>
