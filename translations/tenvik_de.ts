@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>HelpPicture</name>
+    <message>
+        <source>A platoon on duty: the day number in the A colour</source>
+        <translation>Wachabteilung A im Dienst: die Tageszahl in der Farbe von A</translation>
+    </message>
+    <message>
+        <source>B platoon on duty: the day number in the B colour</source>
+        <translation>Wachabteilung B im Dienst: die Tageszahl in der Farbe von B</translation>
+    </message>
+    <message>
+        <source>Your RDO: the day number in the RDO colour</source>
+        <translation>Ihr RDO: die Tageszahl in der RDO-Farbe</translation>
+    </message>
+    <message>
+        <source>Payday: the day number underlined</source>
+        <translation>Zahltag: die Tageszahl unterstrichen</translation>
+    </message>
+    <message>
+        <source>RDO group that has its RDO that day (Show RDOs)</source>
+        <translation>Gruppe, die an dem Tag ihren RDO hat (RDOs zeigen)</translation>
+    </message>
+    <message>
+        <source>A pay period begins: PP1 to PP26 (Pay Periods)</source>
+        <translation>Eine Lohnperiode beginnt: PP1 bis PP26 (Lohnperioden)</translation>
+    </message>
+    <message>
+        <source>The selected day, filled with its colour</source>
+        <translation>Der gewählte Tag, mit seiner Farbe gefüllt</translation>
+    </message>
+    <message>
+        <source>Days of the months before and after</source>
+        <translation>Tage des Vormonats und des Folgemonats</translation>
+    </message>
+    <message>
+        <source>The legend: the A and B colours</source>
+        <translation>Die Legende: die Farben von A und B</translation>
+    </message>
+    <message>
+        <source>Status line: the selected day&apos;s date, the pay period that begins on it, its RDO group, and * on your RDO</source>
+        <translation>Statuszeile: das Datum des gewählten Tages, die Lohnperiode, die an ihm beginnt, seine RDO-Gruppe und * an Ihrem RDO</translation>
+    </message>
+    <message>
+        <source>Today: back to today</source>
+        <translation>Heute: zurück zu heute</translation>
+    </message>
+    <message>
+        <source>Go to any date from 1901 to 2060</source>
+        <translation>Zu einem beliebigen Datum von 1901 bis 2060</translation>
+    </message>
+    <message>
+        <source>Right-click a day: Export to Calendar… saves your days for a calendar program, Print Year… prints the year on one page</source>
+        <translation>Rechtsklick auf einen Tag: In Kalender exportieren… speichert Ihre Tage für ein Kalenderprogramm, Jahr drucken… druckt das Jahr auf eine Seite</translation>
+    </message>
+</context>
+<context>
     <name>YearSheet</name>
     <message>
         <source>No RDO group chosen</source>
@@ -1065,14 +1120,6 @@ gelesen oder geschrieben).
         <translation>Kalenderdateien (*.ics)</translation>
     </message>
     <message>
-        <source>Print Year</source>
-        <translation>Jahr drucken</translation>
-    </message>
-    <message>
-        <source>PDF documents (*.pdf)</source>
-        <translation>PDF-Dokumente (*.pdf)</translation>
-    </message>
-    <message>
         <source>Unable to write to %1</source>
         <translation>%1 kann nicht geschrieben werden</translation>
     </message>
@@ -1201,6 +1248,30 @@ gelesen oder geschrieben).
     <message>
         <source>Unable to write to %1: it is a link into the folder %2, which is missing.</source>
         <translation>%1 kann nicht geschrieben werden: Es ist ein Link in den Ordner %2, den es nicht gibt.</translation>
+    </message>
+    <message>
+        <source>Calendar saved to %1</source>
+        <translation>Kalender in %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Year %1 saved to %2</source>
+        <translation>Jahr %1 in %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>Unable to print to %1</source>
+        <translation>Drucken auf %1 nicht möglich</translation>
+    </message>
+    <message>
+        <source>Year %1 sent to %2</source>
+        <translation>Jahr %1 an %2 gesendet</translation>
+    </message>
+    <message>
+        <source>Key to the calendar</source>
+        <translation>Erklärung des Kalenders</translation>
+    </message>
+    <message>
+        <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the status line, Today, the date field and the menu a right click opens</source>
+        <translation>Die Seite Kalender mit ihren Zeichen erklärt: die Tageszahlen in den Farben der Wachabteilungen A und B, Ihr RDO, Zahltage unterstrichen, die RDO-Gruppe und der erste Tag einer Lohnperiode in der Ecke eines Tages, die Legende, die Statuszeile, Heute, das Datumsfeld und das Menü, das ein Rechtsklick öffnet</translation>
     </message>
 </context>
 </TS>

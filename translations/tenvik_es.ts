@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>HelpPicture</name>
+    <message>
+        <source>A platoon on duty: the day number in the A colour</source>
+        <translation>Turno A de guardia: el número del día en el color de A</translation>
+    </message>
+    <message>
+        <source>B platoon on duty: the day number in the B colour</source>
+        <translation>Turno B de guardia: el número del día en el color de B</translation>
+    </message>
+    <message>
+        <source>Your RDO: the day number in the RDO colour</source>
+        <translation>Su RDO: el número del día en el color de RDO</translation>
+    </message>
+    <message>
+        <source>Payday: the day number underlined</source>
+        <translation>Día de pago: el número del día subrayado</translation>
+    </message>
+    <message>
+        <source>RDO group that has its RDO that day (Show RDOs)</source>
+        <translation>Grupo que tiene su RDO ese día (Mostrar RDO)</translation>
+    </message>
+    <message>
+        <source>A pay period begins: PP1 to PP26 (Pay Periods)</source>
+        <translation>Empieza un período de pago: PP1 a PP26 (Períodos de pago)</translation>
+    </message>
+    <message>
+        <source>The selected day, filled with its colour</source>
+        <translation>El día seleccionado, relleno con su color</translation>
+    </message>
+    <message>
+        <source>Days of the months before and after</source>
+        <translation>Días de los meses anterior y siguiente</translation>
+    </message>
+    <message>
+        <source>The legend: the A and B colours</source>
+        <translation>La leyenda: los colores de A y B</translation>
+    </message>
+    <message>
+        <source>Status line: the selected day&apos;s date, the pay period that begins on it, its RDO group, and * on your RDO</source>
+        <translation>Línea de estado: la fecha del día seleccionado, el período de pago que empieza ese día, su grupo de RDO y * en su RDO</translation>
+    </message>
+    <message>
+        <source>Today: back to today</source>
+        <translation>Hoy: vuelve a hoy</translation>
+    </message>
+    <message>
+        <source>Go to any date from 1901 to 2060</source>
+        <translation>Ir a cualquier fecha de 1901 a 2060</translation>
+    </message>
+    <message>
+        <source>Right-click a day: Export to Calendar… saves your days for a calendar program, Print Year… prints the year on one page</source>
+        <translation>Clic derecho en un día: Exportar al calendario… guarda sus días para un programa de calendario, Imprimir año… imprime el año en una página</translation>
+    </message>
+</context>
+<context>
     <name>YearSheet</name>
     <message>
         <source>No RDO group chosen</source>
@@ -1063,14 +1118,6 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
         <translation>Archivos de calendario (*.ics)</translation>
     </message>
     <message>
-        <source>Print Year</source>
-        <translation>Imprimir año</translation>
-    </message>
-    <message>
-        <source>PDF documents (*.pdf)</source>
-        <translation>Documentos PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>Unable to write to %1</source>
         <translation>No se puede escribir en %1</translation>
     </message>
@@ -1199,6 +1246,30 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
     <message>
         <source>Unable to write to %1: it is a link into the folder %2, which is missing.</source>
         <translation>No se puede escribir en %1: es un enlace a la carpeta %2, que no existe.</translation>
+    </message>
+    <message>
+        <source>Calendar saved to %1</source>
+        <translation>Calendario guardado en %1</translation>
+    </message>
+    <message>
+        <source>Year %1 saved to %2</source>
+        <translation>Año %1 guardado en %2</translation>
+    </message>
+    <message>
+        <source>Unable to print to %1</source>
+        <translation>No se puede imprimir en %1</translation>
+    </message>
+    <message>
+        <source>Year %1 sent to %2</source>
+        <translation>Año %1 enviado a %2</translation>
+    </message>
+    <message>
+        <source>Key to the calendar</source>
+        <translation>Clave del calendario</translation>
+    </message>
+    <message>
+        <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the status line, Today, the date field and the menu a right click opens</source>
+        <translation>La página Calendario con sus marcas explicadas: los números de los días en los colores de los turnos A y B, su RDO, los días de pago subrayados, el grupo de RDO y el primer día de un período de pago en la esquina de un día, la leyenda, la línea de estado, Hoy, el campo de fecha y el menú que abre un clic derecho</translation>
     </message>
 </context>
 </TS>

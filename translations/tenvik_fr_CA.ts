@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_CA">
 <context>
+    <name>HelpPicture</name>
+    <message>
+        <source>A platoon on duty: the day number in the A colour</source>
+        <translation>Peloton A de garde&#xa0;: le numéro du jour dans la couleur de A</translation>
+    </message>
+    <message>
+        <source>B platoon on duty: the day number in the B colour</source>
+        <translation>Peloton B de garde&#xa0;: le numéro du jour dans la couleur de B</translation>
+    </message>
+    <message>
+        <source>Your RDO: the day number in the RDO colour</source>
+        <translation>Votre RDO&#xa0;: le numéro du jour dans la couleur des RDO</translation>
+    </message>
+    <message>
+        <source>Payday: the day number underlined</source>
+        <translation>Jour de paie&#xa0;: le numéro du jour souligné</translation>
+    </message>
+    <message>
+        <source>RDO group that has its RDO that day (Show RDOs)</source>
+        <translation>Groupe qui a son RDO ce jour-là (Afficher les RDO)</translation>
+    </message>
+    <message>
+        <source>A pay period begins: PP1 to PP26 (Pay Periods)</source>
+        <translation>Début d&apos;une période de paie&#xa0;: PP1 à PP26 (Périodes de paie)</translation>
+    </message>
+    <message>
+        <source>The selected day, filled with its colour</source>
+        <translation>Le jour sélectionné, rempli de sa couleur</translation>
+    </message>
+    <message>
+        <source>Days of the months before and after</source>
+        <translation>Jours des mois précédent et suivant</translation>
+    </message>
+    <message>
+        <source>The legend: the A and B colours</source>
+        <translation>La légende&#xa0;: les couleurs de A et de B</translation>
+    </message>
+    <message>
+        <source>Status line: the selected day&apos;s date, the pay period that begins on it, its RDO group, and * on your RDO</source>
+        <translation>Ligne d&apos;état&#xa0;: la date du jour sélectionné, la période de paie qui y commence, son groupe de RDO et * sur votre RDO</translation>
+    </message>
+    <message>
+        <source>Today: back to today</source>
+        <translation>Aujourd&apos;hui&#xa0;: revient à aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Go to any date from 1901 to 2060</source>
+        <translation>Aller à n&apos;importe quelle date de 1901 à 2060</translation>
+    </message>
+    <message>
+        <source>Right-click a day: Export to Calendar… saves your days for a calendar program, Print Year… prints the year on one page</source>
+        <translation>Clic droit sur un jour&#xa0;: Exporter vers le calendrier… enregistre vos jours pour un logiciel de calendrier, Imprimer l&apos;année… imprime l&apos;année sur une page</translation>
+    </message>
+</context>
+<context>
     <name>YearSheet</name>
     <message>
         <source>No RDO group chosen</source>
@@ -1064,14 +1119,6 @@ Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a p
         <translation>Fichiers de calendrier (*.ics)</translation>
     </message>
     <message>
-        <source>Print Year</source>
-        <translation>Imprimer l&apos;année</translation>
-    </message>
-    <message>
-        <source>PDF documents (*.pdf)</source>
-        <translation>Documents PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>Unable to write to %1</source>
         <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
@@ -1200,6 +1247,30 @@ Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a p
     <message>
         <source>Unable to write to %1: it is a link into the folder %2, which is missing.</source>
         <translation>Impossible d&apos;écrire dans %1&#xa0;: c&apos;est un lien vers le dossier %2, qui n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Calendar saved to %1</source>
+        <translation>Calendrier enregistré dans %1</translation>
+    </message>
+    <message>
+        <source>Year %1 saved to %2</source>
+        <translation>Année %1 enregistrée dans %2</translation>
+    </message>
+    <message>
+        <source>Unable to print to %1</source>
+        <translation>Impossible d&apos;imprimer sur %1</translation>
+    </message>
+    <message>
+        <source>Year %1 sent to %2</source>
+        <translation>Année %1 envoyée à %2</translation>
+    </message>
+    <message>
+        <source>Key to the calendar</source>
+        <translation>Légende du calendrier</translation>
+    </message>
+    <message>
+        <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the status line, Today, the date field and the menu a right click opens</source>
+        <translation>La page Calendrier et ses marques expliquées&#xa0;: les numéros des jours dans les couleurs des pelotons A et B, votre RDO, les jours de paie soulignés, le groupe de RDO et le premier jour d&apos;une période de paie dans le coin d&apos;un jour, la légende, la ligne d&apos;état, Aujourd&apos;hui, le champ de date et le menu qu&apos;ouvre un clic droit</translation>
     </message>
 </context>
 </TS>

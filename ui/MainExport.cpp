@@ -92,8 +92,9 @@ void TMainForm::miExportCalendarClick()
         return;
     const UserProfile profile = ExportedProfile();
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    if (saveExport(path, ICalendarText(EventsFor(first, last, profile, {}, TranslatedEventPhrases()),
-                                       ProfileTitle(profile), now)))
+    if (saveExport(
+            path,
+            ICalendarText(EventsFor(first, last, profile, {}, TranslatedEventPhrases()), ProfileTitle(profile), now)))
         lblNotice->showMessage(tr("Calendar saved to %1").arg(FileNameOf(path)));
 }
 

@@ -3,6 +3,7 @@
 #include "bridge/QtText.h"
 #include "ui/AboutText.h"
 #include "ui/Main.h"
+#include "ui/MainGeometry.h"
 #include "ui/MainUnit.h"
 #include "ui/PaintTags.h"
 #include "ui/Pictures.h"
@@ -39,6 +40,7 @@ namespace {
 using Main::BackgroundNoBorder;
 using Main::BackgroundWithBorder;
 using Main::CellLabelTagBase;
+using Main::LinkSideMargin;
 using Main::WhiteBackground;
 
 constexpr qreal BandHeight = 48;    // the bands' height until the first sizing
@@ -411,9 +413,9 @@ void TMainForm::buildAboutPage()
     loLinks = Named(new QWidget(content), "loLinks");
     DockIn(*content, loLinks, Dock::Bottom, {}, LinksBandHeight);
     sbHelp1 = AddLinkButton(*loLinks, "sbHelp1", IssuesLinkCaption());
-    DockIn(*loLinks, sbHelp1, Dock::Top, QMarginsF(16, 12, 16, 0), 41);
+    DockIn(*loLinks, sbHelp1, Dock::Top, QMarginsF(LinkSideMargin, 12, LinkSideMargin, 0), 41);
     sbHelp2 = AddLinkButton(*loLinks, "sbHelp2", SupportLinkCaption());
-    DockIn(*loLinks, sbHelp2, Dock::Bottom, QMarginsF(16, 0, 16, 24), 41);
+    DockIn(*loLinks, sbHelp2, Dock::Bottom, QMarginsF(LinkSideMargin, 0, LinkSideMargin, 24), 41);
     lblAbout = AddTitle(*content, "lblAbout", QString());
     // The long lines wrap short of the window's edges.
     lblAbout->setContentsMargins(PictureMargin, PictureMargin, PictureMargin, PictureMargin);

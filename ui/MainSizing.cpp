@@ -4,6 +4,7 @@
 // widget can show still fits there: in a tall narrow window the cells are tall but not
 // wide, and the bars are high while the buttons at their ends take the same width.
 #include "ui/Main.h"
+#include "ui/MainGeometry.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
 #include "ui/widgets/ArrowButton.h"
@@ -22,6 +23,9 @@
 #include "core/Profile.h"
 #include "core/Rotation.h"
 #include "settings/LocaleDate.h"
+
+#include <QStyle>
+#include <QTabBar>
 
 #include <algorithm>
 #include <cmath>
@@ -284,8 +288,14 @@ void TMainForm::setMinimumWindowSize()
         WidestTextWidth(lblMonthName->font(), monthPixels, *lblMonthName, MonthTitleTexts(monthPixels));
     const qreal titleRoom =
         WidestTextWidth(lblToolbar2->font(), Single(0.4L * height * TitleBarShare), *lblToolbar2, TitleTexts());
+    // Nor may the page tabs be cut short, nor the About page's links, with a scroll bar
+    // beside them when the page scrolls; in a longer language both need more room.
+    const int tabsRoom = tabCtrl->tabBar()->sizeHint().width();
+    const int linksRoom = std::max(sbHelp1->sizeHint().width(), sbHelp2->sizeHint().width()) + 2 * LinkSideMargin
+        + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const qreal widest = std::max({DockedWidth(*lblStatus) + statusRoom, DockedWidth(*lblMonthName) + monthRoom,
-                                   DockedWidth(*lblToolbar2) + titleRoom, qreal(loSettings->minimumWidth())});
+                                   DockedWidth(*lblToolbar2) + titleRoom, qreal(loSettings->minimumWidth()),
+                                   qreal(tabsRoom), qreal(linksRoom)});
     setMinimumSize(static_cast<int>(std::ceil(widest)), height);
 }
 

@@ -1,6 +1,7 @@
 // The window as a user of another language starts it: the locale's dates and the texts of
 // its translation, none of them cut off by its widget.
 #include "ClippedTexts.h"
+#include "TextClipping.h"
 #include "WindowFixture.h"
 
 #include "bridge/LocaleCapture.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 
 #include <memory>
+#include <vector>
 
 namespace tenvik::test {
 namespace {
@@ -102,11 +104,19 @@ TEST_F(LanguageTest, NoTextIsCutOff)
         w.swPaydays->setChecked(true);
         w.swDebitDays->setChecked(true);
         w.swPayPeriods->setChecked(true);
-        for (int page = 0; page < w.tabCtrl->count(); ++page) {
-            w.tabCtrl->setCurrentIndex(page);
-            QApplication::processEvents();
-            for (const QString& clipped : ClippedTexts(w))
-                ADD_FAILURE() << "page " << page << ": " << clipped.toStdString();
+        // At the size the window opens and at its smallest, where the month's name, the
+        // weekdays and the status line have the least room.
+        for (const QSize size : {w.size(), w.minimumSize()}) {
+            SCOPED_TRACE(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height()).toStdString());
+            w.resize(size);
+            for (int page = 0; page < w.tabCtrl->count(); ++page) {
+                w.tabCtrl->setCurrentIndex(page);
+                QApplication::processEvents();
+                for (const QString& clipped : ClippedTexts(w))
+                    ADD_FAILURE() << "page " << page << ": " << clipped.toStdString();
+                const std::vector<StrayText> strays = TextsLeavingTheirBoxes(w);
+                EXPECT_TRUE(strays.empty()) << "page " << page << ":\n" << Describe(strays);
+            }
         }
         TearDown();
     }

@@ -88,8 +88,8 @@ TEST_F(WindowTest, SmallestWindowKeepsTheBandsButtonsApartAndWhole)
 {
     TMainForm& w = open();
     const QSize smallest = w.minimumSize();
-    // The sizes the window is tried at stay within reach.
-    EXPECT_LE(smallest.width(), 250);
+    // In English the page tabs' captions set the width: well below the 350 it opens at.
+    EXPECT_LE(smallest.width(), 280);
     EXPECT_LE(smallest.height(), 400);
 
     w.resize(100, 100);
