@@ -106,6 +106,8 @@ TMainForm::TMainForm(StartupEnvironment environment, QWidget* parent)
     // Qt sends no resize event to a window that is not shown yet, so the first sizing is
     // run here: the window opens with its bands and fonts already sized.
     FormResize();
+    // From the texts at the sizes the window draws them, which the first sizing settled.
+    setMinimumWindowSize();
 }
 
 TMainForm::~TMainForm()
@@ -134,8 +136,6 @@ void TMainForm::FormCreate()
     // the room the longer date needs, so it is never cut off.
     if (auto* footer = qobject_cast<DockLayout*>(lblStatus->layout()))
         footer->setExtent(deDate, std::max<qreal>(footer->extent(deDate), DateFieldWidth(*deDate)));
-
-    setMinimumWindowSize();
 
     dePPStart->setDisplayFormat(dateFormat);
     dePPStart->resize(DateFieldWidth(*dePPStart), dePPStart->sizeHint().height());

@@ -29,6 +29,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace tenvik {
 
@@ -147,13 +148,10 @@ QStringList MonthTitleTexts(float pixels)
     return titles;
 }
 
-// The status line's two lines at their widest: a date with two-digit days and months
-// (in a year of the widest digits), and the longest pay period, RDO group and own-RDO mark.
-QStringList StatusTexts(float pixels)
+// The status line's first line, the date, in a year of the widest digits: every month,
+// with the days that have two digits of the widest kinds.
+QStringList StatusDates(const QFont& font, float pixels, const QWidget& widget)
 {
-    const TMainForm& form = *MainForm;
-    const QFont font = FontOf(*form.lblStatus);
-    const QWidget& widget = *form.lblStatus;
     const int year = WidestYear(font, pixels, widget).toInt();
     QStringList dates;
     for (int month = 1; month <= 12; ++month) {
@@ -161,9 +159,7 @@ QStringList StatusTexts(float pixels)
             if (const auto date = TryEncodeDate(year, month, day))
                 dates << FromStd(FormatShortDate(*date, LocaleFormats));
     }
-    const QString second = WidestText(font, pixels, widget, PayPeriodLabels()) + QStringLiteral(" - ")
-        + WidestText(font, pixels, widget, GroupLabels()) + QStringLiteral(" *");
-    return {WidestText(font, pixels, widget, dates), second};
+    return dates;
 }
 
 // The room a label leaves for its text between the buttons at its ends.
@@ -209,6 +205,58 @@ QStringList TitleTexts()
     return {SettingsTitle()};
 }
 
+// The texts a sized widget may show follow the locale and the widget's font, which stay as
+// they are for a window's life, yet measuring every one of them at every size took much of
+// the start-up. So the few that could be widest are picked once per window, at the sizes
+// the first sizing wants (the sizes the window then draws at, so the fonts measured are
+// the ones it draws with), and each sizing after measures only those.
+constexpr float PickingPixels = 48; // if a size is not known yet
+
+struct SizingTexts {
+    QStringList monthTitles;
+    QStringList weekdays;
+    QStringList dayNumbers; // bold, with the legend's letters
+    QStringList cornerLabels;
+    QStringList statusLines; // what either of its two lines may be
+};
+
+std::optional<SizingTexts> PickedTexts;
+
+// The status line's second line at its longest: a pay period, its RDO group and the mark of
+// the user's own RDO.
+QStringList StatusSecondLines(const QFont& font, float pixels, const QWidget& widget)
+{
+    QStringList lines;
+    for (const QString& period : LikelyWidest(font, pixels, widget, PayPeriodLabels()))
+        for (const QString& group : LikelyWidest(font, pixels, widget, GroupLabels()))
+            lines << period + QStringLiteral(" - ") + group + QStringLiteral(" *");
+    return lines;
+}
+
+// Picked at the font sizes as they stand: call it first where they hold the wanted sizes.
+const SizingTexts& CandidateTexts()
+{
+    if (!PickedTexts) {
+        const TMainForm& form = *MainForm;
+        const auto likely = [](const QFont& font, float pixels, const QWidget& widget, const QStringList& texts) {
+            return LikelyWidest(font, pixels > 0 ? pixels : PickingPixels, widget, texts);
+        };
+        const auto at = [](float pixels) { return pixels > 0 ? pixels : PickingPixels; };
+        const QFont status = FontOf(*form.lblStatus);
+        const float statusPixels = at(StatusFontSize);
+        PickedTexts = SizingTexts{
+            likely(FontOf(*form.lblMonthName), MonthFontSize, *form.lblMonthName, MonthTitleTexts(at(MonthFontSize))),
+            likely(FontOf(*form.lblDOW[0]), WeekdayFontSize, *form.lblDOW[0], WeekdayTexts()),
+            likely(FontOf(*form.gT[0], true), DayFontSize, *form.gT[0], DayNumberTexts()),
+            likely(FontOf(*form.gX[0]), LabelFontSize, *form.gX[0], CornerLabelTexts()),
+            likely(status, statusPixels, *form.lblStatus, StatusDates(status, statusPixels, *form.lblStatus))
+                + likely(status, statusPixels, *form.lblStatus,
+                         StatusSecondLines(status, statusPixels, *form.lblStatus)),
+        };
+    }
+    return *PickedTexts;
+}
+
 // The centred labels with buttons at their ends, with what each may show at its size.
 struct CentredLabel {
     Label* label;
@@ -221,8 +269,8 @@ std::vector<CentredLabel> CentredLabels()
 {
     const TMainForm& form = *MainForm;
     std::vector<CentredLabel> labels = {
-        {form.lblMonthName, DockExtent(*form.loMonthName), MonthFontSize, MonthTitleTexts(MonthFontSize)},
-        {form.lblStatus, DockExtent(*form.loFooter), StatusFontSize, StatusTexts(StatusFontSize)},
+        {form.lblMonthName, DockExtent(*form.loMonthName), MonthFontSize, CandidateTexts().monthTitles},
+        {form.lblStatus, DockExtent(*form.loFooter), StatusFontSize, CandidateTexts().statusLines},
     };
     for (const TitleBand& band : TitleBands())
         labels.push_back({band.label, band.height, TitleFontSize, TitleTexts()});
@@ -236,6 +284,17 @@ int HeightKeeping(const QWidget& control, long double share)
     constexpr int DockedGaps = 2 + 2; // every docked control keeps 2 above and 2 below
     const long double needed = control.minimumSizeHint().height() + DockedGaps;
     return static_cast<int>(std::ceil(needed / share));
+}
+
+// The width the widest of `texts` would take at `pixels`, from its width at the size the
+// label draws at now: a text's width follows its size, near enough for the smallest
+// window, whose fonts are fitted again when it gets there. No font is made for a size that
+// may never be drawn.
+qreal WidestWidthAt(float pixels, const Label& label, float drawnPixels, const QStringList& texts)
+{
+    if (!(drawnPixels > 0))
+        return WidestTextWidth(FontOf(label), pixels, label, texts);
+    return WidestTextWidth(FontOf(label), drawnPixels, label, texts) * pixels / drawnPixels;
 }
 
 // What the buttons at a label's ends take of its width, whatever that width is.
@@ -281,13 +340,12 @@ void TMainForm::setMinimumWindowSize()
     // leave the status line no room at the size the lowest window gives it.
     const int height = std::max({HeightKeeping(*bToday, FooterShare), HeightKeeping(*deDate, FooterShare),
                                  HeightKeeping(*bPrev, MonthBarShare), HeightKeeping(*bNext, MonthBarShare)});
-    const float statusPixels = Single(0.25L * height * FooterShare);
-    const qreal statusRoom = WidestTextWidth(lblStatus->font(), statusPixels, *lblStatus, StatusTexts(statusPixels));
-    const float monthPixels = Single(0.5L * height * MonthBarShare);
-    const qreal monthRoom =
-        WidestTextWidth(lblMonthName->font(), monthPixels, *lblMonthName, MonthTitleTexts(monthPixels));
+    const qreal statusRoom =
+        WidestWidthAt(Single(0.25L * height * FooterShare), *lblStatus, StatusFontSize, CandidateTexts().statusLines);
+    const qreal monthRoom = WidestWidthAt(Single(0.5L * height * MonthBarShare), *lblMonthName, MonthFontSize,
+                                          CandidateTexts().monthTitles);
     const qreal titleRoom =
-        WidestTextWidth(lblToolbar2->font(), Single(0.4L * height * TitleBarShare), *lblToolbar2, TitleTexts());
+        WidestWidthAt(Single(0.4L * height * TitleBarShare), *lblToolbar2, TitleFontSize, TitleTexts());
     // Nor may the page tabs be cut short, nor the About page's links, with a scroll bar
     // beside them when the page scrolls; in a longer language both need more room.
     const int tabsRoom = tabCtrl->tabBar()->sizeHint().width();
@@ -317,6 +375,7 @@ void ComputeFontSizes()
     LabelFontSize = Single(0.25L * cell);
     LabelSmallFontSize = Single(0.2L * cell);
     StatusFontSize = Single(0.25L * footer);
+    CandidateTexts(); // picked at the sizes wanted, on the first sizing
 
     // Each capped where its widest text would leave its box.
     const CalendarBoxes boxes = PresentBoxes();
@@ -328,24 +387,24 @@ void ComputeFontSizes()
                                          room(*band.label, band.height));
     }
     MonthFontSize = FittingPixelSize(MonthFontSize, FontOf(*form.lblMonthName), *form.lblMonthName,
-                                     MonthTitleTexts(MonthFontSize), 1, room(*form.lblMonthName, qreal(monthBar)));
-    WeekdayFontSize =
-        FittingPixelSize(WeekdayFontSize, FontOf(*form.lblDOW[0]), *form.lblDOW[0], WeekdayTexts(), 1, boxes.weekday);
+                                     CandidateTexts().monthTitles, 1, room(*form.lblMonthName, qreal(monthBar)));
+    WeekdayFontSize = FittingPixelSize(WeekdayFontSize, FontOf(*form.lblDOW[0]), *form.lblDOW[0],
+                                       CandidateTexts().weekdays, 1, boxes.weekday);
 
     const Text& number = *form.gT[0];
-    const QStringList days = DayNumberTexts();
+    const QStringList& days = CandidateTexts().dayNumbers;
     DayFontSize = FittingPixelSize(DayFontSize, FontOf(number, true), number, days, 1, boxes.cell);
     const QSizeF corner(boxes.cell.width() - CornerNumberInset, boxes.cell.height());
     DayCornerFontSize = FittingPixelSize(DayCornerFontSize, FontOf(number, true), number, days, 1, corner);
 
     const Text& label = *form.gX[0];
-    const QStringList labels = CornerLabelTexts();
+    const QStringList& labels = CandidateTexts().cornerLabels;
     const QSizeF labelBox(boxes.cell.width() - CellLabelInsetRight, boxes.cell.height() - CellLabelInsetBottom);
     LabelFontSize = FittingPixelSize(LabelFontSize, FontOf(label), label, labels, 1, labelBox);
     LabelSmallFontSize = FittingPixelSize(LabelSmallFontSize, FontOf(label), label, labels, TwoLineLabel, labelBox);
 
     StatusFontSize = FittingPixelSize(StatusFontSize, FontOf(*form.lblStatus), *form.lblStatus,
-                                      StatusTexts(StatusFontSize), StatusLines, room(*form.lblStatus, qreal(footer)));
+                                      CandidateTexts().statusLines, StatusLines, room(*form.lblStatus, qreal(footer)));
 }
 
 void FitCentredLabels()
@@ -362,6 +421,11 @@ void FitCentredLabels()
         if (label.contentsMargins() != whole)
             label.setContentsMargins(whole);
     }
+}
+
+void ForgetSizingTexts()
+{
+    PickedTexts.reset();
 }
 
 } // namespace Main

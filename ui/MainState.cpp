@@ -1,5 +1,7 @@
 #include "ui/MainState.h"
 
+#include "ui/MainUnit.h"
+
 namespace tenvik::Main {
 
 TMainForm* MainForm = nullptr;
@@ -44,6 +46,7 @@ void ResetState()
     APltColor = BPltColor = XPltColor = LdTrColor = BkGrColor = 0;
     TitleFontSize = MonthFontSize = WeekdayFontSize = DayFontSize = 0;
     DayCornerFontSize = StatusFontSize = LabelFontSize = LabelSmallFontSize = 0;
+    ForgetSizingTexts();
 }
 
 void SetViewDate(DayNumber date)

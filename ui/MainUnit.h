@@ -44,6 +44,8 @@ void ComputeFontSizes();
 // status line, the page titles) clear of those buttons, moving a text off the centre only
 // when the buttons leave it no room there.
 void FitCentredLabels();
+// Forgets the texts the sizing measures, picked for the window's locale and fonts.
+void ForgetSizingTexts();
 
 // The user's profile as the widgets hold it now: the group selected in cbPlt, the text of
 // edAgency as it stands (empty too), and PayPeriodStart. Built anew on every call.

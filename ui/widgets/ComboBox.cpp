@@ -72,4 +72,24 @@ bool ComboBox::eventFilter(QObject* watched, QEvent* event)
     return QComboBox::eventFilter(watched, event);
 }
 
+void ComboBox::changeEvent(QEvent* event)
+{
+    // For a new font QComboBox lays its whole list out again at once, which for a long list
+    // is most of the window's start-up font work. A list that has not dropped down yet is
+    // only handed the font, to lay out when it first shows; and a box that has not shown
+    // yet is measured again when it first does.
+    if (event->type() == QEvent::FontChange && !m_shownOnce && m_popupWindow == nullptr) {
+        QWidget::changeEvent(event);
+        view()->window()->setFont(font());
+        return;
+    }
+    QComboBox::changeEvent(event);
+}
+
+void ComboBox::showEvent(QShowEvent* event)
+{
+    m_shownOnce = true;
+    QComboBox::showEvent(event);
+}
+
 } // namespace tenvik

@@ -22,9 +22,12 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QWidget* m_popupWindow = nullptr; // the list's top-level popup, owned by the combo box, once made
+    bool m_shownOnce = false;
 };
 
 } // namespace tenvik

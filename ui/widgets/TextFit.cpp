@@ -3,10 +3,12 @@
 #include "ui/widgets/Label.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QWidget>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tenvik {
 
@@ -65,6 +67,48 @@ QString WidestText(QFont font, float pixels, const QWidget& widget, const QStrin
         }
     }
     return widestText;
+}
+
+QStringList LikelyWidest(QFont font, float pixels, const QWidget& widget, const QStringList& texts)
+{
+    constexpr qreal Margin = 0.05;
+    constexpr qsizetype Measured = 8;
+    constexpr qsizetype Most = 3;
+    const QFontMetricsF metrics(AtPixels(std::move(font), pixels, widget), &widget);
+    // Ranked first by the sum of their characters' advances, which needs no shaping and
+    // few lookups (the texts share most of their characters): near enough to leave out the
+    // texts far from the widest, kerning and ink aside. The few left are measured in full.
+    QHash<QChar, qreal> advances;
+    const auto roughWidth = [&](const QString& text) {
+        qreal width = 0;
+        for (const QChar c : text) {
+            auto advance = advances.find(c);
+            if (advance == advances.end())
+                advance = advances.insert(c, metrics.horizontalAdvance(c));
+            width += *advance;
+        }
+        return width;
+    };
+    QList<std::pair<qreal, qsizetype>> rough;
+    rough.reserve(texts.size());
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        rough.append({roughWidth(texts[i]), i});
+    std::stable_sort(rough.begin(), rough.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+
+    QList<std::pair<qreal, qsizetype>> measured;
+    for (const auto& [width, i] : rough) {
+        if (measured.size() == Measured || width < rough.front().first * (1 - 2 * Margin))
+            break;
+        measured.append({InkedWidth(metrics, texts[i]), i});
+    }
+    std::stable_sort(measured.begin(), measured.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    QStringList likely;
+    for (const auto& [width, i] : measured) {
+        if (likely.size() == Most || width < measured.front().first * (1 - Margin))
+            break;
+        likely << texts[i];
+    }
+    return likely;
 }
 
 float FittingPixelSize(float wanted, QFont font, const QWidget& widget, const QStringList& lines, int lineCount,

@@ -25,6 +25,12 @@ qreal WidestTextWidth(QFont font, float pixels, const QWidget& widget, const QSt
 // The text of `texts` that is widest in that font.
 QString WidestText(QFont font, float pixels, const QWidget& widget, const QStringList& texts);
 
+// Those of `texts` that could be the widest at any size: the widest at `pixels` and the
+// next two if they are within a few per cent of it. Hinting moves a text's width a little
+// from one size to another, never by that much, so a fit that measures only these finds
+// what measuring all would, or within a fraction of a pixel where texts nearly tie.
+QStringList LikelyWidest(QFont font, float pixels, const QWidget& widget, const QStringList& texts);
+
 // Left and right margins for a centred text of textWidth in a label `width` wide whose
 // free room (what its buttons leave) runs from freeLeft to freeRight: the text stays
 // centred on the label while it fits there, and moves towards the roomier side only as far

@@ -193,6 +193,23 @@ TEST_F(ComboBoxTest, ReportsACloseWithoutAChoice)
     EXPECT_EQ(closed.count(), 1);
 }
 
+// A box given a font before it first shows: the list it drops down later has that font,
+// and the box is as large as the font makes it.
+TEST(ComboBoxFontTest, AFontGivenBeforeTheListIsMadeReachesItAndTheBoxsSize)
+{
+    ComboBox combo;
+    combo.addItems({"Aliceblue", "Antiquewhite", "Mediumspringgreen"});
+    QFont large = combo.font();
+    large.setPixelSize(40);
+    combo.setFont(large);
+
+    ASSERT_TRUE(test::ShowAndSettle(combo));
+    EXPECT_GE(combo.sizeHint().width(), QFontMetrics(large).horizontalAdvance(QStringLiteral("Mediumspringgreen")));
+    combo.showPopup();
+    EXPECT_EQ(combo.view()->font().pixelSize(), 40);
+    combo.hidePopup();
+}
+
 class StateColorButtonTest : public ::testing::Test {
 protected:
     void SetUp() override
