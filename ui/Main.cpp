@@ -195,6 +195,10 @@ void TMainForm::keyReleaseEvent(QKeyEvent* event)
 void TMainForm::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    // A window sized while hidden is told its size again when it shows; the sizing has
+    // been done for it.
+    if (size() == m_sizedFor && frameGeometry().size() == m_sizedForOutside)
+        return;
     FormResize();
 }
 

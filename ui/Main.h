@@ -237,6 +237,8 @@ private:
     StartupEnvironment m_environment;
     std::vector<QWidget*> m_paintOrder;
     bool m_frameKnown = false;
+    QSize m_sizedFor; // the inside and the outside size the bands and fonts were last sized for
+    QSize m_sizedForOutside;
 };
 
 } // namespace tenvik

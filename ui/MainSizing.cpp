@@ -308,6 +308,8 @@ qreal DockedWidth(const Label& label)
 
 void TMainForm::FormResize()
 {
+    m_sizedFor = size();
+    m_sizedForOutside = frameGeometry().size();
     const long double h = frameGeometry().height();
     auto& page = *static_cast<DockLayout*>(tabCalendar->layout());
     page.setExtent(tbCalendar, Single(h * TitleBarShare));
