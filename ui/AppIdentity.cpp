@@ -1,9 +1,8 @@
 #include "ui/AppIdentity.h"
 
+#include "ui/widgets/AfterFirstFrame.h"
+
 #include <QApplication>
-#include <QEvent>
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -22,30 +21,6 @@ namespace {
 constexpr std::array IconSizeList = {16, 24, 32, 48, 64, 128, 256};
 constexpr int LargestTaskBarSize = 64;
 
-// Waits for the first paint of any widget of the window: the whole frame is painted and
-// flushed in that one pass, so a call queued from it runs after the frame is shown.
-class FirstFrameIcon : public QObject {
-public:
-    explicit FirstFrameIcon(QWidget& window) : QObject(&window), m_window(&window) { qApp->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()
-            && static_cast<QWidget*>(watched)->window() == m_window) {
-            qApp->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                QApplication::setWindowIcon(ApplicationIcon(IconSizes::All));
-                deleteLater();
-            });
-        }
-        return false;
-    }
-
-private:
-    QPointer<QWidget> m_window;
-};
-
 } // namespace
 
 QIcon ApplicationIcon(IconSizes sizes)
@@ -63,7 +38,7 @@ QIcon ApplicationIcon(IconSizes sizes)
 
 void CompleteIconAfterFirstFrame(QWidget& window)
 {
-    new FirstFrameIcon(window); // owned by the window; deletes itself once done
+    AfterFirstFrame(window, [] { QApplication::setWindowIcon(ApplicationIcon(IconSizes::All)); });
 }
 
 void SetApplicationIdentity()
