@@ -30,7 +30,7 @@ bool WriteShowcaseSettings(const QString& base)
 
 } // namespace
 
-std::unique_ptr<ShowcaseWindow> ShowcaseWindow::Open(const QLocale& locale)
+std::unique_ptr<ShowcaseWindow> ShowcaseWindow::Open(const QLocale& locale, const QString& language)
 {
     std::unique_ptr<ShowcaseWindow> showcase(new ShowcaseWindow);
     if (!showcase->m_config.isValid() || !WriteShowcaseSettings(showcase->m_config.path())) {
@@ -42,6 +42,7 @@ std::unique_ptr<ShowcaseWindow> ShowcaseWindow::Open(const QLocale& locale)
     environment.clock = std::make_shared<FixedClock>(ShownDay);
     environment.locale = CaptureLocaleFormats(locale);
     environment.longDateLocale = locale;
+    environment.language = language;
     environment.configBase = showcase->m_config.path().toStdString();
     environment.fileStore = std::make_shared<DiskFileStore>();
     environment.reportError = [](QWidget*, const QString& message) {

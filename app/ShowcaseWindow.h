@@ -18,9 +18,11 @@ class ShowcaseWindow {
 public:
     static constexpr CivilDate ShownDay{2026, 12, 10};
 
-    // Nothing when the temporary settings cannot be written.
+    // Nothing when the temporary settings cannot be written. `language` is the installed
+    // translation's ("es"), empty for English.
     static std::unique_ptr<ShowcaseWindow> Open(const QLocale& locale = QLocale(QLocale::English,
-                                                                                QLocale::UnitedStates));
+                                                                                QLocale::UnitedStates),
+                                                const QString& language = {});
 
     TMainForm& window() { return *m_window; }
 

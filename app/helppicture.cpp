@@ -4,9 +4,11 @@
 // - the key to the Calendar page: numbered marks on the days, the status line, the
 //   buttons and the right-click menu, and below the page what each number means.
 // Run it again whenever either page changes.
-// Usage: tenvik_helppicture SETTINGS.png CALENDAR.png
+// With --language, in that locale's dates and translation (the callouts too).
+// Usage: tenvik_helppicture [--language es_ES] SETTINGS.png CALENDAR.png
 #include "app/ShowcaseWindow.h"
 #include "core/DayMarks.h"
+#include "translations/Translations.h"
 #include "ui/Main.h"
 #include "ui/MainAccessibility.h"
 #include "ui/MainState.h"
@@ -34,6 +36,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -68,6 +71,11 @@ const QColor Background(0x5D, 0x40, 0x37);
 const QColor LeadingTrailing(0x45, 0x5A, 0x64);
 const QColor Title(0x82, 0x77, 0x17);
 } // namespace callout
+
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate("HelpPicture", text);
+}
 
 class CalloutPainter {
 public:
@@ -194,23 +202,32 @@ QImage HelpPicture(TMainForm& w)
         QColor colour;
     };
     const std::vector<RowCallout> rows = {
-        {w.cbPlt, QStringLiteral("Shift Assignment"), callout::ShiftAssignment},
-        {w.swPaydays, QStringLiteral("Show Paydays"), callout::ShowPaydays},
-        {w.swDebitDays, QStringLiteral("Show RDO"), callout::ShowRdo},
-        {w.swPayPeriods, QStringLiteral("Show Pay Periods"), callout::ShowPayPeriods},
-        {w.bXPlt, QStringLiteral("RDO Color"), callout::RdoColor},
-        {w.bBkGr, QStringLiteral("Background"), callout::Background},
+        {w.cbPlt, Translated(QT_TRANSLATE_NOOP("HelpPicture", "Shift Assignment")), callout::ShiftAssignment},
+        {w.swPaydays, Translated(QT_TRANSLATE_NOOP("HelpPicture", "Show Paydays")), callout::ShowPaydays},
+        {w.swDebitDays, Translated(QT_TRANSLATE_NOOP("HelpPicture", "Show RDO")), callout::ShowRdo},
+        {w.swPayPeriods, Translated(QT_TRANSLATE_NOOP("HelpPicture", "Show Pay Periods")), callout::ShowPayPeriods},
+        {w.bXPlt, Translated(QT_TRANSLATE_NOOP("HelpPicture", "RDO Color")), callout::RdoColor},
+        {w.bBkGr, Translated(QT_TRANSLATE_NOOP("HelpPicture", "Background")), callout::Background},
     };
-    QStringList column{QStringLiteral("Crew Colors")};
+    const QString crewColors = Translated(QT_TRANSLATE_NOOP("HelpPicture", "Crew Colors"));
+    const QString saveText = Translated(QT_TRANSLATE_NOOP("HelpPicture", "Save"));
+    const QString titleText = Translated(QT_TRANSLATE_NOOP("HelpPicture", "Title"));
+    const QString ldTrText = Translated(QT_TRANSLATE_NOOP("HelpPicture", "Leading / Trailing Color"));
+    QStringList column{crewColors};
     for (const RowCallout& row : rows)
         column << row.text;
     const qreal margin = PictureSize.width() - page.width() * PageScale + 8;
-    CalloutPainter draw(picture, page, LabelPixelsFor(column, PictureSize.width() - columnX - margin));
+    // The leading / trailing label runs from the lane left of the agency field to the
+    // picture's right edge; in a longer language it, too, may set the size.
+    const qreal laneX = QRectF(w.edAgency->mapTo(&page, QPoint(0, 0)), w.edAgency->size()).left() * PageScale / 2;
+    const qreal labelPixels = std::min(LabelPixelsFor(column, PictureSize.width() - columnX - margin),
+                                       LabelPixelsFor({ldTrText}, PictureSize.width() - laneX - margin));
+    CalloutPainter draw(picture, page, labelPixels);
 
     // Save, above the page.
     const QRectF save = draw.on(*w.bSave);
-    const QRectF saveLabel = draw.label(QStringLiteral("Save"), callout::Save,
-                                        QPointF(save.center().x(), TopBand / 2.0 - 6), Qt::AlignHCenter);
+    const QRectF saveLabel =
+        draw.label(saveText, callout::Save, QPointF(save.center().x(), TopBand / 2.0 - 6), Qt::AlignHCenter);
     draw.leader(
         {QPointF(save.center().x(), saveLabel.bottom() + 4), QPointF(save.center().x(), save.top() - GapToControl)},
         callout::Save);
@@ -228,7 +245,7 @@ QImage HelpPicture(TMainForm& w)
     const QRectF a = draw.on(*w.bAPlt);
     const QRectF b = draw.on(*w.bBPlt);
     const qreal crewY = (draw.on(*w.swPayPeriods).bottom() + a.top()) / 2;
-    draw.label(QStringLiteral("Crew Colors"), callout::CrewColors, QPointF(columnX, crewY), Qt::AlignLeft);
+    draw.label(crewColors, callout::CrewColors, QPointF(columnX, crewY), Qt::AlignLeft);
     draw.leader({QPointF(columnX - GapToLabel, crewY), QPointF(a.center().x(), crewY),
                  QPointF(a.center().x(), a.top() - GapToControl)},
                 callout::CrewColors);
@@ -237,9 +254,9 @@ QImage HelpPicture(TMainForm& w)
 
     // Title: the agency field names the calendar's title bar; its label sits below it.
     const QRectF agency = draw.on(*w.edAgency);
-    const QSizeF titleSize = draw.textSize(QStringLiteral("Title"));
+    const QSizeF titleSize = draw.textSize(titleText);
     const QRectF titleLabel =
-        draw.label(QStringLiteral("Title"), callout::Title,
+        draw.label(titleText, callout::Title,
                    QPointF(agency.center().x(), agency.bottom() + 56 + titleSize.height() / 2), Qt::AlignHCenter);
     draw.leader({QPointF(agency.center().x(), titleLabel.top() - 4),
                  QPointF(agency.center().x(), agency.bottom() + GapToControl)},
@@ -248,8 +265,7 @@ QImage HelpPicture(TMainForm& w)
     // Leading / trailing colour: its button is boxed in by the others, so the line comes
     // up the free margin on the left and turns onto it.
     const QRectF ldTr = draw.on(*w.bLdTr);
-    const qreal laneX = agency.left() / 2;
-    const QRectF ldTrLabel = draw.label(QStringLiteral("Leading / Trailing Color"), callout::LeadingTrailing,
+    const QRectF ldTrLabel = draw.label(ldTrText, callout::LeadingTrailing,
                                         QPointF(laneX - LineWidth, titleLabel.bottom() + 48), Qt::AlignLeft);
     draw.leader({QPointF(laneX, ldTrLabel.top() - 4), QPointF(laneX, ldTr.center().y()),
                  QPointF(ldTr.left() - GapToControl, ldTr.center().y())},
@@ -265,11 +281,6 @@ constexpr qreal MarkRadius = 17.0;
 constexpr qreal KeyTextPixels = 27.0;
 constexpr qreal KeyMargin = 24.0;
 constexpr qreal KeyLineGap = 10.0;
-
-QString Translated(const char* text)
-{
-    return QCoreApplication::translate("HelpPicture", text);
-}
 
 struct KeyEntry {
     QPointF mark; // where its number sits, in the picture
@@ -516,15 +527,23 @@ private:
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s SETTINGS.png CALENDAR.png\n", argv[0]);
+    const bool languageGiven = argc == 5 && std::strcmp(argv[1], "--language") == 0;
+    if (argc != 3 && !languageGiven) {
+        std::fprintf(stderr, "usage: %s [--language LOCALE] SETTINGS.png CALENDAR.png\n", argv[0]);
         return 2;
     }
+    const QLocale locale =
+        languageGiven ? QLocale(QString::fromLocal8Bit(argv[2])) : QLocale(QLocale::English, QLocale::UnitedStates);
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(locale);
     QApplication app(argc, argv);
+    const tenvik::Translations translations(locale);
+    if (languageGiven && translations.language().isEmpty()) {
+        std::fprintf(stderr, "no translation for %s\n", argv[2]);
+        return 2;
+    }
 
-    const auto showcase = tenvik::ShowcaseWindow::Open();
+    const auto showcase = tenvik::ShowcaseWindow::Open(locale, translations.language());
     if (!showcase)
         return 1;
     TMainForm& window = showcase->window();
@@ -532,9 +551,9 @@ int main(int argc, char* argv[])
     QApplication::processEvents();
 
     // The Calendar page at the size the window opens at.
-    const QString calendarOutput = QString::fromLocal8Bit(argv[2]);
+    const QString calendarOutput = QString::fromLocal8Bit(argv[argc - 1]);
     if (!CalendarKey(window).draw().save(calendarOutput, "PNG")) {
-        std::fprintf(stderr, "cannot save %s\n", argv[2]);
+        std::fprintf(stderr, "cannot save %s\n", argv[argc - 1]);
         return 1;
     }
 
@@ -551,9 +570,9 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    const QString output = QString::fromLocal8Bit(argv[1]);
+    const QString output = QString::fromLocal8Bit(argv[argc - 2]);
     if (!HelpPicture(window).save(output, "PNG")) {
-        std::fprintf(stderr, "cannot save %s\n", argv[1]);
+        std::fprintf(stderr, "cannot save %s\n", argv[argc - 2]);
         return 1;
     }
     return 0;

@@ -69,6 +69,7 @@ int main(int argc, char* argv[])
     environment.clock = std::make_shared<tenvik::SystemClock>();
     environment.locale = tenvik::CaptureLocaleFormats(userLocale);
     environment.longDateLocale = userLocale;
+    environment.language = translations.language();
     environment.configBase = tenvik::RoamingConfigBase();
     environment.fileStore = std::make_shared<tenvik::DiskFileStore>();
     environment.reportError = [](QWidget* parent, const QString& message) {

@@ -31,7 +31,7 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    const auto showcase = tenvik::ShowcaseWindow::Open(locale);
+    const auto showcase = tenvik::ShowcaseWindow::Open(locale, translations.language());
     if (!showcase)
         return 1;
     tenvik::TMainForm& window = showcase->window();

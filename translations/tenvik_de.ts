@@ -55,6 +55,46 @@
         <source>Right-click a day: Export to Calendar… saves your days for a calendar program, Print Year… prints the year on one page</source>
         <translation>Rechtsklick auf einen Tag: In Kalender exportieren… speichert Ihre Tage für ein Kalenderprogramm, Jahr drucken… druckt das Jahr auf eine Seite</translation>
     </message>
+    <message>
+        <source>Shift Assignment</source>
+        <translation>Schichteinteilung</translation>
+    </message>
+    <message>
+        <source>Show Paydays</source>
+        <translation>Zahltage zeigen</translation>
+    </message>
+    <message>
+        <source>Show RDO</source>
+        <translation>RDOs zeigen</translation>
+    </message>
+    <message>
+        <source>Show Pay Periods</source>
+        <translation>Lohnperioden zeigen</translation>
+    </message>
+    <message>
+        <source>RDO Color</source>
+        <translation>RDO-Farbe</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Crew Colors</source>
+        <translation>Farben der Wachabteilungen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Leading / Trailing Color</source>
+        <translation>Farbe der Tage der Nachbarmonate</translation>
+    </message>
 </context>
 <context>
     <name>YearSheet</name>

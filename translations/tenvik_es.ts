@@ -55,6 +55,46 @@
         <source>Right-click a day: Export to Calendar… saves your days for a calendar program, Print Year… prints the year on one page</source>
         <translation>Clic derecho en un día: Exportar al calendario… guarda sus días para un programa de calendario, Imprimir año… imprime el año en una página</translation>
     </message>
+    <message>
+        <source>Shift Assignment</source>
+        <translation>Asignación de turno</translation>
+    </message>
+    <message>
+        <source>Show Paydays</source>
+        <translation>Mostrar días de pago</translation>
+    </message>
+    <message>
+        <source>Show RDO</source>
+        <translation>Mostrar RDO</translation>
+    </message>
+    <message>
+        <source>Show Pay Periods</source>
+        <translation>Mostrar períodos de pago</translation>
+    </message>
+    <message>
+        <source>RDO Color</source>
+        <translation>Color de RDO</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Crew Colors</source>
+        <translation>Colores de los turnos</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Leading / Trailing Color</source>
+        <translation>Color de los días de otros meses</translation>
+    </message>
 </context>
 <context>
     <name>YearSheet</name>

@@ -55,6 +55,46 @@
         <source>Right-click a day: Export to Calendar… saves your days for a calendar program, Print Year… prints the year on one page</source>
         <translation>Clic droit sur un jour&#xa0;: Exporter vers le calendrier… enregistre vos jours pour un logiciel de calendrier, Imprimer l&apos;année… imprime l&apos;année sur une page</translation>
     </message>
+    <message>
+        <source>Shift Assignment</source>
+        <translation>Affectation</translation>
+    </message>
+    <message>
+        <source>Show Paydays</source>
+        <translation>Afficher les jours de paie</translation>
+    </message>
+    <message>
+        <source>Show RDO</source>
+        <translation>Afficher les RDO</translation>
+    </message>
+    <message>
+        <source>Show Pay Periods</source>
+        <translation>Afficher les périodes de paie</translation>
+    </message>
+    <message>
+        <source>RDO Color</source>
+        <translation>Couleur des RDO</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fond</translation>
+    </message>
+    <message>
+        <source>Crew Colors</source>
+        <translation>Couleurs des pelotons</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Leading / Trailing Color</source>
+        <translation>Couleur des jours des autres mois</translation>
+    </message>
 </context>
 <context>
     <name>YearSheet</name>

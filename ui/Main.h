@@ -59,6 +59,9 @@ struct StartupEnvironment {
     // Whose long dates the screen-reader texts speak ("Tuesday, 17 January 2012"); the
     // default locale as it is when the environment is made.
     QLocale longDateLocale;
+    // The translation the window's texts are in ("es", "fr_CA"); empty for English. The Help
+    // page shows its pictures drawn in that language where they exist.
+    QString language;
 };
 
 // The calendar window. Its handlers are named after the widget and the event they serve;

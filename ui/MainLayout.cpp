@@ -372,7 +372,7 @@ void TMainForm::buildHelpPage()
     column->setSpacing(PictureMargin);
     LoadPictureResources();
     imgHelp = Named(new Image, "imgHelp");
-    imgHelp->setPicture(HelpPicturePath);
+    imgHelp->setPicture(HelpPicturePathFor(m_environment.language));
     imgHelp->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgHelp->setAccessibleName(tr("Help picture"));
     imgHelp->setAccessibleDescription(
@@ -380,7 +380,7 @@ void TMainForm::buildHelpPage()
            "Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title"));
     column->addWidget(imgHelp);
     imgHelpCalendar = Named(new Image, "imgHelpCalendar");
-    imgHelpCalendar->setPicture(CalendarHelpPicturePath);
+    imgHelpCalendar->setPicture(CalendarHelpPicturePathFor(m_environment.language));
     imgHelpCalendar->setAttribute(Qt::WA_TransparentForMouseEvents);
     imgHelpCalendar->setAccessibleName(tr("Key to the calendar"));
     imgHelpCalendar->setAccessibleDescription(

@@ -6,6 +6,8 @@
 
 #include "bridge/LocaleCapture.h"
 #include "translations/Translations.h"
+#include "ui/Pictures.h"
+#include "ui/widgets/Image.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/Switch.h"
@@ -31,6 +33,7 @@ protected:
         m_longDateLocale = locale;
         QLocale::setDefault(locale);
         m_translations = std::make_unique<Translations>(locale);
+        m_language = m_translations->language();
     }
 
     void TearDown() override
@@ -119,6 +122,35 @@ TEST_F(LanguageTest, NoTextIsCutOff)
             }
         }
         TearDown();
+    }
+}
+
+// The Help page's pictures show the page in the window's language; a language without a
+// translation shows the English ones, and every shipped translation has its own.
+TEST_F(LanguageTest, HelpPicturesAreDrawnInTheWindowsLanguage)
+{
+    const struct {
+        const char* locale;
+        const char* settingsPicture;
+        const char* calendarPicture;
+    } cases[] = {
+        {"es_ES", ":/img/help-es.png", ":/img/help-calendar-es.png"},
+        {"fr_CA", ":/img/help-fr_CA.png", ":/img/help-calendar-fr_CA.png"},
+        {"en_US", ":/img/help.png", ":/img/help-calendar.png"},
+        {"it_IT", ":/img/help.png", ":/img/help-calendar.png"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale);
+        startIn(QLocale(QString::fromLatin1(c.locale)));
+        TMainForm& w = open();
+        EXPECT_EQ(w.imgHelp->picturePath(), QString::fromLatin1(c.settingsPicture));
+        EXPECT_EQ(w.imgHelpCalendar->picturePath(), QString::fromLatin1(c.calendarPicture));
+        TearDown();
+    }
+    for (const QString& language : ShippedLanguages()) {
+        SCOPED_TRACE(language.toStdString());
+        EXPECT_NE(HelpPicturePathFor(language), HelpPicturePath);
+        EXPECT_NE(CalendarHelpPicturePathFor(language), CalendarHelpPicturePath);
     }
 }
 

@@ -72,6 +72,7 @@ protected:
         environment.clock = std::make_shared<FixedClock>(PinnedToday);
         environment.locale = m_locale;
         environment.longDateLocale = m_longDateLocale;
+        environment.language = m_language;
         environment.configBase = m_config.path().toStdString();
         environment.fileStore = m_fileStore;
         environment.reportError = [this](QWidget*, const QString& message) { m_reportedErrors.push_back(message); };
@@ -96,6 +97,7 @@ protected:
     QTemporaryDir m_config;
     FormatSettings m_locale = UsEnglishFormatSettings();
     QLocale m_longDateLocale{QLocale::English, QLocale::UnitedStates};
+    QString m_language; // the translation the window is told it is in; empty for English
     std::shared_ptr<FileStore> m_fileStore = std::make_shared<DiskFileStore>(); // the next window's
     std::vector<QString> m_reportedErrors;
     std::unique_ptr<TMainForm> m_form;

@@ -18,6 +18,7 @@ public:
     explicit Image(QWidget* parent = nullptr);
 
     void setPicture(const QString& resourcePath);
+    QString picturePath() const { return m_path; }
     // The variant drawn at the widget's present screen scale.
     QPixmap picture() const { return pictureForScale(devicePixelRatioF()); }
     // The "@2x" variant for a scale above 1 when there is one, the plain picture otherwise.
