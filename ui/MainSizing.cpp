@@ -238,20 +238,19 @@ const SizingTexts& CandidateTexts()
 {
     if (!PickedTexts) {
         const TMainForm& form = *MainForm;
-        const auto likely = [](const QFont& font, float pixels, const QWidget& widget, const QStringList& texts) {
-            return LikelyWidest(font, pixels > 0 ? pixels : PickingPixels, widget, texts);
-        };
         const auto at = [](float pixels) { return pixels > 0 ? pixels : PickingPixels; };
+        const QFont month = FontOf(*form.lblMonthName);
         const QFont status = FontOf(*form.lblStatus);
+        const float monthPixels = at(MonthFontSize);
         const float statusPixels = at(StatusFontSize);
+        const Label& statusLabel = *form.lblStatus;
         PickedTexts = SizingTexts{
-            likely(FontOf(*form.lblMonthName), MonthFontSize, *form.lblMonthName, MonthTitleTexts(at(MonthFontSize))),
-            likely(FontOf(*form.lblDOW[0]), WeekdayFontSize, *form.lblDOW[0], WeekdayTexts()),
-            likely(FontOf(*form.gT[0], true), DayFontSize, *form.gT[0], DayNumberTexts()),
-            likely(FontOf(*form.gX[0]), LabelFontSize, *form.gX[0], CornerLabelTexts()),
-            likely(status, statusPixels, *form.lblStatus, StatusDates(status, statusPixels, *form.lblStatus))
-                + likely(status, statusPixels, *form.lblStatus,
-                         StatusSecondLines(status, statusPixels, *form.lblStatus)),
+            LikelyWidest(month, monthPixels, *form.lblMonthName, MonthTitleTexts(monthPixels)),
+            LikelyWidest(FontOf(*form.lblDOW[0]), at(WeekdayFontSize), *form.lblDOW[0], WeekdayTexts()),
+            LikelyWidest(FontOf(*form.gT[0], true), at(DayFontSize), *form.gT[0], DayNumberTexts()),
+            LikelyWidest(FontOf(*form.gX[0]), at(LabelFontSize), *form.gX[0], CornerLabelTexts()),
+            LikelyWidest(status, statusPixels, statusLabel, StatusDates(status, statusPixels, statusLabel))
+                + LikelyWidest(status, statusPixels, statusLabel, StatusSecondLines(status, statusPixels, statusLabel)),
         };
     }
     return *PickedTexts;

@@ -47,26 +47,8 @@ QList<qreal> TextWidths(QFont font, float pixels, const QWidget& widget, const Q
 
 qreal WidestTextWidth(QFont font, float pixels, const QWidget& widget, const QStringList& texts)
 {
-    const QFontMetricsF metrics(AtPixels(std::move(font), pixels, widget), &widget);
-    qreal widest = 0;
-    for (const QString& text : texts)
-        widest = std::max(widest, InkedWidth(metrics, text));
-    return widest;
-}
-
-QString WidestText(QFont font, float pixels, const QWidget& widget, const QStringList& texts)
-{
-    const QFontMetricsF metrics(AtPixels(std::move(font), pixels, widget), &widget);
-    QString widestText;
-    qreal widest = -1;
-    for (const QString& text : texts) {
-        const qreal width = InkedWidth(metrics, text);
-        if (width > widest) {
-            widest = width;
-            widestText = text;
-        }
-    }
-    return widestText;
+    const QList<qreal> widths = TextWidths(std::move(font), pixels, widget, texts);
+    return widths.isEmpty() ? 0 : *std::max_element(widths.cbegin(), widths.cend());
 }
 
 QStringList LikelyWidest(QFont font, float pixels, const QWidget& widget, const QStringList& texts)

@@ -22,8 +22,6 @@ float FittingPixelSize(float wanted, QFont font, const QWidget& widget, const QS
 QList<qreal> TextWidths(QFont font, float pixels, const QWidget& widget, const QStringList& texts);
 // The widest of `texts` drawn in `font` at `pixels` on `widget`, in pixels.
 qreal WidestTextWidth(QFont font, float pixels, const QWidget& widget, const QStringList& texts);
-// The text of `texts` that is widest in that font.
-QString WidestText(QFont font, float pixels, const QWidget& widget, const QStringList& texts);
 
 // Those of `texts` that could be the widest at any size: the widest at `pixels` and the
 // next two if they are within a few per cent of it. Hinting moves a text's width a little
