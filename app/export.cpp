@@ -17,6 +17,7 @@
 #include "print/YearSheet.h"
 #include "settings/FileStore.h"
 #include "settings/SettingsFolder.h"
+#include "settings/SystemErrorText.h"
 #include "translations/EventWords.h"
 #include "translations/Translations.h"
 
@@ -70,7 +71,7 @@ bool Write(const QString& name, std::string_view bytes, FileStore& store)
     } catch (const std::system_error& error) {
         Say(ProgramName,
             QCoreApplication::translate("tenvik-export", "cannot write %1: %2")
-                .arg(ShownName(name), QString::fromLocal8Bit(error.code().message())));
+                .arg(ShownName(name), QString::fromUtf8(SystemErrorText(error.code()))));
     } catch (const std::exception& error) {
         Say(ProgramName,
             QCoreApplication::translate("tenvik-export", "cannot write %1: %2")
@@ -108,7 +109,7 @@ UserProfile LoadProfile(const ExportRequest& request, const FormatSettings& loca
     if (saved.unreadable) {
         Say(ProgramName,
             QCoreApplication::translate("tenvik-export", "cannot read the settings %1: %2; the defaults are used")
-                .arg(DisplayPathOf(settingsPath), QString::fromLocal8Bit(saved.unreadable->message())));
+                .arg(DisplayPathOf(settingsPath), QString::fromUtf8(SystemErrorText(*saved.unreadable))));
     }
     if (request.group)
         saved.profile.group = *request.group;

@@ -50,6 +50,25 @@ bool RenameWithPosixSemantics(const fs::path& from, const fs::path& to)
     return SetFileInformationByHandle(file.Get(), FileRenameInfoExClass, info, static_cast<DWORD>(buffer.size())) != 0;
 }
 
+std::error_code RenameOnce(const fs::path& from, const fs::path& to)
+{
+    // Older systems, FAT and network shares refuse the POSIX rename in ways that differ
+    // from one to the next; whatever the reason, MoveFileExW then has its say.
+    if (RenameWithPosixSemantics(from, to))
+        return {};
+    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return LastErrorCode();
+    return {};
+}
+
+bool IsPassingHold(const std::error_code& ec)
+{
+    if (ec.category() != std::system_category())
+        return false;
+    const auto error = static_cast<DWORD>(ec.value());
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION;
+}
+
 } // namespace
 
 Handle OpenSharedForReading(const fs::path& path)
@@ -60,13 +79,17 @@ Handle OpenSharedForReading(const fs::path& path)
 
 void RenameReplacing(const fs::path& from, const fs::path& to, std::error_code& ec)
 {
-    ec.clear();
-    // Older systems, FAT and network shares refuse the POSIX rename in ways that differ
-    // from one to the next; whatever the reason, MoveFileExW then has its say.
-    if (RenameWithPosixSemantics(from, to))
-        return;
-    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        ec = LastErrorCode();
+    // A virus scanner, a search indexer or a backup tool opens a file that was just written
+    // or is about to be replaced, and holds it for a moment without sharing deletion; the
+    // rename fails meanwhile with a sharing violation or a denied access. Such a hold ends
+    // by itself, so the rename is tried again for about a second before it counts.
+    constexpr std::array<DWORD, 7> pausesMs{10, 20, 40, 80, 160, 320, 370};
+    for (std::size_t attempt = 0;; ++attempt) {
+        ec = RenameOnce(from, to);
+        if (!ec || attempt == pausesMs.size() || !IsPassingHold(ec))
+            return;
+        Sleep(pausesMs[attempt]);
+    }
 }
 
 } // namespace tenvik

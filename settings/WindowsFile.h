@@ -56,7 +56,9 @@ Handle OpenSharedForReading(const std::filesystem::path& path);
 // Renames `from` over `to`, replacing it. Where the system and the file system can (Windows
 // 10 1809 and later, NTFS), the new name takes effect the POSIX way: someone reading the old
 // file through a handle that shares deletion keeps reading it and does not stop the rename.
-// Elsewhere, MoveFileExW, which refuses while anyone has `to` open.
+// Elsewhere, MoveFileExW, which refuses while anyone has `to` open. A sharing violation or
+// a denied access is tried again for about a second before it is reported: the hold of a
+// virus scanner or a backup tool passes by itself.
 void RenameReplacing(const std::filesystem::path& from, const std::filesystem::path& to, std::error_code& ec);
 
 } // namespace tenvik

@@ -8,6 +8,7 @@
 #include "export/ICalendar.h"
 #include "export/OutputFile.h"
 #include "print/YearSheet.h"
+#include "settings/SystemErrorText.h"
 #include "translations/EventWords.h"
 #include "ui/Main.h"
 #include "ui/MainState.h"
@@ -164,7 +165,7 @@ bool TMainForm::saveExport(const QString& path, std::string_view bytes)
         WriteOutputFile(FilePathOf(path), bytes, *m_environment.fileStore);
         return true;
     } catch (const std::system_error& error) {
-        message += QStringLiteral(": ") + QString::fromLocal8Bit(error.code().message());
+        message += QStringLiteral(": ") + QString::fromUtf8(SystemErrorText(error.code()));
     } catch (const std::exception&) {
     }
     reportError(message);

@@ -1,5 +1,6 @@
 #include "settings/FileStore.h"
 #include "settings/IniFile.h"
+#include "settings/SystemErrorText.h"
 
 #include "SettingsTestSupport.h"
 #include "WindowsTestSupport.h"
@@ -7,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -86,6 +89,35 @@ TEST_F(FileStoreWindowsTest, AHandleWithoutDeleteSharingStopsTheSaveAndKeepsTheF
 
     EXPECT_EQ(ReadThrough(reader), "[Config]\r\nRDO=A1\r\n");
     EXPECT_EQ(Entries(), 1u) << "no temporary file stays behind";
+}
+
+// A virus scanner or a backup tool holds a new file for a moment without delete sharing;
+// the Save waits for it to let go instead of failing at once.
+TEST_F(FileStoreWindowsTest, ASaveOutwaitsAShortHoldOnTheFile)
+{
+    Handle scanner = OpenForReading(FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(scanner.Valid());
+    std::thread releaser{[&scanner] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        scanner.Close();
+    }};
+
+    DiskFileStore store;
+    EXPECT_NO_THROW(store.Replace(File(), "[Config]\r\nRDO=B2\r\n"));
+    releaser.join();
+    EXPECT_EQ(ReadFileBytes(File()), "[Config]\r\nRDO=B2\r\n");
+    EXPECT_EQ(Entries(), 1u);
+}
+
+// The system's words come through the wide-character call, whole and as UTF-8, without
+// the line break Windows ends them with.
+TEST(SystemErrorTextWindowsTest, WordsASystemErrorWithoutItsLineBreak)
+{
+    const std::string text = SystemErrorText({ERROR_SHARING_VIOLATION, std::system_category()});
+    ASSERT_FALSE(text.empty());
+    EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.back(), '.') << text;
+    EXPECT_EQ(Utf8(fs::path(std::u8string(text.begin(), text.end()))), text) << "valid UTF-8 round-trips";
 }
 
 // The settings are read through a handle that shares deletion, so that another copy of
