@@ -77,8 +77,11 @@ std::optional<CsvRow> CsvReader::Next()
         if (m_pos < m_text.size() && m_text[m_pos] == '"') {
             ++m_pos;
             for (;;) {
-                if (m_pos >= m_text.size())
+                if (m_pos >= m_text.size()) {
+                    // Named by the line the quote opened on, not the file's last.
+                    m_line = row.line;
                     return fail(CsvSyntax::UnclosedQuote);
+                }
                 const char c = m_text[m_pos++];
                 if (c == '"') {
                     if (m_pos < m_text.size() && m_text[m_pos] == '"') {

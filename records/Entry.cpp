@@ -53,6 +53,24 @@ constexpr std::array<std::pair<ExtraPay, std::string_view>, 2> Pays = {{
 
 } // namespace
 
+Entry Normalised(Entry entry)
+{
+    const Entry defaults;
+    if (entry.kind != EntryKind::Trade) {
+        entry.direction = defaults.direction;
+        entry.paysBack.reset();
+    }
+    if (entry.kind != EntryKind::Leave)
+        entry.leave = defaults.leave;
+    if (entry.kind != EntryKind::Extra) {
+        entry.extra = defaults.extra;
+        entry.pay = defaults.pay;
+    }
+    if (entry.kind == EntryKind::Note)
+        entry.hours = Hours{};
+    return entry;
+}
+
 std::string_view KindKeyword(EntryKind kind)
 {
     return Word(Kinds, kind);

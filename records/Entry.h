@@ -46,6 +46,10 @@ struct Entry {
     friend bool operator==(const Entry&, const Entry&) = default;
 };
 
+// The entry with the fields its kind does not use at their defaults (a note holds no
+// hours), as the database keeps it and reads it back.
+Entry Normalised(Entry entry);
+
 // The words the database and the CSV files store: never translated.
 std::string_view KindKeyword(EntryKind kind);
 std::string_view DetailKeyword(const Entry& entry); // direction, leave kind or extra kind

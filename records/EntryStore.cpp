@@ -38,8 +38,9 @@ std::vector<Entry> ReadAll(Statement& statement)
 }
 
 // Binds the columns after the id, in the order of SelectColumns, from parameter 1.
-void BindColumns(Statement& statement, const Entry& entry)
+void BindColumns(Statement& statement, const Entry& given)
 {
+    const Entry entry = Normalised(given);
     statement.Bind(1, entry.day)
         .Bind(2, KindKeyword(entry.kind))
         .Bind(3, DetailKeyword(entry))
@@ -75,8 +76,9 @@ std::int64_t EntryStore::Insert(const Entry& entry)
     return m_connection.LastInsertId();
 }
 
-AddResult EntryStore::Add(const Entry& entry)
+AddResult EntryStore::Add(const Entry& given)
 {
+    const Entry entry = Normalised(given);
     if (auto problem = CheckEntry(entry))
         return {0, problem};
     Transaction transaction(m_connection);
@@ -88,8 +90,9 @@ AddResult EntryStore::Add(const Entry& entry)
     return {id, std::nullopt};
 }
 
-std::optional<EntryProblem> EntryStore::Update(const Entry& entry)
+std::optional<EntryProblem> EntryStore::Update(const Entry& given)
 {
+    const Entry entry = Normalised(given);
     if (auto problem = CheckEntry(entry))
         return problem;
     Transaction transaction(m_connection);
@@ -162,7 +165,7 @@ std::optional<EntryStore::ImportProblem> EntryStore::AddAll(const std::vector<En
     // The ids of the list, as the file gave them, to the ids the entries get here.
     std::map<std::int64_t, std::int64_t> stored;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        Entry entry = entries[i];
+        Entry entry = Normalised(entries[i]);
         const std::int64_t listId = entry.id;
         entry.id = 0;
         if (entry.paysBack) {

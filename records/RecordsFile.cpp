@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <random>
 #include <string>
 #include <system_error>
 
@@ -111,6 +112,19 @@ void CopyDatabase(Connection& source, Connection& destination)
     ThrowUnlessOk(destination.Handle(), sqlite3_backup_finish(backup), "backup");
 }
 
+// Copies a crash left behind, once they are old enough not to be another window's work.
+void RemovePartialBackups(const fs::path& folder)
+{
+    std::error_code error;
+    const auto now = fs::file_time_type::clock::now();
+    for (const auto& item : fs::directory_iterator(folder, error)) {
+        const std::string name = item.path().filename().string();
+        std::error_code ignored;
+        if (name.find(".partial-") != std::string::npos && now - item.last_write_time(ignored) > std::chrono::hours(1))
+            fs::remove(item.path(), ignored);
+    }
+}
+
 fs::path MakeDailyBackup(Connection& connection, const fs::path& path, const Moment& now)
 {
     const fs::path folder = path.parent_path() / BackupFolderName;
@@ -119,13 +133,14 @@ fs::path MakeDailyBackup(Connection& connection, const fs::path& path, const Mom
         return {};
     fs::create_directories(folder);
     // Written under a name no listing counts, then renamed: a crash leaves no half backup.
-    const fs::path partial = WithSuffix(target, ".partial");
-    fs::remove(partial);
+    // The name is this opening's own, since a second window may be making the same backup.
+    const fs::path partial = WithSuffix(target, ".partial-" + std::to_string(std::random_device{}()));
     {
         Connection copy = Connection::Open(partial, OpenMode::ReadWriteCreate);
         CopyDatabase(connection, copy);
     }
     fs::rename(partial, target);
+    RemovePartialBackups(folder);
 
     const auto backups = BackupsOf(path);
     for (std::size_t i = BackupsKept; i < backups.size(); ++i) {
@@ -197,8 +212,14 @@ OpenedRecords OpenRecords(const fs::path& path, const Moment& now)
         report.state = OpenReport::State::TooNew;
         return {nullptr, report};
     }
-    if (report.state == OpenReport::State::Opened)
-        report.backupMade = MakeDailyBackup(*connection, path, now);
+    if (report.state == OpenReport::State::Opened) {
+        // A backup that cannot be made (a full disk) must not keep the user from the records.
+        try {
+            report.backupMade = MakeDailyBackup(*connection, path, now);
+        } catch (const std::exception& error) {
+            report.backupProblem = error.what();
+        }
+    }
     report.backups = BackupsOf(path);
     return {std::make_unique<EntryStore>(std::move(*connection)), report};
 }

@@ -40,6 +40,8 @@ struct OpenReport {
     std::filesystem::path setAsidePath;
     // The backup written by this opening, the first of the day; empty otherwise.
     std::filesystem::path backupMade;
+    // Why the day's backup could not be made, when it could not; the records open anyway.
+    std::string backupProblem;
     // The backups there are, newest first, to offer after SetAside.
     std::vector<std::filesystem::path> backups;
 };

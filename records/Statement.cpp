@@ -35,7 +35,9 @@ Statement& Statement::Bind(int index, std::int64_t value)
 
 Statement& Statement::Bind(int index, std::string_view text)
 {
-    const int rc = sqlite3_bind_text64(m_statement, index, text.data(), text.size(), CopyText, SQLITE_UTF8);
+    // An empty view may carry no pointer, which SQLite would bind as NULL, not as ''.
+    const char* bytes = text.data() != nullptr ? text.data() : "";
+    const int rc = sqlite3_bind_text64(m_statement, index, bytes, text.size(), CopyText, SQLITE_UTF8);
     ThrowUnlessOk(sqlite3_db_handle(m_statement), rc, "bind");
     return *this;
 }
