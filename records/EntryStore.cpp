@@ -148,6 +148,12 @@ std::vector<Entry> EntryStore::AllEntries()
     return ReadAll(select);
 }
 
+std::vector<Entry> EntryStore::AllTrades()
+{
+    Statement select(m_connection, std::string(SelectColumns) + "WHERE kind = 'trade' ORDER BY day, id");
+    return ReadAll(select);
+}
+
 std::vector<std::string> EntryStore::ColleagueNames()
 {
     Statement select(m_connection,

@@ -36,6 +36,8 @@ public:
     // they were added.
     std::vector<Entry> EntriesBetween(int first, int last);
     std::vector<Entry> AllEntries();
+    // Every trade, by day: all the trade balances need, a quarter of a busy file.
+    std::vector<Entry> AllTrades();
     // Every colleague a trade names, once, in alphabetical order without regard to case,
     // for the completion of the name field.
     std::vector<std::string> ColleagueNames();

@@ -54,6 +54,7 @@ TEST_F(EntryStoreTest, AddEditRemoveAndReadAMonth)
     EXPECT_FALSE(Store().Update(edited));
     EXPECT_EQ(Store().Find(leave), Normalised(edited));
 
+    EXPECT_EQ(Store().AllTrades().size(), 1u);
     EXPECT_FALSE(Store().Remove(late));
     EXPECT_EQ(Store().EntriesBetween(Day(2026, 3, 1), Day(2026, 3, 31)).size(), 2u);
     EXPECT_EQ(Store().Remove(late), (EntryProblem{EntryProblemKind::NoSuchEntry, "id"}));
