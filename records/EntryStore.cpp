@@ -1,5 +1,6 @@
 #include "records/EntryStore.h"
 
+#include "core/DayNumber.h"
 #include "records/Statement.h"
 #include "records/Transaction.h"
 
@@ -152,6 +153,46 @@ std::vector<Entry> EntryStore::AllTrades()
 {
     Statement select(m_connection, std::string(SelectColumns) + "WHERE kind = 'trade' ORDER BY day, id");
     return ReadAll(select);
+}
+
+std::optional<LeaveAccount> EntryStore::LeaveAccountOf(LeaveKind kind, int year)
+{
+    Entry leave;
+    leave.kind = EntryKind::Leave;
+    leave.leave = kind;
+    Statement select(m_connection,
+                     "SELECT starting_hundredths, accrual_hundredths FROM leave_accounts "
+                     "WHERE kind = ?1 AND year = ?2");
+    select.Bind(1, DetailKeyword(leave)).Bind(2, year);
+    if (!select.Step())
+        return std::nullopt;
+    return LeaveAccount{Hours{select.Int(0)}, Hours{select.Int(1)}};
+}
+
+std::optional<EntryProblem> EntryStore::SetLeaveAccount(LeaveKind kind, int year, const LeaveAccount& account)
+{
+    if (year < CalendarYear(MinViewDate) || year > CalendarYear(MaxViewDate))
+        return EntryProblem{EntryProblemKind::DayOutOfRange, "year"};
+    if (account.startingBalance < -MaxStartingBalance || account.startingBalance > MaxStartingBalance)
+        return EntryProblem{EntryProblemKind::HoursOutOfRange, "starting_balance"};
+    if (account.accrualPerPayPeriod < Hours{} || account.accrualPerPayPeriod > MaxEntryHours)
+        return EntryProblem{EntryProblemKind::HoursOutOfRange, "accrual"};
+    Entry leave;
+    leave.kind = EntryKind::Leave;
+    leave.leave = kind;
+    Transaction transaction(m_connection);
+    Statement upsert(m_connection,
+                     "INSERT INTO leave_accounts (kind, year, starting_hundredths, accrual_hundredths) "
+                     "VALUES (?1, ?2, ?3, ?4) ON CONFLICT (kind, year) DO UPDATE SET "
+                     "starting_hundredths = excluded.starting_hundredths, "
+                     "accrual_hundredths = excluded.accrual_hundredths");
+    upsert.Bind(1, DetailKeyword(leave))
+        .Bind(2, year)
+        .Bind(3, account.startingBalance.hundredths)
+        .Bind(4, account.accrualPerPayPeriod.hundredths)
+        .Run();
+    transaction.Commit();
+    return std::nullopt;
 }
 
 std::vector<std::string> EntryStore::ColleagueNames()

@@ -3,6 +3,7 @@
 #include "records/Connection.h"
 #include "records/Entry.h"
 #include "records/EntryCheck.h"
+#include "records/LeaveAccount.h"
 
 #include <cstdint>
 #include <optional>
@@ -51,6 +52,12 @@ public:
         EntryProblem problem;
     };
     std::optional<ImportProblem> AddAll(const std::vector<Entry>& entries);
+
+    // The leave balance the user keeps for a kind and a year; nothing when none was given.
+    std::optional<LeaveAccount> LeaveAccountOf(LeaveKind kind, int year);
+    // Sets it, or refuses hours out of range (the accrual 0 to 48 a pay period, the
+    // starting balance within MaxStartingBalance either way) or a year outside 1901–2060.
+    std::optional<EntryProblem> SetLeaveAccount(LeaveKind kind, int year, const LeaveAccount& account);
 
     Connection& connection() { return m_connection; }
 

@@ -31,11 +31,27 @@ void CreateVersion1(Connection& connection)
     )sql");
 }
 
+// Version 2: the leave balances the user keeps, one row per kind of leave and year: the
+// hours there were on 1 January and what each pay period adds. They belong with the
+// entries they are balanced against, in the same file and the same backups.
+void CreateVersion2(Connection& connection)
+{
+    connection.Execute(R"sql(
+        CREATE TABLE leave_accounts (
+            kind TEXT NOT NULL CHECK (kind IN ('vacation', 'sick', 'compensatory', 'holiday', 'other')),
+            year INTEGER NOT NULL CHECK (year BETWEEN 1901 AND 2060),
+            starting_hundredths INTEGER NOT NULL,
+            accrual_hundredths INTEGER NOT NULL CHECK (accrual_hundredths BETWEEN 0 AND 4800),
+            PRIMARY KEY (kind, year)
+        ) WITHOUT ROWID;
+    )sql");
+}
+
 using MigrationStep = void (*)(Connection&);
 
 // Step i brings a file from version i to version i + 1. A new version adds one step
 // here, and a test that opens a file of the version before it.
-constexpr std::array<MigrationStep, 1> Steps = {CreateVersion1};
+constexpr std::array<MigrationStep, 2> Steps = {CreateVersion1, CreateVersion2};
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "core/Profile.h"
 #include "records/Entry.h"
+#include "records/LeaveAccount.h"
 
 #include <array>
 #include <span>
@@ -30,12 +31,6 @@ std::vector<ColleagueBalance> TradeBalances(std::span<const Entry> entries);
 using LeaveByKind = std::array<Hours, AllLeaveKinds.size()>;
 LeaveByKind LeaveTakenIn(std::span<const Entry> entries, int year);
 
-// A leave kind's balance as the user keeps it: what there was on 1 January, and what
-// each pay period that begins in the year adds.
-struct LeaveAccount {
-    Hours startingBalance;
-    Hours accrualPerPayPeriod;
-};
 struct LeaveBalance {
     Hours today;   // after the leave taken up to and including today
     Hours yearEnd; // after all the leave recorded in the year

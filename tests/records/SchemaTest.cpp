@@ -19,7 +19,7 @@ protected:
 };
 
 // Version 0 is what SQLite makes of a missing file or one of no bytes: every later
-// version is reached from it, and each earlier version's file opens with its entries.
+// version is reached from it.
 TEST_F(SchemaTest, EveryEarlierVersionComesUpToDate)
 {
     struct Case {
@@ -35,6 +35,62 @@ TEST_F(SchemaTest, EveryEarlierVersionComesUpToDate)
         ASSERT_TRUE(opened.store);
         EXPECT_EQ(opened.store->connection().QueryInt("PRAGMA user_version"), CurrentSchemaVersion());
         EXPECT_TRUE(opened.store->Add(testing::Note(Day(2026, 1, 1), "works")));
+    }
+}
+
+// A file as version 1 left it (tests/records/fixtures/Tenvik-v1.db, made with that
+// version's schema): its entries come through whole and the leave accounts are there.
+TEST_F(SchemaTest, AVersion1FileKeepsItsEntriesAndGainsLeaveAccounts)
+{
+    std::filesystem::copy_file(std::filesystem::path(TENVIK_RECORDS_FIXTURE_DIR) / "Tenvik-v1.db", Path());
+    auto opened = OpenRecords(Path(), testing::TestMoment);
+    ASSERT_EQ(opened.report.state, OpenReport::State::Opened);
+    EntryStore& store = *opened.store;
+    EXPECT_EQ(store.connection().QueryInt("PRAGMA user_version"), 2);
+
+    const auto entries = store.AllEntries();
+    ASSERT_EQ(entries.size(), 5u);
+    Entry payback = testing::Trade(Day(2024, 2, 5), TradeDirection::TheyWorkedForMe, "Zoë", 24, 1);
+    payback.id = 2;
+    payback.text = "paid back";
+    EXPECT_EQ(entries[1], payback);
+    EXPECT_EQ(entries[2].hours, Hours{1050});
+    EXPECT_EQ(entries[3].pay, ExtraPay::Banked);
+    EXPECT_EQ(entries[4].text, "=not a formula, \"quoted\"");
+
+    EXPECT_EQ(store.LeaveAccountOf(LeaveKind::Vacation, 2024), std::nullopt);
+    const LeaveAccount account{Hours::Whole(-8), Hours{462}};
+    EXPECT_FALSE(store.SetLeaveAccount(LeaveKind::Vacation, 2024, account));
+    EXPECT_EQ(store.LeaveAccountOf(LeaveKind::Vacation, 2024), account);
+    EXPECT_EQ(store.LeaveAccountOf(LeaveKind::Vacation, 2025), std::nullopt);
+    EXPECT_EQ(store.LeaveAccountOf(LeaveKind::Sick, 2024), std::nullopt);
+}
+
+TEST_F(SchemaTest, LeaveAccountsOutOfRangeAreRefused)
+{
+    auto opened = OpenRecords(Path(), testing::TestMoment);
+    EntryStore& store = *opened.store;
+    const LeaveAccount kept{Hours::Whole(80), Hours::Whole(4)};
+    ASSERT_FALSE(store.SetLeaveAccount(LeaveKind::Sick, 2026, kept));
+    struct Case {
+        int year;
+        LeaveAccount account;
+        std::string_view field;
+    };
+    const Case cases[] = {
+        {2026, {Hours::Whole(80), Hours{-1}}, "accrual"},
+        {2026, {Hours::Whole(80), Hours{4801}}, "accrual"},
+        {2026, {Hours::Whole(10000), Hours{0}}, "starting_balance"},
+        {2026, {Hours::Whole(-10000), Hours{0}}, "starting_balance"},
+        {1900, kept, "year"},
+        {2061, kept, "year"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        const auto problem = store.SetLeaveAccount(LeaveKind::Sick, c.year, c.account);
+        ASSERT_TRUE(problem);
+        EXPECT_EQ(problem->field, c.field);
+        EXPECT_EQ(store.LeaveAccountOf(LeaveKind::Sick, 2026), kept);
     }
 }
 
