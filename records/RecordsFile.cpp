@@ -178,6 +178,9 @@ std::string IntegrityCheck(Connection& connection)
 OpenedRecords OpenRecords(const fs::path& path, const Moment& now)
 {
     OpenReport report;
+    // The settings folder may not be there yet on a first start that never saved.
+    if (path.has_parent_path())
+        fs::create_directories(path.parent_path());
     const bool existed = fs::exists(path);
     if (!existed)
         report.state = OpenReport::State::Created;

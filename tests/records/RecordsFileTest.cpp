@@ -24,6 +24,9 @@ TEST_F(RecordsFileTest, ItLivesBesideTheSettingsFile)
 {
     EXPECT_EQ(RecordsPathBeside(fs::path("/home/zoë/.config/Quorvell/Tenvik/Tenvik.ini")),
               fs::path("/home/zoë/.config/Quorvell/Tenvik/Tenvik.db"));
+    // A first start that never saved may not have made the folder yet.
+    const fs::path nested = m_folder.Path() / "Quorvell" / "Tenvik" / RecordsFileName;
+    EXPECT_EQ(OpenRecords(nested, testing::TestMoment).report.state, OpenReport::State::Created);
 }
 
 TEST_F(RecordsFileTest, TheFirstOpeningOfADayBacksUpAndTenBackupsStay)
