@@ -107,11 +107,13 @@ std::optional<EntryProblem> EntryStore::Update(const Entry& given)
     update.Run();
     if (m_connection.ChangedRows() == 0)
         return EntryProblem{EntryProblemKind::NoSuchEntry, "id"};
-    // A trade that no longer is one, or changed hands, settles nothing any more.
-    if (entry.kind != EntryKind::Trade) {
-        Statement unlink(m_connection, "UPDATE entries SET pays_back = NULL WHERE pays_back = ?1");
-        unlink.Bind(1, entry.id).Run();
-    }
+    // The trades that paid this one back keep the link only while it still fits: a trade
+    // no longer, another colleague, the same direction or a later day settles nothing.
+    Statement unlink(m_connection,
+                     "UPDATE entries SET pays_back = NULL WHERE pays_back = ?1 "
+                     "AND (?2 <> 'trade' OR colleague <> ?3 OR detail = ?4 OR day < ?5)");
+    unlink.Bind(1, entry.id).Bind(2, KindKeyword(entry.kind)).Bind(3, entry.colleague).Bind(4, DetailKeyword(entry));
+    unlink.Bind(5, entry.day).Run();
     transaction.Commit();
     return std::nullopt;
 }

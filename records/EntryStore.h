@@ -27,7 +27,9 @@ public:
     explicit EntryStore(Connection connection) : m_connection(std::move(connection)) {}
 
     AddResult Add(const Entry& entry);
-    // Replaces the stored entry of the same id.
+    // Replaces the stored entry of the same id. Trades that paid it back and no longer
+    // fit it (it is no trade now, or with another colleague, the same direction as they,
+    // or on a later day) become plain trades.
     std::optional<EntryProblem> Update(const Entry& entry);
     // A trade that other trades pay back loses nothing; they become plain trades.
     std::optional<EntryProblem> Remove(std::int64_t id);

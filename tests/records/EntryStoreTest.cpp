@@ -1,5 +1,8 @@
 #include "records/EntryStore.h"
 
+#include "records/DatabaseError.h"
+#include "records/Transaction.h"
+
 #include "RecordsTestSupport.h"
 #include "SettingsTestSupport.h"
 
@@ -77,7 +80,20 @@ TEST_F(EntryStoreTest, PaybackLinksAnEarlierOppositeTradeAndGoesWithIt)
     const auto owed = AddOrFail(testing::Trade(Day(2026, 3, 4), Dir::IWorkedForThem, "Bob", 24));
     const auto payback = AddOrFail(testing::Trade(Day(2026, 3, 20), Dir::TheyWorkedForMe, "Bob", 24, owed));
     EXPECT_EQ(Store().Find(payback)->paysBack, owed);
+    // Editing the settled trade keeps the link while it fits, and drops it when not.
+    Entry edited = *Store().Find(owed);
+    edited.hours = Hours::Whole(12);
+    EXPECT_FALSE(Store().Update(edited));
+    EXPECT_EQ(Store().Find(payback)->paysBack, owed);
+    edited.colleague = "Carol";
+    EXPECT_FALSE(Store().Update(edited));
+    EXPECT_EQ(Store().Find(payback)->paysBack, std::nullopt);
+
     // Deleting the settled trade leaves the payback as a plain trade.
+    Entry relinked = *Store().Find(payback);
+    relinked.colleague = "Carol";
+    relinked.paysBack = owed;
+    EXPECT_FALSE(Store().Update(relinked));
     EXPECT_FALSE(Store().Remove(owed));
     EXPECT_EQ(Store().Find(payback)->paysBack, std::nullopt);
 }
@@ -152,6 +168,26 @@ TEST_F(EntryStoreTest, BadInputIsRefusedAndNothingChanges)
         EXPECT_EQ(Store().Update(edit), c.expected);
         EXPECT_EQ(Store().AllEntries(), before);
     }
+}
+
+// Another window holding the write lock past the wait: the edit fails with SQLite's own
+// words, writes nothing, and goes through once the lock is free.
+TEST_F(EntryStoreTest, ABusyDatabaseFailsTheEditWithSqlitesMessage)
+{
+    Connection other = Connection::Open(m_folder.Path() / RecordsFileName, OpenMode::ReadWrite);
+    Store().connection().SetBusyTimeout(std::chrono::milliseconds(20));
+    const Entry note = testing::Note(Day(2026, 3, 10), "waits its turn");
+    {
+        Transaction holding(other);
+        try {
+            Store().Add(note);
+            ADD_FAILURE() << "the edit went through a held lock";
+        } catch (const DatabaseError& error) {
+            EXPECT_NE(std::string(error.what()).find("database is locked"), std::string::npos) << error.what();
+        }
+    }
+    EXPECT_TRUE(Store().AllEntries().empty());
+    EXPECT_TRUE(Store().Add(note));
 }
 
 TEST_F(EntryStoreTest, TheEdgesOfTheRangesAreTaken)
