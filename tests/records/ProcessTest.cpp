@@ -109,7 +109,8 @@ TEST_F(ProcessTest, AWriterKilledMidEditLeavesOnlyWholeEdits)
             ASSERT_EQ(owedTrades[roundText(round)], 1) << "round " << round;
     }
     // The kills did not all land before the first commit.
-    EXPECT_GT(rounds, 30);
+    EXPECT_GT(rounds, 10);
+    RecordProperty("rounds", rounds);
 }
 
 } // namespace
