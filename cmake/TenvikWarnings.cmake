@@ -5,15 +5,16 @@ add_library(tenvik_warnings INTERFACE)
 if(MSVC)
   # MSVC's own words for the same (the Windows presets; not built here). The sources are
   # UTF-8, which MSVC assumes only when told.
-  target_compile_options(tenvik_warnings INTERFACE /W4 /permissive- /utf-8)
+  target_compile_options(tenvik_warnings INTERFACE "$<$<COMPILE_LANGUAGE:CXX>:/W4;/permissive-;/utf-8>")
   if(TENVIK_WERROR)
-    target_compile_options(tenvik_warnings INTERFACE /WX)
+    target_compile_options(tenvik_warnings INTERFACE "$<$<COMPILE_LANGUAGE:CXX>:/WX>")
   endif()
 else()
+  # C++ only: the one C target, SQLite built from its sources, is not ours to warn about.
   target_compile_options(tenvik_warnings INTERFACE
-    -Wall -Wextra -Wpedantic -Wshadow -Wold-style-cast -Woverloaded-virtual -Wnon-virtual-dtor)
+    "$<$<COMPILE_LANGUAGE:CXX>:-Wall;-Wextra;-Wpedantic;-Wshadow;-Wold-style-cast;-Woverloaded-virtual;-Wnon-virtual-dtor>")
   if(TENVIK_WERROR)
-    target_compile_options(tenvik_warnings INTERFACE -Werror)
+    target_compile_options(tenvik_warnings INTERFACE $<$<COMPILE_LANGUAGE:CXX>:-Werror>)
   endif()
 endif()
 # Harmless for the targets without Qt; for the others they forbid narrowing in connect(),

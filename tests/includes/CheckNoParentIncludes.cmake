@@ -6,6 +6,7 @@ file(GLOB_RECURSE sources RELATIVE ${ROOT}
   ${ROOT}/core/*.h ${ROOT}/core/*.cpp
   ${ROOT}/settings/*.h ${ROOT}/settings/*.cpp
   ${ROOT}/export/*.h ${ROOT}/export/*.cpp
+  ${ROOT}/records/*.h ${ROOT}/records/*.cpp
   ${ROOT}/bridge/*.h ${ROOT}/bridge/*.cpp
   ${ROOT}/print/*.h ${ROOT}/print/*.cpp
   ${ROOT}/ui/*.h ${ROOT}/ui/*.cpp
