@@ -39,6 +39,7 @@ namespace {
 
 using Main::BackgroundNoBorder;
 using Main::BackgroundWithBorder;
+using Main::CellLabelMargins;
 using Main::CellLabelTagBase;
 using Main::LinkSideMargin;
 using Main::WhiteBackground;
@@ -255,7 +256,7 @@ void TMainForm::buildCalendarPage()
         Fill(*gR[i], gT[i]);
         gX[i] = addText(gT[i], xName.constData(), CellLabelTagBase + cell);
         gX[i]->setAlign(Text::Align::Trailing, Text::Align::Trailing);
-        Fill(*gT[i], gX[i], QMarginsF(0, 0, 4, 2));
+        Fill(*gT[i], gX[i], CellLabelMargins);
     }
 
     // Footer
