@@ -2,6 +2,7 @@
 // The refresh pass paints rectangles and texts in this order, so it matters.
 #include "bridge/QtText.h"
 #include "ui/AboutText.h"
+#include "ui/ColorButtonTags.h"
 #include "ui/Main.h"
 #include "ui/MainGeometry.h"
 #include "ui/MainUnit.h"
@@ -42,6 +43,7 @@ using Main::BackgroundWithBorder;
 using Main::CellLabelMargins;
 using Main::CellLabelTagBase;
 using Main::LinkSideMargin;
+using Main::TagForColorRole;
 using Main::WhiteBackground;
 
 constexpr qreal BandHeight = 48;    // the bands' height until the first sizing
@@ -132,7 +134,7 @@ StateColorButton* AddColorButton(QWidget& parent, const char* name, const QStrin
     // The caption alone ("A", "Ld / Tr") does not say what the button is for.
     button->setAccessibleName(accessibleName);
     button->setBold(true);
-    SetTag(*button, static_cast<int>(role));
+    SetTag(*button, TagForColorRole(role));
     return button;
 }
 

@@ -2,6 +2,7 @@
 
 #include "../settings/SettingsTestSupport.h"
 
+#include "ui/ColorButtonTags.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
@@ -109,7 +110,7 @@ TEST_F(SettingsWindowTest, EverySettingSurvivesSaveAndRestart)
                                                                  {again.bBkGr, 0xFFFFFFF0}};
     for (const auto& [button, colour] : colours) {
         SCOPED_TRACE(button->objectName().toStdString());
-        EXPECT_EQ(RoleColor(static_cast<ColorRole>(TagOf(*button))), colour);
+        EXPECT_EQ(RoleColor(ColorRoleForTag(TagOf(*button)).value()), colour);
         EXPECT_EQ(button->textColors().normal, colour);
     }
 }
