@@ -3,17 +3,17 @@
 #include "../settings/SettingsTestSupport.h"
 
 #include "ui/ColorButtonTags.h"
+#include "ui/widgets/CellGrid.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
-#include "ui/widgets/GridLayout.h"
 #include "ui/widgets/Label.h"
-#include "ui/widgets/Layout.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
 #include "ui/widgets/TabControl.h"
 #include "ui/widgets/Tag.h"
+#include "ui/widgets/TapArea.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
