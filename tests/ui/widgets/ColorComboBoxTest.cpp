@@ -15,6 +15,8 @@
 namespace tenvik {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 int IndexNamed(const ColorComboBox& picker, const char* name)
 {
     return picker.findText(QString::fromLatin1(name), Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -52,11 +54,11 @@ TEST(ColorComboBoxTest, SelectsTheFirstNameOfAValueAndKeepsTheSelectionForAnUnkn
 {
     ColorComboBox picker;
     picker.setColor(colors::Darkgray);
-    EXPECT_EQ(picker.currentText(), "Darkgray"); // not its twin "Darkgrey"
+    EXPECT_EQ(picker.currentText(), u"Darkgray"_s); // not its twin "Darkgrey"
     EXPECT_EQ(picker.color(), colors::Darkgray);
 
     picker.setColor(0xFF123456);
-    EXPECT_EQ(picker.currentText(), "Darkgray");
+    EXPECT_EQ(picker.currentText(), u"Darkgray"_s);
 
     picker.setColor(colors::Null);
     EXPECT_EQ(picker.currentIndex(), NullColorIndex);
