@@ -6,6 +6,7 @@
 #include "settings/FileStore.h"
 #include "settings/LocaleDate.h"
 #include "ui/Main.h"
+#include "ui/MainGeometry.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
 #include "ui/widgets/Switch.h"
@@ -129,7 +130,7 @@ void BM_BareWindowRepaint(benchmark::State& state)
         auto* number = new PlainCell(rect, false);
         number->setGeometry(rect->rect());
         auto* label = new PlainCell(number, false);
-        label->setGeometry(number->rect().adjusted(0, 0, -4, -2));
+        label->setGeometry(number->rect().marginsRemoved(Main::CellLabelMargins.toMargins()));
         cells.insert(cells.end(), {rect, number, label});
     }
     bare.show();
@@ -239,7 +240,7 @@ void BM_BareWindowStartupToFirstPaint(benchmark::State& state)
             number->setGeometry(rect->rect());
             number->text = QString::number(group % 31 + 1);
             auto* label = new PlainCell(number, false);
-            label->setGeometry(number->rect().adjusted(0, 0, -4, -2));
+            label->setGeometry(number->rect().marginsRemoved(Main::CellLabelMargins.toMargins()));
         }
         for (qsizetype hidden = count.all - qsizetype{groups} * 3; hidden > 0; --hidden)
             (new PlainCell(bare.get(), false))->hide();

@@ -18,12 +18,16 @@ else()
   endif()
 endif()
 # Harmless for the targets without Qt; for the others they forbid narrowing in connect(),
-# build strings without temporaries, and make every QString/QUrl conversion explicit.
+# build strings without temporaries, and make every QString/QUrl conversion explicit: a
+# char array or a QByteArray becomes a QString only through QStringLiteral, u""_s,
+# QLatin1StringView or QString::fromUtf8, so no text's encoding is guessed.
 target_compile_definitions(tenvik_warnings INTERFACE
   QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
   QT_USE_QSTRINGBUILDER
   QT_NO_URL_CAST_FROM_STRING
-  QT_NO_CAST_TO_ASCII)
+  QT_NO_CAST_TO_ASCII
+  QT_NO_CAST_FROM_ASCII
+  QT_NO_CAST_FROM_BYTEARRAY)
 
 function(tenvik_set_warnings target)
   target_link_libraries(${target} PRIVATE tenvik_warnings)

@@ -139,7 +139,7 @@ private:
         QString group = tr("No RDO group chosen");
         if (const auto platoon = m_profile.Platoon()) {
             //: %1: the assignment group ("A2"), %2: its platoon letter ("A")
-            group = tr("Group %1, %2 platoon").arg(FromStd(m_profile.group), QChar(*platoon));
+            group = tr("Group %1, %2 platoon").arg(FromStd(m_profile.group), QChar::fromLatin1(*platoon));
         }
         //: %1: the first day of the first pay period, as a short date
         const QString subtitle = group + QStringLiteral("  \u00B7  ")
@@ -160,7 +160,7 @@ private:
         items.push_back({CellLook{{}, QStringLiteral("A"), false, {}, CellLook::Fill::None}, tr("A platoon on duty")});
         items.push_back({CellLook{{}, QStringLiteral("B"), false, {}, CellLook::Fill::None}, tr("B platoon on duty")});
         if (const auto platoon = m_profile.Platoon()) {
-            items.push_back({CellLook{{}, QString(QChar(*platoon)), false, {}, CellLook::Fill::Duty},
+            items.push_back({CellLook{{}, QString(QChar::fromLatin1(*platoon)), false, {}, CellLook::Fill::Duty},
                              tr("Shaded: you are on duty")});
             items.push_back({CellLook{{}, QString::fromLatin1(OwnRdoMark), false, {}, CellLook::Fill::OwnRdo},
                              //: %1: the user's assignment group, "A2"

@@ -247,29 +247,4 @@ TAlphaColor ContrastColor(TAlphaColor fill)
     return std::ranges::find(WhiteTextFills, fill) != WhiteTextFills.end() ? colors::White : colors::Black;
 }
 
-std::optional<ColorRole> ColorRoleForTag(int tag)
-{
-    const auto it = std::ranges::find_if(
-        ColorRoles, [tag](const ColorRoleInfo& info) { return static_cast<int>(info.role) == tag; });
-    if (it == ColorRoles.end())
-        return std::nullopt;
-    return it->role;
-}
-
-std::optional<int> PickerSelectionFor(TAlphaColor color, std::optional<int> current)
-{
-    const auto it = std::ranges::find(NamedColors, color, &TAlphaColorMapEntry::Value);
-    if (it == NamedColors.end())
-        return current;
-    return static_cast<int>(it - NamedColors.begin());
-}
-
-TAlphaColor PickerColor(std::optional<int> selection)
-{
-    // An index past the list reads like no selection rather than reading past the table.
-    if (!selection || *selection < 0 || *selection >= NamedColorCount)
-        return colors::Null;
-    return NamedColors[static_cast<std::size_t>(*selection)].Value;
-}
-
 } // namespace tenvik

@@ -56,8 +56,8 @@ TAlphaColor TextToColor(std::string_view text);
 // White for the 26 dark fills of a fixed list, black for every other value.
 TAlphaColor ContrastColor(TAlphaColor fill);
 
-// The five colours the user sets. The number is the tag of the role's button.
-enum class ColorRole : int { APlt = 1, BPlt = 2, XPlt = 5, LdTr = 6, BkGr = 7 };
+// The five colours the user sets.
+enum class ColorRole { APlt, BPlt, XPlt, LdTr, BkGr };
 
 struct ColorRoleInfo {
     ColorRole role;
@@ -84,14 +84,5 @@ constexpr TAlphaColor DefaultColor(ColorRole role)
     }
     return colors::Null;
 }
-
-// The role a button tag names, or nothing for any other tag (3 and 4 included).
-std::optional<ColorRole> ColorRoleForTag(int tag);
-
-// The colour picker lists NamedColors in index order. Setting a colour selects the lowest
-// index with an equal value and keeps the current selection for a colour no item has.
-std::optional<int> PickerSelectionFor(TAlphaColor color, std::optional<int> current);
-// The value of the selected item; no selection reads as Null.
-TAlphaColor PickerColor(std::optional<int> selection);
 
 } // namespace tenvik

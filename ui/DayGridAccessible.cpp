@@ -4,7 +4,7 @@
 #include "ui/Main.h"
 #include "ui/MainAccessibility.h"
 #include "ui/MainState.h"
-#include "ui/widgets/GridLayout.h"
+#include "ui/widgets/CellGrid.h"
 #include "ui/widgets/Image.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Rectangle.h"
@@ -38,7 +38,7 @@ QAccessibleInterface* InterfaceOf(QObject* object)
 
 class DayGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    explicit DayGridAccessible(GridLayout* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
+    explicit DayGridAccessible(CellGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override
     {
@@ -118,7 +118,7 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
-    const std::vector<QWidget*>& items() const { return static_cast<GridLayout*>(widget())->items(); }
+    const std::vector<QWidget*>& items() const { return static_cast<CellGrid*>(widget())->items(); }
 };
 
 class DayCellAccessible : public QAccessibleWidget, public QAccessibleTableCellInterface {

@@ -26,10 +26,10 @@ class ArrowButton;
 class ColorComboBox;
 class ComboBox;
 class DateEdit;
-class GridLayout;
+class CellGrid;
 class Image;
 class Label;
-class Layout;
+class TapArea;
 class Notice;
 class Rectangle;
 struct SettingsRecord;
@@ -92,11 +92,11 @@ public:
     ArrowButton* bNext = nullptr;
     QWidget* loDaysOfWeek = nullptr;
     Rectangle* rectDaysOfWeek = nullptr;
-    GridLayout* gloDOW = nullptr;
+    CellGrid* gloDOW = nullptr;
     std::array<Label*, 7> lblDOW{}; // lblDOW1 … lblDOW7
     QWidget* loCalendar = nullptr;
     Rectangle* rectGloCal = nullptr;
-    GridLayout* gloCal = nullptr;
+    CellGrid* gloCal = nullptr;
     std::array<Rectangle*, 42> gR{}; // gR00 … gR41
     std::array<Text*, 42> gT{};      // gT00 … gT41
     std::array<Text*, 42> gX{};      // gX00 … gX41
@@ -121,7 +121,7 @@ public:
     ColorComboBox* ccbColor = nullptr;
     DateEdit* dePPStart = nullptr;
     Rectangle* rectSettings = nullptr;
-    Layout* loSettings = nullptr;
+    TapArea* loSettings = nullptr;
     Label* lblPlatoon = nullptr;
     ComboBox* cbPlt = nullptr;
     Label* lblPaydays = nullptr;

@@ -6,7 +6,7 @@
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
 #include "ui/PaintTags.h"
-#include "ui/widgets/GridLayout.h"
+#include "ui/widgets/CellGrid.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Rectangle.h"
 

@@ -13,7 +13,7 @@
 #include "ui/Main.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
-#include "ui/widgets/GridLayout.h"
+#include "ui/widgets/CellGrid.h"
 #include "ui/widgets/Notice.h"
 
 #include <QAction>

@@ -2,26 +2,27 @@
 // The refresh pass paints rectangles and texts in this order, so it matters.
 #include "bridge/QtText.h"
 #include "ui/AboutText.h"
+#include "ui/ColorButtonTags.h"
 #include "ui/Main.h"
 #include "ui/MainGeometry.h"
 #include "ui/MainUnit.h"
 #include "ui/PaintTags.h"
 #include "ui/Pictures.h"
 #include "ui/widgets/ArrowButton.h"
+#include "ui/widgets/CellGrid.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/DockLayout.h"
-#include "ui/widgets/GridLayout.h"
 #include "ui/widgets/Image.h"
 #include "ui/widgets/Label.h"
-#include "ui/widgets/Layout.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/ScrollPage.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
 #include "ui/widgets/TabControl.h"
 #include "ui/widgets/Tag.h"
+#include "ui/widgets/TapArea.h"
 #include "ui/widgets/Text.h"
 
 #include "core/MonthGrid.h"
@@ -39,8 +40,10 @@ namespace {
 
 using Main::BackgroundNoBorder;
 using Main::BackgroundWithBorder;
+using Main::CellLabelMargins;
 using Main::CellLabelTagBase;
 using Main::LinkSideMargin;
+using Main::TagForColorRole;
 using Main::WhiteBackground;
 
 constexpr qreal BandHeight = 48;    // the bands' height until the first sizing
@@ -131,7 +134,7 @@ StateColorButton* AddColorButton(QWidget& parent, const char* name, const QStrin
     // The caption alone ("A", "Ld / Tr") does not say what the button is for.
     button->setAccessibleName(accessibleName);
     button->setBold(true);
-    SetTag(*button, static_cast<int>(role));
+    SetTag(*button, TagForColorRole(role));
     return button;
 }
 
@@ -217,7 +220,7 @@ void TMainForm::buildCalendarPage()
     DockIn(*tabCalendar, loDaysOfWeek, Dock::Top, {}, BandHeight);
     rectDaysOfWeek = addRectangle(loDaysOfWeek, "rectDaysOfWeek", BackgroundWithBorder);
     Fill(*loDaysOfWeek, rectDaysOfWeek);
-    gloDOW = Named(new GridLayout(rectDaysOfWeek), "gloDOW");
+    gloDOW = Named(new CellGrid(rectDaysOfWeek), "gloDOW");
     gloDOW->setAttribute(Qt::WA_TransparentForMouseEvents);
     gloDOW->setItemSize(GridItemSize, BandHeight);
     Fill(*rectDaysOfWeek, gloDOW);
@@ -236,7 +239,7 @@ void TMainForm::buildCalendarPage()
     DockIn(*tabCalendar, loCalendar, Dock::Client);
     rectGloCal = addRectangle(loCalendar, "rectGloCal", BackgroundNoBorder);
     Fill(*loCalendar, rectGloCal);
-    gloCal = Named(new GridLayout(rectGloCal), "gloCal");
+    gloCal = Named(new CellGrid(rectGloCal), "gloCal");
     gloCal->setItemSize(GridItemSize, GridItemSize);
     gloCal->setFocusPolicy(Qt::StrongFocus);
     gloCal->setAccessibleName(tr("Month grid"));
@@ -255,7 +258,7 @@ void TMainForm::buildCalendarPage()
         Fill(*gR[i], gT[i]);
         gX[i] = addText(gT[i], xName.constData(), CellLabelTagBase + cell);
         gX[i]->setAlign(Text::Align::Trailing, Text::Align::Trailing);
-        Fill(*gT[i], gX[i], QMarginsF(0, 0, 4, 2));
+        Fill(*gT[i], gX[i], CellLabelMargins);
     }
 
     // Footer
@@ -303,7 +306,7 @@ void TMainForm::buildSettingsPage()
     // The page scrolls when the window is lower than its controls reach.
     auto* scroll = Named(new ScrollPage(rectSettings), "scSettings");
     Fill(*rectSettings, scroll);
-    loSettings = Named(new Layout, "loSettings");
+    loSettings = Named(new TapArea, "loSettings");
     loSettings->setLongTapEnabled(true);
 
     lblPlatoon = AddSettingLabel(*loSettings, "lblPlatoon", tr("Assignment"), {8, 16}, false);
@@ -442,7 +445,7 @@ void TMainForm::bindHandlers()
         Rectangle* rect = gR[static_cast<std::size_t>(cell)];
         connect(rect, &Rectangle::clicked, this, [this, rect] { gR00Click(rect); });
     }
-    connect(gloCal, &Layout::longTapped, this, &TMainForm::gloCalGesture);
+    connect(gloCal, &TapArea::longTapped, this, &TMainForm::gloCalGesture);
     for (StateColorButton* back : {sbBack2, sbBack3, sbBack4})
         connect(back, &QPushButton::clicked, this, &TMainForm::sbBack2Click);
 
@@ -454,8 +457,8 @@ void TMainForm::bindHandlers()
     connect(dePPStart, &DateEdit::pickerOpened, this, &TMainForm::dePPStartOpenPicker);
     connect(dePPStart, &DateEdit::pickerClosed, this, &TMainForm::dePPStartClosePicker);
     connect(cbPlt, &ComboBox::popupClosed, this, &TMainForm::cbPltClosePopup);
-    connect(loSettings, &Layout::longTapped, this, &TMainForm::loSettingsGesture);
-    connect(loSettings, &Layout::doubleClicked, this, &TMainForm::loSettingsDblClick);
+    connect(loSettings, &TapArea::longTapped, this, &TMainForm::loSettingsGesture);
+    connect(loSettings, &TapArea::doubleClicked, this, &TMainForm::loSettingsDblClick);
     edAgency->installEventFilter(this);
     connect(sbHelp1, &QPushButton::clicked, this, &TMainForm::sbHelp1Click);
     connect(sbHelp2, &QPushButton::clicked, this, &TMainForm::sbHelp2Click);

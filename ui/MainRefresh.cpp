@@ -7,12 +7,13 @@
 #include "settings/LocaleDate.h"
 #include "ui/Main.h"
 #include "ui/MainAccessibility.h"
+#include "ui/MainGeometry.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
 #include "ui/PaintTags.h"
+#include "ui/widgets/CellGrid.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
-#include "ui/widgets/GridLayout.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
@@ -85,7 +86,7 @@ void PaintDayNumber(Text& text, DayNumber date, const DayMarks& marks, const Swi
     if (on.rdoLabels || on.payPeriodLabels) {
         // Room for the label in the corner: the number moves to the top left.
         text.setAlign(Text::Align::Leading, Text::Align::Leading);
-        text.setMargins(QMarginsF(4, -2, 0, 0));
+        text.setMargins(CornerNumberMargins);
         text.setFontSize(DayCornerFontSize);
     } else {
         text.setAlign(Text::Align::Center, Text::Align::Center);
@@ -247,12 +248,17 @@ void RefreshMonthTitle(DayNumber date)
     const TMainForm& form = *MainForm;
     form.lblMonthName->setFontSize(MonthFontSize);
     form.lblMonthName->setColor(ContrastColor(form.rectMonthName->fillColor()));
-    const auto month = static_cast<std::size_t>(CalendarMonth(date) - 1);
     const int year = CalendarYear(date);
-    if (year == ClockYear(*TheClock))
-        form.lblMonthName->setRawText(FromStd(LocaleFormats.LongMonthNames[month]));
-    else
-        form.lblMonthName->setRawText(FromStd(LocaleFormats.ShortMonthNames[month]) + u' ' + QString::number(year));
+    form.lblMonthName->setRawText(
+        MonthTitle(CalendarMonth(date), year == ClockYear(*TheClock) ? std::nullopt : std::optional(year)));
+}
+
+QString MonthTitle(int month, std::optional<int> year)
+{
+    const auto index = static_cast<std::size_t>(month - 1);
+    if (!year)
+        return FromStd(LocaleFormats.LongMonthNames[index]);
+    return FromStd(LocaleFormats.ShortMonthNames[index]) + u' ' + QString::number(*year);
 }
 
 void RefreshWeekdays()
@@ -289,16 +295,20 @@ void RefreshStatus()
     // The second line always names the day's RDO group and, on a first day, its pay
     // period, whatever the switches show in the grid.
     const DayMarks marks = MarksOf(CurrentDate);
-    QString second;
-    if (marks.payPeriodStart)
-        second = FromStd(marks.payPeriodLabel);
-    const QString rdo = FromStd(marks.rdoGroup);
-    if (!second.isEmpty() && !rdo.isEmpty())
-        second += QStringLiteral(" - ");
-    second += rdo;
-    if (marks.ownRdo)
-        second += QStringLiteral(" *");
+    const QString second = StatusSecondLine(marks.payPeriodStart ? FromStd(marks.payPeriodLabel) : QString(),
+                                            FromStd(marks.rdoGroup), marks.ownRdo);
     form.lblStatus->setRawText(FromStd(FormatShortDate(CurrentDate, LocaleFormats)) + LineBreak + second);
+}
+
+QString StatusSecondLine(const QString& payPeriod, const QString& rdoGroup, bool ownRdo)
+{
+    QString line = payPeriod;
+    if (!line.isEmpty() && !rdoGroup.isEmpty())
+        line += QStringLiteral(" - ");
+    line += rdoGroup;
+    if (ownRdo)
+        line += QStringLiteral(" *");
+    return line;
 }
 
 void RefreshSettingsPage()

@@ -1,5 +1,6 @@
 // The Settings page: colours, pay-period start, assignment, agency edit and Save.
 #include "settings/IniFile.h"
+#include "ui/ColorButtonTags.h"
 #include "ui/Main.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"

@@ -8,9 +8,9 @@
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
 #include "ui/widgets/ArrowButton.h"
+#include "ui/widgets/CellGrid.h"
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/DockLayout.h"
-#include "ui/widgets/GridLayout.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/TabControl.h"
@@ -49,11 +49,6 @@ constexpr long double FooterShare = 1.0L / 12;
 
 // The toolbars of the other pages keep this height; their titles share the title size.
 constexpr qreal PageToolbarHeight = 48;
-// The day number in a corner and the small label keep off the cell's edges as the cells
-// place them (left 4 for the number; right 4 and bottom 2 for the label).
-constexpr qreal CornerNumberInset = 4;
-constexpr qreal CellLabelInsetRight = 4;
-constexpr qreal CellLabelInsetBottom = 2;
 constexpr int StatusLines = 2;
 constexpr int TwoLineLabel = 2;
 
@@ -98,7 +93,7 @@ QStringList CornerLabelTexts()
 
 // The year of the calendar's range written with the widest digits in the font (kerning
 // between digits aside, which fonts do not use): ten measures rather than 160.
-QString WidestYear(const QFont& font, float pixels, const QWidget& widget)
+int WidestYear(const QFont& font, float pixels, const QWidget& widget)
 {
     QStringList digits;
     for (char digit = '0'; digit <= '9'; ++digit)
@@ -115,7 +110,7 @@ QString WidestYear(const QFont& font, float pixels, const QWidget& widget)
             widest = year;
         }
     }
-    return QString::number(widest);
+    return widest;
 }
 
 QStringList WeekdayTexts()
@@ -134,17 +129,14 @@ QFont FontOf(const QWidget& widget, bool bold = false)
     return font;
 }
 
-// The month title: the long name in the clock's year, the short name and the year in
-// any other.
+// Every month's title, in the clock's year and in the widest year of the range.
 QStringList MonthTitleTexts(float pixels)
 {
     const TMainForm& form = *MainForm;
-    const QString year = WidestYear(FontOf(*form.lblMonthName), pixels, *form.lblMonthName);
+    const int year = WidestYear(FontOf(*form.lblMonthName), pixels, *form.lblMonthName);
     QStringList titles;
-    for (std::size_t month = 0; month < LocaleFormats.LongMonthNames.size(); ++month) {
-        titles << FromStd(LocaleFormats.LongMonthNames[month]);
-        titles << FromStd(LocaleFormats.ShortMonthNames[month]) + u' ' + year;
-    }
+    for (int month = 1; month <= 12; ++month)
+        titles << MonthTitle(month, std::nullopt) << MonthTitle(month, year);
     return titles;
 }
 
@@ -152,7 +144,7 @@ QStringList MonthTitleTexts(float pixels)
 // with the days that have two digits of the widest kinds.
 QStringList StatusDates(const QFont& font, float pixels, const QWidget& widget)
 {
-    const int year = WidestYear(font, pixels, widget).toInt();
+    const int year = WidestYear(font, pixels, widget);
     QStringList dates;
     for (int month = 1; month <= 12; ++month) {
         for (int day : {10, 18, 20, 28, 30})
@@ -229,7 +221,7 @@ QStringList StatusSecondLines(const QFont& font, float pixels, const QWidget& wi
     QStringList lines;
     for (const QString& period : LikelyWidest(font, pixels, widget, PayPeriodLabels()))
         for (const QString& group : LikelyWidest(font, pixels, widget, GroupLabels()))
-            lines << period + QStringLiteral(" - ") + group + QStringLiteral(" *");
+            lines << StatusSecondLine(period, group, true);
     return lines;
 }
 
@@ -395,12 +387,13 @@ void ComputeFontSizes()
     const Text& number = *form.gT[0];
     const QStringList& days = CandidateTexts().dayNumbers;
     DayFontSize = FittingPixelSize(DayFontSize, FontOf(number, true), number, days, 1, boxes.cell);
-    const QSizeF corner(boxes.cell.width() - CornerNumberInset, boxes.cell.height());
+    const QSizeF corner(boxes.cell.width() - CornerNumberMargins.left(), boxes.cell.height());
     DayCornerFontSize = FittingPixelSize(DayCornerFontSize, FontOf(number, true), number, days, 1, corner);
 
     const Text& label = *form.gX[0];
     const QStringList& labels = CandidateTexts().cornerLabels;
-    const QSizeF labelBox(boxes.cell.width() - CellLabelInsetRight, boxes.cell.height() - CellLabelInsetBottom);
+    const QSizeF labelBox(boxes.cell.width() - CellLabelMargins.right(),
+                          boxes.cell.height() - CellLabelMargins.bottom());
     LabelFontSize = FittingPixelSize(LabelFontSize, FontOf(label), label, labels, 1, labelBox);
     LabelSmallFontSize = FittingPixelSize(LabelSmallFontSize, FontOf(label), label, labels, TwoLineLabel, labelBox);
 

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QString>
 
+#include <optional>
 #include <string>
 
 class QLineEdit;
@@ -33,6 +34,12 @@ void RefreshTitles();
 void RefreshMonthTitle(DayNumber date);
 void RefreshWeekdays();
 void RefreshStatus();
+// The month bar's title for month (1 … 12): its long name alone in the clock's year (no
+// year given), its short name and the year in any other.
+QString MonthTitle(int month, std::optional<int> year);
+// The status line's second line: the pay period that begins on the day (empty on any other
+// day), the day's RDO group, and the mark of the user's own RDO.
+QString StatusSecondLine(const QString& payPeriod, const QString& rdoGroup, bool ownRdo);
 void RefreshSettingsPage();
 void RefreshHelpPage();
 void RefreshAboutPage();

@@ -3,7 +3,7 @@
 #include "core/MonthGrid.h"
 
 // What the tag of a rectangle or text of the window tells the refresh pass. (The colour
-// buttons carry their ColorRole as tag.)
+// buttons' tags are in ColorButtonTags.h.)
 namespace tenvik::Main {
 
 // Rectangles that are no grid cell.

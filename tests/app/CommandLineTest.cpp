@@ -11,6 +11,8 @@
 namespace tenvik {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 const DayNumber Today = EncodeDate(2026, 12, 10);
 
 std::variant<ExportCommand, UsageError> Parse(QStringList arguments)
@@ -29,9 +31,9 @@ QString ErrorOf(const QStringList& arguments)
 
 TEST(ExportCommandLineTest, TakesEveryOptionInBothForms)
 {
-    const auto parsed =
-        Parse({"--ics", "-", "--pdf=year.pdf", "--from", "2027-03-01", "--to=2027-05-31", "--year", "2028", "--group",
-               "b7", "--paper", "letter", "--no-duty", "--no-rdo", "--no-paydays", "--no-pay-periods"});
+    const auto parsed = Parse({u"--ics"_s, u"-"_s, u"--pdf=year.pdf"_s, u"--from"_s, u"2027-03-01"_s,
+                               u"--to=2027-05-31"_s, u"--year"_s, u"2028"_s, u"--group"_s, u"b7"_s, u"--paper"_s,
+                               u"letter"_s, u"--no-duty"_s, u"--no-rdo"_s, u"--no-paydays"_s, u"--no-pay-periods"_s});
     ASSERT_TRUE(std::holds_alternative<ExportCommand>(parsed)) << std::get<UsageError>(parsed).message.toStdString();
     const ExportCommand& command = std::get<ExportCommand>(parsed);
     EXPECT_EQ(command.action, ExportCommand::Action::Export);
@@ -46,12 +48,13 @@ TEST(ExportCommandLineTest, TakesEveryOptionInBothForms)
                  || command.request.kinds.payPeriodStart);
 
     // Help and version win over everything else, mistakes included.
-    for (const QStringList& arguments : {QStringList{"--help"}, QStringList{"--ics", "a", "-h", "--colour"}}) {
+    for (const QStringList& arguments :
+         {QStringList{u"--help"_s}, QStringList{u"--ics"_s, u"a"_s, u"-h"_s, u"--colour"_s}}) {
         const auto help = Parse(arguments);
         ASSERT_TRUE(std::holds_alternative<ExportCommand>(help));
         EXPECT_EQ(std::get<ExportCommand>(help).action, ExportCommand::Action::Help);
     }
-    const auto version = Parse({"-v"});
+    const auto version = Parse({u"-v"_s});
     ASSERT_TRUE(std::holds_alternative<ExportCommand>(version));
     EXPECT_EQ(std::get<ExportCommand>(version).action, ExportCommand::Action::Version);
 }
@@ -64,29 +67,33 @@ TEST(ExportCommandLineTest, SaysWhatIsWrong)
     };
     const Case cases[] = {
         {{}, "nothing to write: give --ics FILE, --pdf FILE or both"},
-        {{"--year", "2027"}, "nothing to write"},
-        {{"--ics"}, "--ics needs a file name (- for standard output)"},
-        {{"--ics", "--pdf", "y.pdf"}, "--ics needs a file name"},
-        {{"--ics="}, "--ics needs a file name"},
-        {{"--pdf", "y", "--group"}, "--group needs a group (RDO, A1 to A7, B1 to B7)"},
-        {{"--ics", "a", "--ics", "b"}, "--ics is given twice"},
-        {{"--pdf", "y", "--year", "2027", "--year", "2028"}, "--year is given twice"},
-        {{"--ics", "a", "--from", "2027-01-01", "--from", "2027-02-01"}, "--from is given twice"},
-        {{"--ics", "a", "--from", "2026-02-30"}, "--from: '2026-02-30' is not a date; write it as yyyy-MM-dd"},
-        {{"--ics", "a", "--to", "2061-01-01"},
+        {{u"--year"_s, u"2027"_s}, "nothing to write"},
+        {{u"--ics"_s}, "--ics needs a file name (- for standard output)"},
+        {{u"--ics"_s, u"--pdf"_s, u"y.pdf"_s}, "--ics needs a file name"},
+        {{u"--ics="_s}, "--ics needs a file name"},
+        {{u"--pdf"_s, u"y"_s, u"--group"_s}, "--group needs a group (RDO, A1 to A7, B1 to B7)"},
+        {{u"--ics"_s, u"a"_s, u"--ics"_s, u"b"_s}, "--ics is given twice"},
+        {{u"--pdf"_s, u"y"_s, u"--year"_s, u"2027"_s, u"--year"_s, u"2028"_s}, "--year is given twice"},
+        {{u"--ics"_s, u"a"_s, u"--from"_s, u"2027-01-01"_s, u"--from"_s, u"2027-02-01"_s}, "--from is given twice"},
+        {{u"--ics"_s, u"a"_s, u"--from"_s, u"2026-02-30"_s},
+         "--from: '2026-02-30' is not a date; write it as yyyy-MM-dd"},
+        {{u"--ics"_s, u"a"_s, u"--to"_s, u"2061-01-01"_s},
          "--to: 2061-01-01 is outside the calendar's range, 1901-01-01 to 2060-12-31"},
-        {{"--ics", "a", "--to", "2020-01-01"}, "the range ends before it begins: 2026-12-10 to 2020-01-01"},
-        {{"--pdf", "y", "--from", "2027-01-01"}, "--from and --to set the days of --ics; give --ics FILE too"},
-        {{"--pdf", "y", "--year", "27"}, "--year: 27 is outside the calendar's range, 1901 to 2060"},
-        {{"--pdf", "y", "--year", "2027x"}, "--year: '2027x' is not a year"},
-        {{"--pdf", "y", "--group", "C1"}, "--group: 'C1' is no group; use RDO, A1 to A7 or B1 to B7"},
-        {{"--pdf", "y", "--paper", "A5"}, "--paper: 'A5' is no paper size; use a4 or letter"},
-        {{"--pdf", "y", "--no-rdo=1"}, "--no-rdo"},
-        {{"--pdf", "y", "--colour"}, "unknown option '--colour'; see --help"},
-        {{"--pdf", "y", "-x"}, "unknown option '-x'; see --help"},
-        {{"--pdf", "y", "extra"}, "unexpected argument 'extra'; see --help"},
-        {{"--ics", "-", "--pdf", "-"}, "--ics and --pdf name the same file, standard output; give each its own"},
-        {{"--ics", "same", "--pdf", "./same"}, "--ics and --pdf name the same file, same; give each its own"},
+        {{u"--ics"_s, u"a"_s, u"--to"_s, u"2020-01-01"_s}, "the range ends before it begins: 2026-12-10 to 2020-01-01"},
+        {{u"--pdf"_s, u"y"_s, u"--from"_s, u"2027-01-01"_s},
+         "--from and --to set the days of --ics; give --ics FILE too"},
+        {{u"--pdf"_s, u"y"_s, u"--year"_s, u"27"_s}, "--year: 27 is outside the calendar's range, 1901 to 2060"},
+        {{u"--pdf"_s, u"y"_s, u"--year"_s, u"2027x"_s}, "--year: '2027x' is not a year"},
+        {{u"--pdf"_s, u"y"_s, u"--group"_s, u"C1"_s}, "--group: 'C1' is no group; use RDO, A1 to A7 or B1 to B7"},
+        {{u"--pdf"_s, u"y"_s, u"--paper"_s, u"A5"_s}, "--paper: 'A5' is no paper size; use a4 or letter"},
+        {{u"--pdf"_s, u"y"_s, u"--no-rdo=1"_s}, "--no-rdo"},
+        {{u"--pdf"_s, u"y"_s, u"--colour"_s}, "unknown option '--colour'; see --help"},
+        {{u"--pdf"_s, u"y"_s, u"-x"_s}, "unknown option '-x'; see --help"},
+        {{u"--pdf"_s, u"y"_s, u"extra"_s}, "unexpected argument 'extra'; see --help"},
+        {{u"--ics"_s, u"-"_s, u"--pdf"_s, u"-"_s},
+         "--ics and --pdf name the same file, standard output; give each its own"},
+        {{u"--ics"_s, u"same"_s, u"--pdf"_s, u"./same"_s},
+         "--ics and --pdf name the same file, same; give each its own"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
@@ -102,8 +109,8 @@ TEST(ExportCommandLineTest, TheSameFileThroughALinkIsRefused)
     const QString file = folder.filePath(QStringLiteral("year"));
     const QString link = folder.filePath(QStringLiteral("link"));
     ASSERT_TRUE(QFile::link(file, link));
-    EXPECT_TRUE(ErrorOf({"--ics", file, "--pdf", link}).contains(QStringLiteral("name the same file")));
-    EXPECT_TRUE(ErrorOf({"--ics", file, "--pdf", folder.filePath(QStringLiteral("other"))}).isEmpty());
+    EXPECT_TRUE(ErrorOf({u"--ics"_s, file, u"--pdf"_s, link}).contains(QStringLiteral("name the same file")));
+    EXPECT_TRUE(ErrorOf({u"--ics"_s, file, u"--pdf"_s, folder.filePath(QStringLiteral("other"))}).isEmpty());
     EXPECT_FALSE(QFile::exists(file));
 }
 
@@ -116,10 +123,10 @@ TEST(WindowCommandLineTest, AnswersHelpAndVersionAndRefusesTheRest)
         return QString::number(static_cast<int>(std::get<WindowCommand>(parsed).action));
     };
     EXPECT_EQ(actionOf({}), QString::number(static_cast<int>(WindowCommand::Action::Run)));
-    EXPECT_EQ(actionOf({"--help"}), QString::number(static_cast<int>(WindowCommand::Action::Help)));
-    EXPECT_EQ(actionOf({"--version"}), QString::number(static_cast<int>(WindowCommand::Action::Version)));
-    EXPECT_EQ(actionOf({"--colour"}), QStringLiteral("unknown option '--colour'; see --help"));
-    EXPECT_EQ(actionOf({"file.ics"}), QStringLiteral("unexpected argument 'file.ics'; see --help"));
+    EXPECT_EQ(actionOf({u"--help"_s}), QString::number(static_cast<int>(WindowCommand::Action::Help)));
+    EXPECT_EQ(actionOf({u"--version"_s}), QString::number(static_cast<int>(WindowCommand::Action::Version)));
+    EXPECT_EQ(actionOf({u"--colour"_s}), QStringLiteral("unknown option '--colour'; see --help"));
+    EXPECT_EQ(actionOf({u"file.ics"_s}), QStringLiteral("unexpected argument 'file.ics'; see --help"));
 
     const char* textOnly[] = {"tenvik", "-platform", "xcb", "--version"};
     EXPECT_TRUE(WindowCommandLine::AsksForText(4, textOnly));

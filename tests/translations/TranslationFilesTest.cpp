@@ -122,10 +122,12 @@ TEST(TranslationFilesTest, TheProgramCarriesWhatTheSourcesSay)
             const QByteArray source = message.source.toUtf8();
             if (message.numerus) {
                 // One of each of the two forms these languages have.
-                EXPECT_EQ(translator.translate(context, source, nullptr, 1), message.translations.value(0));
-                EXPECT_EQ(translator.translate(context, source, nullptr, 2), message.translations.value(1));
+                EXPECT_EQ(translator.translate(context.constData(), source.constData(), nullptr, 1),
+                          message.translations.value(0));
+                EXPECT_EQ(translator.translate(context.constData(), source.constData(), nullptr, 2),
+                          message.translations.value(1));
             } else {
-                EXPECT_EQ(translator.translate(context, source), message.translations.value(0));
+                EXPECT_EQ(translator.translate(context.constData(), source.constData()), message.translations.value(0));
             }
         }
     }

@@ -15,6 +15,8 @@
 namespace tenvik {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 QString SettingsTab()
 {
     return QCoreApplication::translate("tenvik::TMainForm", "Settings");
@@ -55,7 +57,7 @@ TEST(TranslationsTest, TheLocalesLanguageOrTheNearestShippedOne)
         EXPECT_EQ(SettingsTab(), QStringLiteral("Settings"));
         EXPECT_EQ(Events(1), QStringLiteral("1 event(s)"));
     }
-    EXPECT_EQ(ShippedLanguages(), QStringList({"de", "es", "fr_CA"}));
+    EXPECT_EQ(ShippedLanguages(), QStringList({u"de"_s, u"es"_s, u"fr_CA"_s}));
 }
 
 TEST(TranslationsTest, EnglishHasItsPluralForms)

@@ -272,8 +272,8 @@ TEST_F(ExportMenuWindowTest, CancelWritesNothingAndAFailedWriteIsReported)
     m_answer = configPath(QStringLiteral("no/such/folder/year.pdf"));
     w.miPrintYear->trigger();
     ASSERT_EQ(m_reportedErrors.size(), 2u);
-    EXPECT_TRUE(
-        m_reportedErrors[0].startsWith(QStringLiteral("Unable to write to ") + configPath("no/such/folder/mine.ics")))
+    EXPECT_TRUE(m_reportedErrors[0].startsWith(QStringLiteral("Unable to write to ")
+                                               + configPath(QStringLiteral("no/such/folder/mine.ics"))))
         << m_reportedErrors[0].toStdString();
     EXPECT_TRUE(m_reportedErrors[1].contains(QStringLiteral("year.pdf")));
     EXPECT_FALSE(QFile::exists(configPath(QStringLiteral("no/such/folder/mine.ics"))));

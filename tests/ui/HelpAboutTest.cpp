@@ -4,10 +4,10 @@
 #include "ui/AboutText.h"
 #include "ui/widgets/Image.h"
 #include "ui/widgets/Label.h"
-#include "ui/widgets/Layout.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/TabControl.h"
+#include "ui/widgets/TapArea.h"
 
 #include <QApplication>
 #include <QDesktopServices>

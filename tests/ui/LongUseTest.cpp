@@ -4,7 +4,7 @@
 #include "QtWarningRecorder.h"
 #include "WindowFixture.h"
 
-#include "ui/widgets/GridLayout.h"
+#include "ui/widgets/CellGrid.h"
 #include "ui/widgets/TabControl.h"
 
 #include <QAccessible>

@@ -1,9 +1,9 @@
 #include "WindowFixture.h"
 
 #include "ui/widgets/ArrowButton.h"
+#include "ui/widgets/CellGrid.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/DateEdit.h"
-#include "ui/widgets/GridLayout.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"

@@ -2,17 +2,18 @@
 
 #include "../settings/SettingsTestSupport.h"
 
+#include "ui/ColorButtonTags.h"
+#include "ui/widgets/CellGrid.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
-#include "ui/widgets/GridLayout.h"
 #include "ui/widgets/Label.h"
-#include "ui/widgets/Layout.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
 #include "ui/widgets/TabControl.h"
 #include "ui/widgets/Tag.h"
+#include "ui/widgets/TapArea.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -109,7 +110,7 @@ TEST_F(SettingsWindowTest, EverySettingSurvivesSaveAndRestart)
                                                                  {again.bBkGr, 0xFFFFFFF0}};
     for (const auto& [button, colour] : colours) {
         SCOPED_TRACE(button->objectName().toStdString());
-        EXPECT_EQ(RoleColor(static_cast<ColorRole>(TagOf(*button))), colour);
+        EXPECT_EQ(RoleColor(ColorRoleForTag(TagOf(*button)).value()), colour);
         EXPECT_EQ(button->textColors().normal, colour);
     }
 }

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <algorithm>
 #include <optional>
 
 namespace tenvik {
@@ -99,6 +100,22 @@ TAlphaColor ColorComboBox::color() const
 {
     const int current = currentIndex();
     return PickerColor(current >= 0 ? std::optional<int>(current) : std::nullopt);
+}
+
+std::optional<int> PickerSelectionFor(TAlphaColor color, std::optional<int> current)
+{
+    const auto it = std::ranges::find(NamedColors, color, &TAlphaColorMapEntry::Value);
+    if (it == NamedColors.end())
+        return current;
+    return static_cast<int>(it - NamedColors.begin());
+}
+
+TAlphaColor PickerColor(std::optional<int> selection)
+{
+    // An index past the list reads like no selection rather than reading past the table.
+    if (!selection || *selection < 0 || *selection >= NamedColorCount)
+        return colors::Null;
+    return NamedColors[static_cast<std::size_t>(*selection)].Value;
 }
 
 } // namespace tenvik

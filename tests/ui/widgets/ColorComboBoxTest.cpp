@@ -9,10 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 
 namespace tenvik {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 int IndexNamed(const ColorComboBox& picker, const char* name)
 {
@@ -51,11 +54,11 @@ TEST(ColorComboBoxTest, SelectsTheFirstNameOfAValueAndKeepsTheSelectionForAnUnkn
 {
     ColorComboBox picker;
     picker.setColor(colors::Darkgray);
-    EXPECT_EQ(picker.currentText(), "Darkgray"); // not its twin "Darkgrey"
+    EXPECT_EQ(picker.currentText(), u"Darkgray"_s); // not its twin "Darkgrey"
     EXPECT_EQ(picker.color(), colors::Darkgray);
 
     picker.setColor(0xFF123456);
-    EXPECT_EQ(picker.currentText(), "Darkgray");
+    EXPECT_EQ(picker.currentText(), u"Darkgray"_s);
 
     picker.setColor(colors::Null);
     EXPECT_EQ(picker.currentIndex(), NullColorIndex);
@@ -84,6 +87,50 @@ TEST(ColorComboBoxTest, SwatchShowsTheColourAndNullAsACheckerboard)
     ColorComboBox picker;
     EXPECT_EQ(SwatchColours(picker, IndexNamed(picker, "Red")), std::set<QRgb>{0xFFFF0000});
     EXPECT_EQ(SwatchColours(picker, NullColorIndex).size(), 2u);
+}
+
+// ---- The selection rules --------------------------------------------------------------
+
+TEST(ColorPicker, SelectsTheLowestIndexWithTheValueAndKeepsTheSelectionOtherwise)
+{
+    const struct {
+        TAlphaColor color;
+        std::optional<int> current;
+        std::optional<int> expected;
+    } cases[] = {
+        {0xFFA9A9A9, 147, 24}, // Darkgray, not Darkgrey
+        {0xFF00FFFF, 20, 2},   // Aqua even when Cyan is showing
+        {0xFFFF00FF, std::nullopt, 48},
+        {0x00000000, 7, 147},
+        {0xFFF0F8FF, 9, 0},
+        {0xFF9ACD32, 0, 146},
+        {0xFF123456, 119, 119}, // no item: selection stays
+        {0xFEFF0000, 119, 119},
+        {0xFF123456, std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << c.color);
+        EXPECT_EQ(PickerSelectionFor(c.color, c.current), c.expected);
+    }
+}
+
+TEST(ColorPicker, ReadsTheSelectedValueAndNullWithoutAValidSelection)
+{
+    EXPECT_EQ(PickerColor(std::nullopt), colors::Null);
+    EXPECT_EQ(PickerColor(-1), colors::Null);
+    EXPECT_EQ(PickerColor(148), colors::Null);
+    EXPECT_EQ(PickerColor(147), colors::Null);
+    EXPECT_EQ(PickerColor(0), 0xFFF0F8FFu);
+    EXPECT_EQ(PickerColor(26), 0xFFA9A9A9u);
+    EXPECT_EQ(PickerColor(146), 0xFF9ACD32u);
+
+    // Every item reads back as itself unless an earlier item has the same value.
+    for (int index = 0; index < NamedColorCount; ++index) {
+        const auto selection = PickerSelectionFor(PickerColor(index), std::nullopt);
+        ASSERT_TRUE(selection.has_value());
+        EXPECT_LE(*selection, index);
+        EXPECT_EQ(PickerColor(*selection), PickerColor(index));
+    }
 }
 
 } // namespace

@@ -8,11 +8,13 @@
 namespace tenvik {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 TEST(ImageTest, NamesTheTwiceScaleVariant)
 {
-    EXPECT_EQ(AtTwoXPath(":/img/sextant.png"), ":/img/sextant@2x.png");
-    EXPECT_EQ(AtTwoXPath("/tmp/a.b/help.png"), "/tmp/a.b/help@2x.png");
-    EXPECT_EQ(AtTwoXPath("icon"), "icon@2x");
+    EXPECT_EQ(AtTwoXPath(u":/img/sextant.png"_s), u":/img/sextant@2x.png"_s);
+    EXPECT_EQ(AtTwoXPath(u"/tmp/a.b/help.png"_s), u"/tmp/a.b/help@2x.png"_s);
+    EXPECT_EQ(AtTwoXPath(u"icon"_s), u"icon@2x"_s);
 }
 
 class ImageFileTest : public ::testing::Test {
@@ -31,9 +33,9 @@ protected:
 
 TEST_F(ImageFileTest, DrawsTheTwiceScaleVariantOnAScaleTwoScreen)
 {
-    const QString sextant = write("sextant.png", QSize(25, 21), Qt::black);
-    write("sextant@2x.png", QSize(50, 42), Qt::black);
-    const QString help = write("help.png", QSize(76, 106), Qt::black);
+    const QString sextant = write(u"sextant.png"_s, QSize(25, 21), Qt::black);
+    write(u"sextant@2x.png"_s, QSize(50, 42), Qt::black);
+    const QString help = write(u"help.png"_s, QSize(76, 106), Qt::black);
 
     Image image;
     image.setPicture(sextant);
@@ -49,7 +51,7 @@ TEST_F(ImageFileTest, DrawsTheTwiceScaleVariantOnAScaleTwoScreen)
 TEST_F(ImageFileTest, FitsThePictureCentredWithItsProportionsAtItsOpacity)
 {
     Image image;
-    image.setPicture(write("wide.png", QSize(10, 5), Qt::red));
+    image.setPicture(write(u"wide.png"_s, QSize(10, 5), Qt::red));
     image.resize(100, 100);
     image.setOpacity(0.1);
 

@@ -16,6 +16,8 @@
 namespace tenvik {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 // A window holding one rectangle filled by a text, like a grid cell; clicks go through
 // the window, so Qt's own hit testing decides who gets them.
 class RectangleClickTest : public ::testing::Test {
@@ -26,7 +28,7 @@ protected:
         cell = new Rectangle(&window);
         cell->setGeometry(50, 50, 54, 54);
         auto* number = new Text;
-        number->setText("17");
+        number->setText(u"17"_s);
         cell->layout()->addWidget(number);
         ASSERT_TRUE(test::ShowAndSettle(window));
     }
@@ -144,7 +146,7 @@ class ComboBoxTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        combo.addItems({"RDO", "A1", "A2"});
+        combo.addItems({u"RDO"_s, u"A1"_s, u"A2"_s});
         ASSERT_TRUE(test::ShowAndSettle(combo));
     }
     ComboBox combo;
@@ -198,7 +200,7 @@ TEST_F(ComboBoxTest, ReportsACloseWithoutAChoice)
 TEST(ComboBoxFontTest, AFontGivenBeforeTheListIsMadeReachesItAndTheBoxsSize)
 {
     ComboBox combo;
-    combo.addItems({"Aliceblue", "Antiquewhite", "Mediumspringgreen"});
+    combo.addItems({u"Aliceblue"_s, u"Antiquewhite"_s, u"Mediumspringgreen"_s});
     QFont large = combo.font();
     large.setPixelSize(40);
     combo.setFont(large);
@@ -215,9 +217,9 @@ protected:
     void SetUp() override
     {
         window.resize(300, 100);
-        today = new StateColorButton("Today", &window);
+        today = new StateColorButton(u"Today"_s, &window);
         today->setGeometry(10, 10, 77, 41);
-        other = new StateColorButton("Save", &window);
+        other = new StateColorButton(u"Save"_s, &window);
         other->setGeometry(150, 10, 89, 44);
         today->setTextColors({0xFF696969, 0xFF00FF00, 0xFFFF0000, 0xFF0000FF});
         window.show();
@@ -263,13 +265,13 @@ TEST_F(StateColorButtonTest, TextColourFollowsTheState)
 TEST(StateColorButtonIconTest, LooksUpAStandardIconWhenFirstShown)
 {
     QWidget window;
-    auto* back = new StateColorButton("Back", &window);
+    auto* back = new StateColorButton(u"Back"_s, &window);
     back->setStandardIcon(QStyle::SP_ArrowBack);
     EXPECT_TRUE(back->icon().isNull());
     window.show();
     EXPECT_FALSE(back->icon().isNull());
 
-    auto* later = new StateColorButton("Back", &window);
+    auto* later = new StateColorButton(u"Back"_s, &window);
     later->show();
     later->setStandardIcon(QStyle::SP_ArrowBack); // already shown: at once
     EXPECT_FALSE(later->icon().isNull());

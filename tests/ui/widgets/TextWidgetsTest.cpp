@@ -13,6 +13,8 @@
 namespace tenvik {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 struct SetterCase {
     const char* name;
     std::function<void(Text&)> set;
@@ -21,7 +23,7 @@ struct SetterCase {
 TEST(TextTest, RepaintsOnlyWhenAValueChanges)
 {
     const std::vector<SetterCase> cases = {
-        {"text", [](Text& t) { t.setText("17"); }},
+        {"text", [](Text& t) { t.setText(u"17"_s); }},
         {"color", [](Text& t) { t.setColor(0xFFFF0000); }},
         {"font size", [](Text& t) { t.setFontSize(13.965f); }},
         {"font size of zero", [](Text& t) { t.setFontSize(0.0f); }},
@@ -34,7 +36,7 @@ TEST(TextTest, RepaintsOnlyWhenAValueChanges)
     for (const SetterCase& c : cases) {
         SCOPED_TRACE(c.name);
         Text text;
-        text.setText("1");
+        text.setText(u"1"_s);
         text.resize(54, 54);
         test::PaintCounter paints(text);
         ASSERT_TRUE(test::ShowAndSettle(text));
@@ -82,7 +84,7 @@ TEST(TextTest, AlignsInsideTheAreaItsMarginsLeave)
         Text text;
         text.resize(54, 54);
         text.setAttribute(Qt::WA_TranslucentBackground);
-        text.setText("8");
+        text.setText(u"8"_s);
         text.setFontSize(12.0f);
         text.setAlign(c.horizontal, c.vertical);
         text.setMargins(c.margins);
@@ -102,11 +104,11 @@ TEST(TextTest, CarriageReturnBreaksTheLineAndTheNameKeepsTheBreak)
         t->setFontSize(12.0f);
         t->setAttribute(Qt::WA_TranslucentBackground);
     }
-    oneLine.setText("PP3 A1");
-    twoLines.setText("PP3\rA1");
+    oneLine.setText(u"PP3 A1"_s);
+    twoLines.setText(u"PP3\rA1"_s);
 
-    EXPECT_EQ(twoLines.text(), "PP3\rA1");
-    EXPECT_EQ(twoLines.accessibleName(), "PP3\nA1");
+    EXPECT_EQ(twoLines.text(), u"PP3\rA1"_s);
+    EXPECT_EQ(twoLines.accessibleName(), u"PP3\nA1"_s);
     const int single = InkHeight(oneLine);
     ASSERT_GT(single, 0);
     EXPECT_GT(InkHeight(twoLines), single + single / 2);
@@ -116,7 +118,7 @@ TEST(TextTest, SizesOfZeroOrLessAreKeptAndDrawnWithoutQtWarnings)
 {
     const test::QtWarningRecorder warnings;
     Text text;
-    text.setText("9");
+    text.setText(u"9"_s);
     text.resize(20, 20);
     for (const float size : {0.0f, -0.016f, -12.0f}) {
         text.setFontSize(size);
@@ -129,25 +131,25 @@ TEST(TextTest, SizesOfZeroOrLessAreKeptAndDrawnWithoutQtWarnings)
 TEST(LabelTest, KeepsCarriageReturnsAndShowsThemAsLineBreaks)
 {
     Label label;
-    label.setRawText("12/31/2024\rPP1 - A3 *");
-    EXPECT_EQ(label.rawText(), "12/31/2024\rPP1 - A3 *");
-    EXPECT_EQ(label.text(), "12/31/2024\nPP1 - A3 *");
-    EXPECT_EQ(label.accessibleName(), "12/31/2024\nPP1 - A3 *");
+    label.setRawText(u"12/31/2024\rPP1 - A3 *"_s);
+    EXPECT_EQ(label.rawText(), u"12/31/2024\rPP1 - A3 *"_s);
+    EXPECT_EQ(label.text(), u"12/31/2024\nPP1 - A3 *"_s);
+    EXPECT_EQ(label.accessibleName(), u"12/31/2024\nPP1 - A3 *"_s);
 
     // An agency name is text, never markup.
-    label.setRawText("<b>Velmora</b>");
+    label.setRawText(u"<b>Velmora</b>"_s);
     EXPECT_EQ(label.textFormat(), Qt::PlainText);
 }
 
 TEST(LabelTest, RepaintsOnlyWhenAValueChanges)
 {
-    Label label("Title");
+    Label label(u"Title"_s);
     label.resize(100, 30);
     test::PaintCounter paints(label);
     ASSERT_TRUE(test::ShowAndSettle(label));
 
     const std::vector<std::function<void()>> setters = {
-        [&] { label.setRawText("Velmora Fire - A3"); },
+        [&] { label.setRawText(u"Velmora Fire - A3"_s); },
         [&] { label.setColor(0xFFFFFFFF); },
         [&] { label.setFontSize(16.0f); },
     };
@@ -160,7 +162,7 @@ TEST(LabelTest, FractionalSizeIsKeptAndZeroGivesTheThemeSizeBack)
     QFont theme = page.font();
     theme.setPointSizeF(11.0);
     page.setFont(theme);
-    Label label("Month and Year", &page);
+    Label label(u"Month and Year"_s, &page);
 
     label.setFontSize(13.965f);
     const qreal drawnPixels = label.font().pointSizeF() * label.logicalDpiY() / 72.0;

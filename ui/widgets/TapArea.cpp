@@ -1,15 +1,15 @@
-#include "ui/widgets/Layout.h"
+#include "ui/widgets/TapArea.h"
 
 #include <QGestureEvent>
 #include <QMouseEvent>
 
 namespace tenvik {
 
-Layout::Layout(QWidget* parent) : QWidget(parent)
+TapArea::TapArea(QWidget* parent) : QWidget(parent)
 {
 }
 
-void Layout::setLongTapEnabled(bool on)
+void TapArea::setLongTapEnabled(bool on)
 {
     if (on)
         grabGesture(Qt::TapAndHoldGesture);
@@ -17,13 +17,13 @@ void Layout::setLongTapEnabled(bool on)
         ungrabGesture(Qt::TapAndHoldGesture);
 }
 
-void Layout::mouseDoubleClickEvent(QMouseEvent* event)
+void TapArea::mouseDoubleClickEvent(QMouseEvent* event)
 {
     event->accept();
     emit doubleClicked();
 }
 
-bool Layout::event(QEvent* event)
+bool TapArea::event(QEvent* event)
 {
     if (event->type() == QEvent::Gesture) {
         auto* gestureEvent = static_cast<QGestureEvent*>(event);

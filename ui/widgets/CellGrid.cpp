@@ -1,4 +1,4 @@
-#include "ui/widgets/GridLayout.h"
+#include "ui/widgets/CellGrid.h"
 
 #include <QChildEvent>
 #include <QResizeEvent>
@@ -19,11 +19,11 @@ int RoundedEdge(int index, double itemSize)
 
 } // namespace
 
-GridLayout::GridLayout(QWidget* parent) : Layout(parent)
+CellGrid::CellGrid(QWidget* parent) : TapArea(parent)
 {
 }
 
-void GridLayout::addItem(QWidget* item)
+void CellGrid::addItem(QWidget* item)
 {
     if (item == nullptr || std::find(m_items.begin(), m_items.end(), item) != m_items.end())
         return;
@@ -35,7 +35,7 @@ void GridLayout::addItem(QWidget* item)
     placeItems();
 }
 
-void GridLayout::setItemSize(float width, float height)
+void CellGrid::setItemSize(float width, float height)
 {
     if (width == m_itemWidth && height == m_itemHeight)
         return;
@@ -44,9 +44,9 @@ void GridLayout::setItemSize(float width, float height)
     placeItems();
 }
 
-void GridLayout::childEvent(QChildEvent* event)
+void CellGrid::childEvent(QChildEvent* event)
 {
-    Layout::childEvent(event);
+    TapArea::childEvent(event);
     // Sent when an item is deleted or moved elsewhere, but not while the grid itself is
     // being destroyed; the child may be half destroyed, so only its address is used.
     if (event->removed()) {
@@ -58,13 +58,13 @@ void GridLayout::childEvent(QChildEvent* event)
     }
 }
 
-void GridLayout::resizeEvent(QResizeEvent* event)
+void CellGrid::resizeEvent(QResizeEvent* event)
 {
-    Layout::resizeEvent(event);
+    TapArea::resizeEvent(event);
     placeItems();
 }
 
-void GridLayout::placeItems()
+void CellGrid::placeItems()
 {
     // NaN fails the comparison too, so it hides the items as zero does.
     const bool placeable = m_itemWidth > 0.0f && m_itemHeight > 0.0f;

@@ -2,14 +2,14 @@
 
 #include <QWidget>
 
-// An invisible container that reports a double-click and a touch long tap on itself
-// (a double tap on a touch screen reaches Qt as a double-click).
+// An invisible container widget (not a QLayout) that reports a double-click and a touch
+// long tap on itself (a double tap on a touch screen reaches Qt as a double-click).
 namespace tenvik {
 
-class Layout : public QWidget {
+class TapArea : public QWidget {
     Q_OBJECT
 public:
-    explicit Layout(QWidget* parent = nullptr);
+    explicit TapArea(QWidget* parent = nullptr);
 
     // Subscribes to the long-tap gesture (off by default, as for a plain container).
     void setLongTapEnabled(bool on);

@@ -1,18 +1,19 @@
 #pragma once
 
-#include "ui/widgets/Layout.h"
+#include "ui/widgets/TapArea.h"
 
 #include <vector>
 
-// Places its items in the order added, each of one fixed width and height, left to
-// right, starting a new row when the next item would end beyond the width. Item edges
-// are rounded from their exact fractional positions, so items tile without gaps.
+// A container widget (not a QLayout) of equal cells: places its items in the order added,
+// each of one fixed width and height, left to right, starting a new row when the next item
+// would end beyond the width. Item edges are rounded from their exact fractional
+// positions, so items tile without gaps.
 namespace tenvik {
 
-class GridLayout : public Layout {
+class CellGrid : public TapArea {
     Q_OBJECT
 public:
-    explicit GridLayout(QWidget* parent = nullptr);
+    explicit CellGrid(QWidget* parent = nullptr);
 
     // Takes ownership (as a child) and places the item. An item deleted or given another
     // parent leaves the grid.

@@ -1,4 +1,4 @@
-#include "ui/widgets/GridLayout.h"
+#include "ui/widgets/CellGrid.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -8,7 +8,7 @@
 namespace tenvik {
 namespace {
 
-class GridLayoutTest : public ::testing::Test {
+class CellGridTest : public ::testing::Test {
 protected:
     void fill(int count)
     {
@@ -17,10 +17,10 @@ protected:
     }
     QRect at(int index) const { return grid.items().at(static_cast<std::size_t>(index))->geometry(); }
 
-    GridLayout grid;
+    CellGrid grid;
 };
 
-TEST_F(GridLayoutTest, SevenItemsAFifthOfAPixelNarrowerThanTheRowFitOneRow)
+TEST_F(CellGridTest, SevenItemsAFifthOfAPixelNarrowerThanTheRowFitOneRow)
 {
     grid.resize(350, 400);
     grid.setItemSize((350 - 0.1f) / 7, (400 - 0.1f) / 6);
@@ -42,7 +42,7 @@ TEST_F(GridLayoutTest, SevenItemsAFifthOfAPixelNarrowerThanTheRowFitOneRow)
     EXPECT_EQ(at(41).bottom(), 399);
 }
 
-TEST_F(GridLayoutTest, StartsANewRowOnlyWhenTheNextItemWouldEndBeyondTheWidth)
+TEST_F(CellGridTest, StartsANewRowOnlyWhenTheNextItemWouldEndBeyondTheWidth)
 {
     struct Case {
         const char* name;
@@ -67,7 +67,7 @@ TEST_F(GridLayoutTest, StartsANewRowOnlyWhenTheNextItemWouldEndBeyondTheWidth)
     }
 }
 
-TEST_F(GridLayoutTest, RelaysOutWhenResized)
+TEST_F(CellGridTest, RelaysOutWhenResized)
 {
     fill(8);
     grid.resize(350, 100);
@@ -79,7 +79,7 @@ TEST_F(GridLayoutTest, RelaysOutWhenResized)
     EXPECT_EQ(at(7).topLeft(), QPoint(350, 0));
 }
 
-TEST_F(GridLayoutTest, SizesOfZeroOrLessHideTheItemsUntilTheyArePlaceableAgain)
+TEST_F(CellGridTest, SizesOfZeroOrLessHideTheItemsUntilTheyArePlaceableAgain)
 {
     fill(3);
     grid.items()[2]->hide(); // hidden by its owner: stays hidden
@@ -101,7 +101,7 @@ TEST_F(GridLayoutTest, SizesOfZeroOrLessHideTheItemsUntilTheyArePlaceableAgain)
     EXPECT_EQ(at(1), QRect(50, 0, 50, 20));
 }
 
-TEST_F(GridLayoutTest, ForgetsAnItemThatIsDeleted)
+TEST_F(CellGridTest, ForgetsAnItemThatIsDeleted)
 {
     fill(3);
     grid.resize(350, 100);
@@ -111,14 +111,14 @@ TEST_F(GridLayoutTest, ForgetsAnItemThatIsDeleted)
     EXPECT_EQ(at(0).topLeft(), QPoint(0, 0));
 }
 
-TEST(LayoutTest, ReportsADoubleClick)
+TEST(TapAreaTest, ReportsADoubleClick)
 {
-    Layout layout;
-    layout.resize(100, 100);
-    layout.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&layout));
-    QSignalSpy doubleClicks(&layout, &Layout::doubleClicked);
-    QTest::mouseDClick(layout.windowHandle(), Qt::LeftButton, {}, QPoint(50, 50));
+    TapArea area;
+    area.resize(100, 100);
+    area.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
+    QSignalSpy doubleClicks(&area, &TapArea::doubleClicked);
+    QTest::mouseDClick(area.windowHandle(), Qt::LeftButton, {}, QPoint(50, 50));
     EXPECT_EQ(doubleClicks.count(), 1);
 }
 

@@ -4,8 +4,8 @@
 #include "WindowFixture.h"
 
 #include "ui/widgets/ArrowButton.h"
+#include "ui/widgets/CellGrid.h"
 #include "ui/widgets/DateEdit.h"
-#include "ui/widgets/GridLayout.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
