@@ -1,7 +1,7 @@
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-x86-64-posix):
 #
 #   cmake -S . -B build-windows --toolchain cmake/mingw-w64-x86_64.cmake \
-#     -DTENVIK_BUILD_UI=OFF -DTENVIK_BUILD_BENCH=OFF
+#     -DTENVIK_BUILD_UI=OFF -DTENVIK_BUILD_TESTS=ON
 #
 # Only the libraries without Qt and their tests build this way; scripts/check-windows does
 # it and runs the tests under Wine.

@@ -8,7 +8,7 @@
 //   sextant <device pixel ratio> <pixel width> <pixel height>   (the picture drawn)
 // The scale can only be chosen before the QApplication exists, so each scale is a
 // process of its own; HighDensityTest runs this twice and compares.
-#include "app/ShowcaseWindow.h"
+#include "tools/ShowcaseWindow.h"
 #include "ui/Main.h"
 #include "ui/widgets/Image.h"
 #include "ui/widgets/Rectangle.h"

@@ -1,4 +1,4 @@
-#include "app/ShowcaseWindow.h"
+#include "tools/ShowcaseWindow.h"
 
 #include "bridge/LocaleCapture.h"
 #include "core/Clock.h"

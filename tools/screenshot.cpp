@@ -2,7 +2,7 @@
 // on, and saves the window as a PNG: the pictures in the documentation. In US English unless
 // --language names a locale, whose dates and translation the window then shows.
 // Usage: tenvik_screenshot [--language es_ES] OUTPUT.png
-#include "app/ShowcaseWindow.h"
+#include "tools/ShowcaseWindow.h"
 #include "translations/Translations.h"
 #include "ui/Main.h"
 

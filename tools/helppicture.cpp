@@ -6,8 +6,8 @@
 // Run it again whenever either page changes.
 // With --language, in that locale's dates and translation (the callouts too).
 // Usage: tenvik_helppicture [--language es_ES] SETTINGS.png CALENDAR.png
-#include "app/ShowcaseWindow.h"
 #include "core/DayMarks.h"
+#include "tools/ShowcaseWindow.h"
 #include "translations/Translations.h"
 #include "ui/Main.h"
 #include "ui/MainAccessibility.h"
