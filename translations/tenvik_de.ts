@@ -419,6 +419,11 @@ gelesen oder geschrieben).
             <numerusform>%n Termine</numerusform>
         </translation>
     </message>
+    <message>
+        <source>cannot read %1=%2 in the settings %3; %4 is used</source>
+        <extracomment>%1 is a key of the settings file (PPStart), %2 its value there, %3 the file, %4 the value used instead, as the file would hold it (2020-12-20)</extracomment>
+        <translation>%1=%2 in den Einstellungen %3 kann nicht gelesen werden; es gilt %4</translation>
+    </message>
 </context>
 <context>
     <name>tenvik::ColorNames</name>

@@ -417,6 +417,11 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
             <numerusform>%n eventos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>cannot read %1=%2 in the settings %3; %4 is used</source>
+        <extracomment>%1 is a key of the settings file (PPStart), %2 its value there, %3 the file, %4 the value used instead, as the file would hold it (2020-12-20)</extracomment>
+        <translation>no se puede leer %1=%2 en la configuración %3; se usa %4</translation>
+    </message>
 </context>
 <context>
     <name>tenvik::ColorNames</name>

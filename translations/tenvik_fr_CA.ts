@@ -418,6 +418,11 @@ Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a p
             <numerusform>%n événements</numerusform>
         </translation>
     </message>
+    <message>
+        <source>cannot read %1=%2 in the settings %3; %4 is used</source>
+        <extracomment>%1 is a key of the settings file (PPStart), %2 its value there, %3 the file, %4 the value used instead, as the file would hold it (2020-12-20)</extracomment>
+        <translation>impossible de lire %1=%2 dans les paramètres %3; %4 est utilisé</translation>
+    </message>
 </context>
 <context>
     <name>tenvik::ColorNames</name>

@@ -50,7 +50,7 @@ void TMainForm::writeSettingsFile()
     IniFile ini(SettingsPath, *m_environment.fileStore);
     // AgencyName follows the file: an agency typed back after another was saved is
     // written again.
-    WriteSettings(ini, values, AgencyName, LocaleFormats);
+    WriteSettings(ini, values, AgencyName);
     AgencyShown = agency;
 }
 

@@ -42,7 +42,7 @@ std::optional<std::string> SaveFailure(const fs::path& file, FileStore& store)
     IniFile ini{file, store};
     std::string agencyOnFile = ChoicesA().agency;
     try {
-        WriteSettings(ini, ChoicesB(), agencyOnFile, ScenarioLocale());
+        WriteSettings(ini, ChoicesB(), agencyOnFile);
     } catch (const EIniFileException& e) {
         return e.what();
     }
