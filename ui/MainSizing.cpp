@@ -24,6 +24,7 @@
 #include "core/Rotation.h"
 #include "settings/LocaleDate.h"
 
+#include <QFontMetricsF>
 #include <QStyle>
 #include <QTabBar>
 
@@ -427,6 +428,37 @@ void FitCentredLabels()
 void ForgetSizingTexts()
 {
     PickedTexts.reset();
+}
+
+FittedTitle FitCalendarTitle(const QString& title)
+{
+    const TMainForm& form = *MainForm;
+    const Label& label = *form.lblToolbar1;
+    const qreal height = DockExtent(*form.tbCalendar);
+    const QSizeF room(FreeRoom(label, QSizeF(form.tabCtrl->pageRect().width(), height)).width(), height);
+    // The refresh pass asks at every step of the calendar; the answer changes only with the
+    // title, the title size or the bar.
+    struct Fitted {
+        QString title;
+        float wanted = 0;
+        QSizeF room;
+        FittedTitle fitted;
+    };
+    static std::optional<Fitted> last;
+    if (last && last->title == title && last->wanted == TitleFontSize && last->room == room)
+        return last->fitted;
+
+    FittedTitle fitted{title, FittingPixelSize(TitleFontSize, FontOf(label), label, {title}, 1, room)};
+    // Past some length not even the smallest text fits: the end gives way. A glyph may ink
+    // past its advance, by less than the widest glyph.
+    if (fitted.pixels > 0 && WidestTextWidth(FontOf(label), fitted.pixels, label, {title}) > room.width()) {
+        QFont font = FontOf(label);
+        SetFontPixelSizeF(font, fitted.pixels, label);
+        const QFontMetricsF metrics(font, &label);
+        fitted.text = metrics.elidedText(title, Qt::ElideRight, room.width() - metrics.maxWidth());
+    }
+    last = Fitted{title, TitleFontSize, room, fitted};
+    return fitted;
 }
 
 } // namespace Main
