@@ -18,7 +18,6 @@ using testing::ChoicesB;
 using testing::Ending;
 using testing::FileWith;
 using testing::ReadFileBytes;
-using testing::ScenarioLocale;
 using testing::ScratchFolder;
 using testing::TextsOf;
 using testing::WriteFileBytes;

@@ -60,7 +60,6 @@ private:
     try {
         ReportingFileStore store{progressFd};
         IniFile ini{file, store};
-        const FormatSettings locale = ScenarioLocale();
         const SettingsRecord choices[] = {ChoicesA(), ChoicesB()};
         std::size_t next = startWithB ? 1 : 0;
         for (;;) {

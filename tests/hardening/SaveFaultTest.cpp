@@ -30,7 +30,6 @@ using testing::ChoicesB;
 using testing::FailingFileStore;
 using testing::FileWith;
 using testing::ReadFileBytes;
-using testing::ScenarioLocale;
 using testing::StrayFiles;
 using testing::TempFolder;
 using testing::TextsOf;
