@@ -425,9 +425,25 @@ void FitCentredLabels()
     }
 }
 
+namespace {
+
+// The Calendar title as last fitted, for the window's font: the refresh pass asks at every
+// step of the calendar, and the answer changes only with the title, the title size or the
+// bar.
+struct FittedTitleFor {
+    QString title;
+    float wanted = 0;
+    QSizeF room;
+    FittedTitle fitted;
+};
+std::optional<FittedTitleFor> LastFittedTitle;
+
+} // namespace
+
 void ForgetSizingTexts()
 {
     PickedTexts.reset();
+    LastFittedTitle.reset();
 }
 
 FittedTitle FitCalendarTitle(const QString& title)
@@ -436,15 +452,7 @@ FittedTitle FitCalendarTitle(const QString& title)
     const Label& label = *form.lblToolbar1;
     const qreal height = DockExtent(*form.tbCalendar);
     const QSizeF room(FreeRoom(label, QSizeF(form.tabCtrl->pageRect().width(), height)).width(), height);
-    // The refresh pass asks at every step of the calendar; the answer changes only with the
-    // title, the title size or the bar.
-    struct Fitted {
-        QString title;
-        float wanted = 0;
-        QSizeF room;
-        FittedTitle fitted;
-    };
-    static std::optional<Fitted> last;
+    const auto& last = LastFittedTitle;
     if (last && last->title == title && last->wanted == TitleFontSize && last->room == room)
         return last->fitted;
 
@@ -457,7 +465,7 @@ FittedTitle FitCalendarTitle(const QString& title)
         const QFontMetricsF metrics(font, &label);
         fitted.text = metrics.elidedText(title, Qt::ElideRight, room.width() - metrics.maxWidth());
     }
-    last = Fitted{title, TitleFontSize, room, fitted};
+    LastFittedTitle = FittedTitleFor{title, TitleFontSize, room, fitted};
     return fitted;
 }
 
