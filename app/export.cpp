@@ -111,6 +111,14 @@ UserProfile LoadProfile(const ExportRequest& request, const FormatSettings& loca
             QCoreApplication::translate("tenvik-export", "cannot read the settings %1: %2; the defaults are used")
                 .arg(DisplayPathOf(settingsPath), QString::fromUtf8(SystemErrorText(*saved.unreadable))));
     }
+    for (const UnreadableValue& value : saved.unreadableValues) {
+        //: %1 is a key of the settings file (PPStart), %2 its value there, %3 the file, %4 the
+        //: value used instead, as the file would hold it (2020-12-20)
+        Say(ProgramName,
+            QCoreApplication::translate("tenvik-export", "cannot read %1=%2 in the settings %3; %4 is used")
+                .arg(QString::fromStdString(value.key), QString::fromStdString(value.text), DisplayPathOf(settingsPath),
+                     QString::fromStdString(value.used)));
+    }
     if (request.group)
         saved.profile.group = *request.group;
     return saved.profile;

@@ -136,7 +136,7 @@ void Save(benchmark::State& state, std::string_view bytes)
     std::size_t next = 1;
     for (auto _ : state) {
         IniFile ini{file};
-        WriteSettings(ini, choices[next], agencyOnFile, locale);
+        WriteSettings(ini, choices[next], agencyOnFile);
         next ^= 1;
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
@@ -270,7 +270,7 @@ void BM_SaveInTurnWithItsBaselines(benchmark::State& state)
     for (auto _ : state) {
         timed(save, [&] {
             IniFile ini{file};
-            WriteSettings(ini, choices[next], agencyOnFile, locale);
+            WriteSettings(ini, choices[next], agencyOnFile);
         });
         next ^= 1;
         timed(baseline, [&] { PlainReplace(plain, RealisticFile, FolderSync::No); });

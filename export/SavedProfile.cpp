@@ -3,6 +3,8 @@
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 
+#include <utility>
+
 namespace tenvik {
 namespace {
 
@@ -45,7 +47,9 @@ SavedProfile LoadSavedProfile(const std::filesystem::path& settingsPath, const F
     ReadOnlyStore reader(store);
     const IniFile ini(settingsPath, reader);
     SavedProfile saved;
-    saved.profile = ProfileFromSettings(ReadSettings(ini, locale));
+    SettingsRecord settings = ReadSettings(ini, locale);
+    saved.profile = ProfileFromSettings(settings);
+    saved.unreadableValues = std::move(settings.unreadable);
     saved.unreadable = reader.Failure();
     return saved;
 }

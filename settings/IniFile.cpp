@@ -133,9 +133,9 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
     WriteString(section, key, value ? "1" : "0");
 }
 
-void IniFile::WriteDate(std::string_view section, std::string_view key, DayNumber value, const FormatSettings& locale)
+void IniFile::WriteDate(std::string_view section, std::string_view key, DayNumber value)
 {
-    WriteString(section, key, FormatShortDate(value, locale));
+    WriteString(section, key, FormatStoredDate(value));
 }
 
 void IniFile::UpdateFile()

@@ -61,14 +61,16 @@ public:
     std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
     // "1"/"0" as written; any integer reads (non-zero is on), anything else is the default.
     bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
-    // The locale's short date; an empty or unreadable value, or a date outside what a date
-    // field holds (MinFieldDate to MaxFieldDate), gives the default.
+    // An ISO date, or the locale's short date as files used to hold it; an empty or
+    // unreadable value, or a date outside what a date field holds (MinFieldDate to
+    // MaxFieldDate), gives the default.
     DayNumber ReadDate(std::string_view section, std::string_view key, DayNumber defaultValue,
                        const FormatSettings& locale) const;
 
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
-    void WriteDate(std::string_view section, std::string_view key, DayNumber value, const FormatSettings& locale);
+    // As an ISO date ("2020-12-20"), which every locale's ReadDate reads alike.
+    void WriteDate(std::string_view section, std::string_view key, DayNumber value);
 
     // Puts every write since the last UpdateFile into the file, in one replacement.
     // Throws EIniFileException when it cannot; the file is then as it was.

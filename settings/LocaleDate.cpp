@@ -281,6 +281,13 @@ std::string FormatShortDate(DayNumber d, const FormatSettings& locale)
     return text;
 }
 
+std::string FormatStoredDate(DayNumber d)
+{
+    FormatSettings iso;
+    iso.ShortDateFormat = IsoPattern;
+    return FormatShortDate(d, iso);
+}
+
 std::optional<DayNumber> ParseShortDate(std::string_view text, const FormatSettings& locale)
 {
     text = TrimBlanks(text);

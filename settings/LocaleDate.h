@@ -32,6 +32,8 @@ std::string NormalizeShortDatePattern(std::string_view qtPattern);
 std::string DateSeparatorOf(std::string_view pattern);
 
 std::string FormatShortDate(DayNumber d, const FormatSettings& locale);
+// The settings file's form of a date: ISO "yyyy-MM-dd", the same under every locale.
+std::string FormatStoredDate(DayNumber d);
 // Reads what FormatShortDate writes; when the locale's pattern fails, ISO "yyyy-MM-dd" is
 // tried, so a file survives a change of locale where it can. Nothing for anything else.
 std::optional<DayNumber> ParseShortDate(std::string_view text, const FormatSettings& locale);

@@ -1,5 +1,6 @@
 #include "settings/Settings.h"
 
+#include "core/AsciiText.h"
 #include "core/Rotation.h"
 
 namespace tenvik {
@@ -27,22 +28,48 @@ auto& ColorOf(Record& record, ColorRole role)
     return record.bkGr;
 }
 
+// A missing or empty value is the user's leaving it unset, not a value gone wrong.
+std::string PresentText(const IniFile& ini, std::string_view section, std::string_view key)
+{
+    return std::string{TrimBlanks(ini.ReadString(section, key, ""))};
+}
+
+bool ReadSwitch(const IniFile& ini, std::string_view key, SettingsRecord& values)
+{
+    // Read with both defaults: a value that is read gives the same answer either way.
+    const bool on = ini.ReadBool(ConfigSection, key, false);
+    const std::string text = PresentText(ini, ConfigSection, key);
+    if (!text.empty() && on != ini.ReadBool(ConfigSection, key, true))
+        values.unreadable.push_back({std::string{key}, text, "0"});
+    return on;
+}
+
 SettingsRecord ReadEveryKey(const IniFile& ini, const FormatSettings& locale)
 {
     SettingsRecord values;
     values.agency = ini.ReadString(ConfigSection, "Agency", DefaultAgencyName);
     values.assignment = ini.ReadString(ConfigSection, "RDO", NoGroupCode);
-    values.showPaydays = ini.ReadBool(ConfigSection, "ShowPaydays", false);
-    values.showDebit = ini.ReadBool(ConfigSection, "ShowDebit", false);
-    values.showPayPeriods = ini.ReadBool(ConfigSection, "ShowPayPeriods", false);
+    const std::string group = PresentText(ini, ConfigSection, "RDO");
+    if (!group.empty() && !AssignmentCodeFor(group))
+        values.unreadable.push_back({"RDO", group, std::string{NoGroupCode}});
+    values.showPaydays = ReadSwitch(ini, "ShowPaydays", values);
+    values.showDebit = ReadSwitch(ini, "ShowDebit", values);
+    values.showPayPeriods = ReadSwitch(ini, "ShowPayPeriods", values);
     values.payPeriodStart = ini.ReadDate(ConfigSection, "PPStart", DefaultPayPeriodStart, locale);
+    const std::string start = PresentText(ini, ConfigSection, "PPStart");
+    if (!start.empty()
+        && values.payPeriodStart != ini.ReadDate(ConfigSection, "PPStart", DefaultPayPeriodStart + 1, locale))
+        values.unreadable.push_back({"PPStart", start, FormatStoredDate(DefaultPayPeriodStart)});
     for (const ColorRoleInfo& info : ColorRoles) {
         // A colour the file spells wrongly keeps its role's default: the calendar still
         // starts, with the colours the user saw before choosing any.
+        const std::string text = ini.ReadString(ColorsSection, info.key, info.defaultText);
         try {
-            values.Color(info.role) = TextToColor(ini.ReadString(ColorsSection, info.key, info.defaultText));
+            values.Color(info.role) = TextToColor(text);
         } catch (const EConvertError&) {
             values.Color(info.role) = info.defaultValue;
+            if (!TrimBlanks(text).empty())
+                values.unreadable.push_back({std::string{info.key}, text, std::string{info.defaultText}});
         }
     }
     return values;
@@ -69,7 +96,7 @@ SettingsRecord ReadSettings(const IniFile& ini, const FormatSettings& locale)
     }
 }
 
-void WriteSettings(IniFile& ini, const SettingsRecord& values, std::string& agencyOnFile, const FormatSettings& locale)
+void WriteSettings(IniFile& ini, const SettingsRecord& values, std::string& agencyOnFile)
 {
     // Compared with what the file holds now, not with what it held at start-up: typing the
     // old agency back after saving another one must write it again.
@@ -81,7 +108,7 @@ void WriteSettings(IniFile& ini, const SettingsRecord& values, std::string& agen
     ini.WriteBool(ConfigSection, "ShowPaydays", values.showPaydays);
     ini.WriteBool(ConfigSection, "ShowDebit", values.showDebit);
     ini.WriteBool(ConfigSection, "ShowPayPeriods", values.showPayPeriods);
-    ini.WriteDate(ConfigSection, "PPStart", values.payPeriodStart, locale);
+    ini.WriteDate(ConfigSection, "PPStart", values.payPeriodStart);
     for (const ColorRoleInfo& info : ColorRoles)
         ini.WriteString(ColorsSection, info.key, ColorToText(values.Color(info.role)));
     ini.UpdateFile();

@@ -419,6 +419,11 @@ gelesen oder geschrieben).
             <numerusform>%n Termine</numerusform>
         </translation>
     </message>
+    <message>
+        <source>cannot read %1=%2 in the settings %3; %4 is used</source>
+        <extracomment>%1 is a key of the settings file (PPStart), %2 its value there, %3 the file, %4 the value used instead, as the file would hold it (2020-12-20)</extracomment>
+        <translation>%1=%2 in den Einstellungen %3 kann nicht gelesen werden; es gilt %4</translation>
+    </message>
 </context>
 <context>
     <name>tenvik::ColorNames</name>
@@ -1312,6 +1317,29 @@ gelesen oder geschrieben).
     <message>
         <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the status line, Today, the date field and the menu a right click opens</source>
         <translation>Die Seite Kalender mit ihren Zeichen erklärt: die Tageszahlen in den Farben der Wachabteilungen A und B, Ihr RDO, Zahltage unterstrichen, die RDO-Gruppe und der erste Tag einer Lohnperiode in der Ecke eines Tages, die Legende, die Statuszeile, Heute, das Datumsfeld und das Menü, das ein Rechtsklick öffnet</translation>
+    </message>
+    <message>
+        <source>Pay-period start…</source>
+        <translation>Beginn der Lohnperioden…</translation>
+    </message>
+    <message>
+        <source>Change the pay-period start</source>
+        <translation>Beginn der Lohnperioden ändern</translation>
+    </message>
+    <message>
+        <source>“%1” is no date from %2 to %3</source>
+        <extracomment>%1 is what the user typed into the date field, %2 and %3 the first and the last date the calendar shows</extracomment>
+        <translation>„%1“ ist kein Datum vom %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1 “%2”</source>
+        <extracomment>One setting that could not be read: %1 its name on the Settings page, %2 the text the settings file holds for it</extracomment>
+        <translation>%1 „%2“</translation>
+    </message>
+    <message>
+        <source>Some settings could not be read and use their defaults until you save: %1</source>
+        <extracomment>%1 lists the settings, each with the text the file holds</extracomment>
+        <translation>Einige Einstellungen konnten nicht gelesen werden und gelten bis zum Speichern mit ihren Vorgaben: %1</translation>
     </message>
 </context>
 </TS>

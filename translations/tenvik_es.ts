@@ -417,6 +417,11 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
             <numerusform>%n eventos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>cannot read %1=%2 in the settings %3; %4 is used</source>
+        <extracomment>%1 is a key of the settings file (PPStart), %2 its value there, %3 the file, %4 the value used instead, as the file would hold it (2020-12-20)</extracomment>
+        <translation>no se puede leer %1=%2 en la configuración %3; se usa %4</translation>
+    </message>
 </context>
 <context>
     <name>tenvik::ColorNames</name>
@@ -1310,6 +1315,29 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
     <message>
         <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the status line, Today, the date field and the menu a right click opens</source>
         <translation>La página Calendario con sus marcas explicadas: los números de los días en los colores de los turnos A y B, su RDO, los días de pago subrayados, el grupo de RDO y el primer día de un período de pago en la esquina de un día, la leyenda, la línea de estado, Hoy, el campo de fecha y el menú que abre un clic derecho</translation>
+    </message>
+    <message>
+        <source>Pay-period start…</source>
+        <translation>Inicio de los períodos de pago…</translation>
+    </message>
+    <message>
+        <source>Change the pay-period start</source>
+        <translation>Cambiar el inicio de los períodos de pago</translation>
+    </message>
+    <message>
+        <source>“%1” is no date from %2 to %3</source>
+        <extracomment>%1 is what the user typed into the date field, %2 and %3 the first and the last date the calendar shows</extracomment>
+        <translation>«%1» no es una fecha del %2 al %3</translation>
+    </message>
+    <message>
+        <source>%1 “%2”</source>
+        <extracomment>One setting that could not be read: %1 its name on the Settings page, %2 the text the settings file holds for it</extracomment>
+        <translation>%1 «%2»</translation>
+    </message>
+    <message>
+        <source>Some settings could not be read and use their defaults until you save: %1</source>
+        <extracomment>%1 lists the settings, each with the text the file holds</extracomment>
+        <translation>Algunos ajustes no se pudieron leer y usan sus valores predeterminados hasta que guarde: %1</translation>
     </message>
 </context>
 </TS>

@@ -418,6 +418,11 @@ Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a p
             <numerusform>%n événements</numerusform>
         </translation>
     </message>
+    <message>
+        <source>cannot read %1=%2 in the settings %3; %4 is used</source>
+        <extracomment>%1 is a key of the settings file (PPStart), %2 its value there, %3 the file, %4 the value used instead, as the file would hold it (2020-12-20)</extracomment>
+        <translation>impossible de lire %1=%2 dans les paramètres %3; %4 est utilisé</translation>
+    </message>
 </context>
 <context>
     <name>tenvik::ColorNames</name>
@@ -1311,6 +1316,29 @@ Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a p
     <message>
         <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the status line, Today, the date field and the menu a right click opens</source>
         <translation>La page Calendrier et ses marques expliquées&#xa0;: les numéros des jours dans les couleurs des pelotons A et B, votre RDO, les jours de paie soulignés, le groupe de RDO et le premier jour d&apos;une période de paie dans le coin d&apos;un jour, la légende, la ligne d&apos;état, Aujourd&apos;hui, le champ de date et le menu qu&apos;ouvre un clic droit</translation>
+    </message>
+    <message>
+        <source>Pay-period start…</source>
+        <translation>Début des périodes de paie…</translation>
+    </message>
+    <message>
+        <source>Change the pay-period start</source>
+        <translation>Modifier le début des périodes de paie</translation>
+    </message>
+    <message>
+        <source>“%1” is no date from %2 to %3</source>
+        <extracomment>%1 is what the user typed into the date field, %2 and %3 the first and the last date the calendar shows</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une date du %2 au %3</translation>
+    </message>
+    <message>
+        <source>%1 “%2”</source>
+        <extracomment>One setting that could not be read: %1 its name on the Settings page, %2 the text the settings file holds for it</extracomment>
+        <translation>%1 «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Some settings could not be read and use their defaults until you save: %1</source>
+        <extracomment>%1 lists the settings, each with the text the file holds</extracomment>
+        <translation>Certains paramètres n’ont pu être lus et gardent leur valeur par défaut jusqu’à l’enregistrement&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,8 @@
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/DockLayout.h"
 #include "ui/widgets/Label.h"
+#include "ui/widgets/Notice.h"
+#include "ui/widgets/ScrollPage.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
 #include "ui/widgets/TabControl.h"
@@ -25,6 +27,7 @@
 #include <QStyleOptionComboBox>
 
 #include <algorithm>
+#include <chrono>
 
 namespace tenvik {
 
@@ -33,6 +36,7 @@ using namespace Main;
 namespace {
 
 const QSize StartSize(350, 640);
+constexpr std::chrono::milliseconds SettingsNoticeDuration{12000};
 
 // What a date field with a drop-down arrow needs to show the widest date of the calendar's
 // range whole. (QDateEdit's own size hint measures spin buttons, which are narrower.)
@@ -69,6 +73,16 @@ bool IsFieldEditingKey(const QKeyEvent& event, const QWidget* focus)
     }
     const Qt::KeyboardModifiers editing = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     return (event.modifiers() & editing) != 0;
+}
+
+// +1 for Ctrl+Tab, -1 for Ctrl+Shift+Tab (Backtab where the platform says so), else 0.
+int PageStep(const QKeyEvent& event)
+{
+    if (!(event.modifiers() & Qt::ControlModifier))
+        return 0;
+    if (event.key() == Qt::Key_Backtab || (event.key() == Qt::Key_Tab && (event.modifiers() & Qt::ShiftModifier)))
+        return -1;
+    return event.key() == Qt::Key_Tab ? 1 : 0;
 }
 
 } // namespace
@@ -177,6 +191,23 @@ void TMainForm::setOuterSize(int width, int height)
 
 void TMainForm::keyPressEvent(QKeyEvent* event)
 {
+    // Ctrl+Tab and Ctrl+Shift+Tab switch pages as in any tabbed window, whatever has the
+    // focus; the page control leaves them here so that no field keeps them.
+    if (const int step = PageStep(*event)) {
+        event->accept();
+        const int pages = tabCtrl->count();
+        tabCtrl->setCurrentIndex((tabCtrl->currentIndex() + step + pages) % pages);
+        return;
+    }
+    // The pages that scroll take the scrolling keys the focused control left unused; the
+    // Calendar page keeps them for the calendar.
+    if (tabCtrl->currentWidget() != tabCalendar) {
+        if (auto* page = tabCtrl->currentWidget()->findChild<ScrollPage*>();
+            page != nullptr && page->scrollByKey(*event)) {
+            event->accept();
+            return;
+        }
+    }
     // A key the focused field left unused comes here; the keys a field edits with stay
     // with it even so, or a first press of Ctrl or Shift would send the focus to the grid
     // before the key it goes with could reach the field.
@@ -213,6 +244,11 @@ void TMainForm::showEvent(QShowEvent* event)
         m_frameKnown = true;
         if (size() == StartSize)
             setOuterSize(StartSize.width(), StartSize.height());
+    }
+    // Longer than a notice of the window's own doing: the user did not ask for this one.
+    if (!m_unreadableSettings.isEmpty()) {
+        lblNotice->showMessage(m_unreadableSettings, SettingsNoticeDuration);
+        m_unreadableSettings.clear();
     }
 }
 

@@ -37,6 +37,7 @@ class StateColorButton;
 class Switch;
 class TabControl;
 class Text;
+struct UnreadableValue;
 
 // What the window takes from its surroundings: the clock, the locale, where the user's
 // configuration folder is and how files are written. The program passes the system's;
@@ -111,6 +112,8 @@ public:
     QAction* miPrintYear = nullptr;
     // Says over the window that an export was written; goes away by itself.
     Notice* lblNotice = nullptr;
+    // Says over the foot of the grid, right above deDate, that its text is no date.
+    Notice* lblDateNotice = nullptr;
 
     // Settings page
     QWidget* tbSettings = nullptr;
@@ -136,6 +139,7 @@ public:
     StateColorButton* bLdTr = nullptr;
     StateColorButton* bBkGr = nullptr;
     QLineEdit* edAgency = nullptr;
+    StateColorButton* bPPStart = nullptr; // shows dePPStart, as a double-click on the page does
 
     // Help page
     Rectangle* rectHelp = nullptr;
@@ -173,6 +177,8 @@ public:
     void bTodayClick();
     void deDateOpenPicker();
     void deDateClosePicker();
+    void deDateKeyDown(); // Enter
+    void deDateExit();    // the focus left after typing
     void gR00Click(Rectangle* sender);
     void gloCalGesture();
     void sbBack2Click();
@@ -190,6 +196,7 @@ public:
     void cbPltClosePopup();
     void loSettingsGesture();
     void loSettingsDblClick();
+    void bPPStartClick();
     void edAgencyEnter();
     void edAgencyExit();
     void sbHelp1Click();
@@ -211,6 +218,9 @@ private:
     void buildExportMenu();
     // Connects every handler to its widget's signal; builds nothing.
     void bindHandlers();
+    // The date typed into deDate, as if picked; a text that is no date in the calendar's
+    // range stays in the field and is said to be none.
+    void goToTypedDate();
 
     // The read pass of start-up and the write pass of Save, mirror images of each other:
     // the settings file into the state and the Settings widgets, and back. The read
@@ -218,6 +228,8 @@ private:
     // EIniFileException when the file cannot be written, and then changes nothing.
     SettingsRecord readSettingsFile();
     void writeSettingsFile();
+    // What the window says when the file holds values it could not read; empty when none.
+    QString unreadableSettingsText(const std::vector<UnreadableValue>& values) const;
     // Widgets the refresh pass paints, recorded as they are made.
     Rectangle* addRectangle(QWidget* parent, const char* name, int tag);
     Text* addText(QWidget* parent, const char* name, int tag);
@@ -239,6 +251,8 @@ private:
 
     StartupEnvironment m_environment;
     std::vector<QWidget*> m_paintOrder;
+    // Said once the window shows, so that it is seen and heard.
+    QString m_unreadableSettings;
     bool m_frameKnown = false;
     QSize m_sizedFor; // the inside and the outside size the bands and fonts were last sized for
     QSize m_sizedForOutside;

@@ -16,6 +16,7 @@
 #include "ui/widgets/DockLayout.h"
 #include "ui/widgets/Image.h"
 #include "ui/widgets/Label.h"
+#include "ui/widgets/Notice.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/ScrollPage.h"
 #include "ui/widgets/StateColorButton.h"
@@ -273,7 +274,9 @@ void TMainForm::buildCalendarPage()
     deDate = Named(new DateEdit(lblStatus), "deDate");
     KeepThemeFont(*deDate);
     deDate->setAccessibleName(tr("Go to date"));
+    deDate->setReportsTypedDates(true);
     DockIn(*lblStatus, deDate, Dock::Right, RightButtonMargins, 94);
+    lblDateNotice = Named(new Notice(loCalendar), "lblDateNotice");
 }
 
 void TMainForm::buildSettingsPage()
@@ -345,6 +348,13 @@ void TMainForm::buildSettingsPage()
     edAgency->setAccessibleName(tr("Agency name"));
     edAgency->setGraphicsEffect(new QGraphicsOpacityEffect(edAgency));
     Main::ShowAgencyFocus(*edAgency, false);
+    // The keyboard's way to the pay-period start, which a double-click on the page shows.
+    bPPStart = Named(new StateColorButton(tr("Pay-period start\u2026"), loSettings), "bPPStart");
+    bPPStart->setFlat(true);
+    bPPStart->setUnderline(true);
+    bPPStart->setCursor(Qt::PointingHandCursor);
+    bPPStart->setAccessibleName(tr("Change the pay-period start"));
+    bPPStart->setGeometry(QRect(QPoint(16, 320), bPPStart->sizeHint()));
 
     // The controls keep their places; the page below them is background to double-click.
     const QRect controls = loSettings->childrenRect();
@@ -441,6 +451,8 @@ void TMainForm::bindHandlers()
     connect(bToday, &QPushButton::clicked, this, &TMainForm::bTodayClick);
     connect(deDate, &DateEdit::pickerOpened, this, &TMainForm::deDateOpenPicker);
     connect(deDate, &DateEdit::pickerClosed, this, &TMainForm::deDateClosePicker);
+    connect(deDate, &DateEdit::returnPressed, this, &TMainForm::deDateKeyDown);
+    connect(deDate, &DateEdit::textLeft, this, &TMainForm::deDateExit);
     for (int cell = 0; cell <= FirstUnclickableCell; ++cell) {
         Rectangle* rect = gR[static_cast<std::size_t>(cell)];
         connect(rect, &Rectangle::clicked, this, [this, rect] { gR00Click(rect); });
@@ -459,6 +471,7 @@ void TMainForm::bindHandlers()
     connect(cbPlt, &ComboBox::popupClosed, this, &TMainForm::cbPltClosePopup);
     connect(loSettings, &TapArea::longTapped, this, &TMainForm::loSettingsGesture);
     connect(loSettings, &TapArea::doubleClicked, this, &TMainForm::loSettingsDblClick);
+    connect(bPPStart, &QPushButton::clicked, this, &TMainForm::bPPStartClick);
     edAgency->installEventFilter(this);
     connect(sbHelp1, &QPushButton::clicked, this, &TMainForm::sbHelp1Click);
     connect(sbHelp2, &QPushButton::clicked, this, &TMainForm::sbHelp2Click);

@@ -1,13 +1,16 @@
 // Moving the calendar: month buttons, Today, keys, the footer picker, clicks on days,
 // page changes and the Back buttons.
+#include "bridge/QtText.h"
 #include "core/Clock.h"
 #include "core/MonthGrid.h"
+#include "settings/LocaleDate.h"
 #include "ui/Main.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/Label.h"
+#include "ui/widgets/Notice.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/TabControl.h"
 #include "ui/widgets/Tag.h"
@@ -109,6 +112,32 @@ void TMainForm::deDateClosePicker()
     deDate->setEnabled(false);
     deDate->setEnabled(true);
     UpdateView();
+}
+
+void TMainForm::deDateKeyDown()
+{
+    goToTypedDate();
+}
+
+void TMainForm::deDateExit()
+{
+    goToTypedDate();
+}
+
+void TMainForm::goToTypedDate()
+{
+    const auto typed = deDate->typedDayNumber();
+    if (!typed || *typed < MinViewDate || *typed > MaxViewDate) {
+        //: %1 is what the user typed into the date field, %2 and %3 the first and the last date
+        //: the calendar shows
+        lblDateNotice->showMessage(tr("\u201C%1\u201D is no date from %2 to %3")
+                                       .arg(deDate->text(), FromStd(FormatShortDate(MinViewDate, LocaleFormats)),
+                                            FromStd(FormatShortDate(MaxViewDate, LocaleFormats))));
+        return;
+    }
+    lblDateNotice->hide();
+    deDate->setDayNumber(*typed);
+    deDateClosePicker();
 }
 
 void TMainForm::gR00Click(Rectangle* sender)

@@ -229,7 +229,7 @@ void PaintGrid()
 void RefreshTitles()
 {
     const TMainForm& form = *MainForm;
-    for (Label* title : {form.lblToolbar1, form.lblToolbar2, form.lblToolbar3, form.lblToolbar4})
+    for (Label* title : {form.lblToolbar2, form.lblToolbar3, form.lblToolbar4})
         title->setFontSize(TitleFontSize);
     const TAlphaColor onBackground = ContrastColor(BkGrColor);
     for (Label* title : {form.lblToolbar1, form.lblToolbar2, form.lblToolbar4})
@@ -240,7 +240,12 @@ void RefreshTitles()
     form.lblToolbar3->setColor(onHelp);
     form.sbBack3->setTextColor(onHelp);
     SetFontColor(*form.dePPStart, colors::Black);
-    form.lblToolbar1->setRawText(CalendarTitle());
+    const QString title = CalendarTitle();
+    const FittedTitle fitted = FitCalendarTitle(title);
+    form.lblToolbar1->setFontSize(fitted.pixels);
+    form.lblToolbar1->setRawText(fitted.text);
+    // A title cut short is still read out whole.
+    form.lblToolbar1->setAccessibleName(fitted.text == title ? QString() : title);
 }
 
 void RefreshMonthTitle(DayNumber date)
@@ -321,6 +326,7 @@ void RefreshSettingsPage()
     // out against.
     SetFontColor(*form.edAgency, ContrastColor(ToAlphaColor(form.edAgency->palette().color(QPalette::Base))));
     form.bSave->setTextColor(c == colors::Black ? colors::Navy : colors::Blue);
+    form.bPPStart->setTextColor(c);
 }
 
 void RefreshHelpPage()

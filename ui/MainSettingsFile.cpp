@@ -8,9 +8,15 @@
 #include "ui/Main.h"
 #include "ui/MainState.h"
 #include "ui/widgets/ComboBox.h"
+#include "ui/widgets/DateEdit.h"
+#include "ui/widgets/Label.h"
+#include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
 
 #include <QLineEdit>
+#include <QStringList>
+
+#include <utility>
 
 namespace tenvik {
 
@@ -29,7 +35,36 @@ SettingsRecord TMainForm::readSettingsFile()
     PayPeriodStart = stored.payPeriodStart;
     for (const ColorRoleInfo& info : ColorRoles)
         RoleColor(info.role) = stored.Color(info.role);
+    m_unreadableSettings = unreadableSettingsText(stored.unreadable);
     return stored;
+}
+
+// Each value by the name the Settings page gives it, with the text the file holds.
+QString TMainForm::unreadableSettingsText(const std::vector<UnreadableValue>& values) const
+{
+    const std::pair<std::string_view, QString> names[] = {
+        {"RDO", lblPlatoon->rawText()},           {"ShowPaydays", lblPaydays->rawText()},
+        {"ShowDebit", lblDebitDays->rawText()},   {"ShowPayPeriods", lblPayPeriods->rawText()},
+        {"PPStart", dePPStart->accessibleName()}, {"APlt", bAPlt->accessibleName()},
+        {"BPlt", bBPlt->accessibleName()},        {"XPlt", bXPlt->accessibleName()},
+        {"LdTr", bLdTr->accessibleName()},        {"BkGr", bBkGr->accessibleName()},
+    };
+    QStringList items;
+    for (const UnreadableValue& value : values) {
+        QString name = QString::fromStdString(value.key);
+        for (const auto& [key, shown] : names) {
+            if (key == value.key)
+                name = shown;
+        }
+        //: One setting that could not be read: %1 its name on the Settings page, %2 the text the
+        //: settings file holds for it
+        items << tr("%1 \u201C%2\u201D").arg(name, QString::fromStdString(value.text));
+    }
+    if (items.isEmpty())
+        return {};
+    //: %1 lists the settings, each with the text the file holds
+    return tr("Some settings could not be read and use their defaults until you save: %1")
+        .arg(items.join(QStringLiteral(", ")));
 }
 
 void TMainForm::writeSettingsFile()
@@ -50,7 +85,7 @@ void TMainForm::writeSettingsFile()
     IniFile ini(SettingsPath, *m_environment.fileStore);
     // AgencyName follows the file: an agency typed back after another was saved is
     // written again.
-    WriteSettings(ini, values, AgencyName, LocaleFormats);
+    WriteSettings(ini, values, AgencyName);
     AgencyShown = agency;
 }
 

@@ -118,6 +118,13 @@ void TMainForm::loSettingsDblClick()
     dePPStart->show();
 }
 
+// The double-click's effect, and the keyboard goes on to the date.
+void TMainForm::bPPStartClick()
+{
+    loSettingsDblClick();
+    dePPStart->setFocus(Qt::OtherFocusReason);
+}
+
 void TMainForm::edAgencyEnter()
 {
     Main::ShowAgencyFocus(*edAgency, true);

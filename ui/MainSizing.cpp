@@ -24,6 +24,7 @@
 #include "core/Rotation.h"
 #include "settings/LocaleDate.h"
 
+#include <QFontMetricsF>
 #include <QStyle>
 #include <QTabBar>
 
@@ -417,9 +418,48 @@ void FitCentredLabels()
     }
 }
 
+namespace {
+
+// The Calendar title as last fitted, for the window's font: the refresh pass asks at every
+// step of the calendar, and the answer changes only with the title, the title size or the
+// bar.
+struct FittedTitleFor {
+    QString title;
+    float wanted = 0;
+    QSizeF room;
+    FittedTitle fitted;
+};
+std::optional<FittedTitleFor> LastFittedTitle;
+
+} // namespace
+
 void ForgetSizingTexts()
 {
     PickedTexts.reset();
+    LastFittedTitle.reset();
+}
+
+FittedTitle FitCalendarTitle(const QString& title)
+{
+    const TMainForm& form = *MainForm;
+    const Label& label = *form.lblToolbar1;
+    const qreal height = DockExtent(*form.tbCalendar);
+    const QSizeF room(FreeRoom(label, QSizeF(form.tabCtrl->pageRect().width(), height)).width(), height);
+    const auto& last = LastFittedTitle;
+    if (last && last->title == title && last->wanted == TitleFontSize && last->room == room)
+        return last->fitted;
+
+    FittedTitle fitted{title, FittingPixelSize(TitleFontSize, FontOf(label), label, {title}, 1, room)};
+    // Past some length not even the smallest text fits: the end gives way. A glyph may ink
+    // past its advance, by less than the widest glyph.
+    if (fitted.pixels > 0 && WidestTextWidth(FontOf(label), fitted.pixels, label, {title}) > room.width()) {
+        QFont font = FontOf(label);
+        SetFontPixelSizeF(font, fitted.pixels, label);
+        const QFontMetricsF metrics(font, &label);
+        fitted.text = metrics.elidedText(title, Qt::ElideRight, room.width() - metrics.maxWidth());
+    }
+    LastFittedTitle = FittedTitleFor{title, TitleFontSize, room, fitted};
+    return fitted;
 }
 
 } // namespace Main

@@ -53,6 +53,14 @@ void ComputeFontSizes();
 void FitCentredLabels();
 // Forgets the texts the sizing measures, picked for the window's locale and fonts.
 void ForgetSizingTexts();
+// The Calendar page's title ("agency - group") at the title size, made smaller as far as
+// it must be to fit its bar on one line: the agency is the user's text, of any length.
+// Beyond the length that fits at the smallest size, its end is cut off with "…".
+struct FittedTitle {
+    QString text;
+    float pixels;
+};
+FittedTitle FitCalendarTitle(const QString& title);
 
 // The user's profile as the widgets hold it now: the group selected in cbPlt, the text of
 // edAgency as it stands (empty too), and PayPeriodStart. Built anew on every call.

@@ -246,6 +246,20 @@ def check_notices(checks, work, version):
                           agency="Velmora Fire")
     checks.expect(not found, f"nogroup.ics: {len(found)} events")
 
+    # A pay-period start in a US short date, as the calendar used to write it, read by cron
+    # with no LANG: no reader takes it, and the export says so rather than quietly using
+    # the default. Written as an ISO date it reads in any locale.
+    work.write_settings("[Config]\nRDO=A2\nPPStart=12/20/2020\n")
+    run = work.run("--ics", work.path("oldstart.ics"), "--year", "2027", locale="C")
+    checks.expect(run.returncode == 0, f"old pay-period start: exit {run.returncode}")
+    checks.expect("cannot read PPStart=12/20/2020 in the settings" in run.stderr and "2020-12-20 is used" in run.stderr,
+                  f"old pay-period start: stderr {run.stderr!r}")
+    work.write_settings("[Config]\nRDO=A2\nPPStart=2020-12-20\n")
+    for locale in ("C", "en_GB.UTF-8", "de_DE.UTF-8"):
+        run = work.run("--ics", work.path("isostart.ics"), "--year", "2027", locale=locale)
+        checks.expect(run.returncode == 0 and "PPStart" not in run.stderr,
+                      f"ISO pay-period start under {locale}: {run.returncode}, {run.stderr!r}")
+
     # A folder where the settings file should be: it is there but cannot be read.
     ini = os.path.join(work.config, "Quorvell", "Tenvik", "Tenvik.ini")
     os.remove(ini)

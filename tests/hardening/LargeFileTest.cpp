@@ -81,7 +81,7 @@ protected:
             if (save) {
                 IniFile ini{File()};
                 std::string agencyOnFile = values.agency;
-                WriteSettings(ini, values, agencyOnFile, locale);
+                WriteSettings(ini, values, agencyOnFile);
             }
             if (values.assignment == "A4" && values.showPaydays)
                 return int{ReadAsStored};

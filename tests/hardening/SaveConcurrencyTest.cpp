@@ -18,7 +18,6 @@ using testing::ChoicesB;
 using testing::Ending;
 using testing::FileWith;
 using testing::ReadFileBytes;
-using testing::ScenarioLocale;
 using testing::ScratchFolder;
 using testing::TextsOf;
 using testing::WriteFileBytes;
@@ -31,7 +30,7 @@ void SaveAll(const fs::path& file, const SettingsRecord& values)
 {
     IniFile ini{file};
     std::string agencyOnFile = "something else";
-    WriteSettings(ini, values, agencyOnFile, ScenarioLocale());
+    WriteSettings(ini, values, agencyOnFile);
 }
 
 TEST(SaveConcurrency, TwoProcessesSavingInALoopLeaveOneWholeSave)
@@ -101,7 +100,7 @@ TEST(SaveConcurrency, ASaveWaitsForAnotherThenSaysTheFileIsBusy)
     IniFile ini{file, impatient};
     std::string agencyOnFile = ChoicesA().agency;
     try {
-        WriteSettings(ini, ChoicesB(), agencyOnFile, ScenarioLocale());
+        WriteSettings(ini, ChoicesB(), agencyOnFile);
         FAIL() << "a Save went past the lock";
     } catch (const EIniFileException& e) {
         EXPECT_EQ(e.WhatFailed(), EIniFileException::Cause::Busy);
@@ -113,7 +112,7 @@ TEST(SaveConcurrency, ASaveWaitsForAnotherThenSaysTheFileIsBusy)
     EXPECT_EQ(ReadFileBytes(file), FileWith(TextsOf(ChoicesA())));
 
     holder.Kill();
-    WriteSettings(ini, ChoicesB(), agencyOnFile, ScenarioLocale());
+    WriteSettings(ini, ChoicesB(), agencyOnFile);
     EXPECT_EQ(ReadFileBytes(file), FileWith(TextsOf(ChoicesB())));
     EXPECT_TRUE(fs::exists(folder.Path() / "Tenvik.ini.lock")) << "the lock file stays for the next Save";
 }

@@ -60,11 +60,10 @@ private:
     try {
         ReportingFileStore store{progressFd};
         IniFile ini{file, store};
-        const FormatSettings locale = ScenarioLocale();
         const SettingsRecord choices[] = {ChoicesA(), ChoicesB()};
         std::size_t next = startWithB ? 1 : 0;
         for (;;) {
-            WriteSettings(ini, choices[next], agencyOnFile, locale);
+            WriteSettings(ini, choices[next], agencyOnFile);
             next ^= 1;
         }
     } catch (...) {
@@ -146,7 +145,7 @@ std::chrono::microseconds TimeOfOneSave(const fs::path& base)
     IniFile ini{scratch};
     std::string agencyOnFile = ChoicesA().agency;
     const auto start = std::chrono::steady_clock::now();
-    WriteSettings(ini, ChoicesB(), agencyOnFile, ScenarioLocale());
+    WriteSettings(ini, ChoicesB(), agencyOnFile);
     const auto took = std::chrono::steady_clock::now() - start;
     return std::chrono::duration_cast<std::chrono::microseconds>(took);
 }
@@ -194,7 +193,7 @@ TEST(SaveCrash, AKilledSaveLeavesTheOldFileOrTheNewOneWhole)
     // One more Save finds every leftover of the killed ones and removes it.
     IniFile ini{file};
     std::string agencyOnFile = before[0];
-    WriteSettings(ini, ChoicesA(), agencyOnFile, ScenarioLocale());
+    WriteSettings(ini, ChoicesA(), agencyOnFile);
     EXPECT_EQ(StrayFiles(folder.Path(), file), std::vector<std::string>{});
 
     std::cout << "One Save took " << oneSave << " us. " << killsThatFoundProgress

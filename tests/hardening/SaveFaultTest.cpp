@@ -30,7 +30,6 @@ using testing::ChoicesB;
 using testing::FailingFileStore;
 using testing::FileWith;
 using testing::ReadFileBytes;
-using testing::ScenarioLocale;
 using testing::StrayFiles;
 using testing::TempFolder;
 using testing::TextsOf;
@@ -42,7 +41,7 @@ std::optional<std::string> SaveFailure(const fs::path& file, FileStore& store)
     IniFile ini{file, store};
     std::string agencyOnFile = ChoicesA().agency;
     try {
-        WriteSettings(ini, ChoicesB(), agencyOnFile, ScenarioLocale());
+        WriteSettings(ini, ChoicesB(), agencyOnFile);
     } catch (const EIniFileException& e) {
         return e.what();
     }

@@ -68,14 +68,13 @@ inline SettingsRecord ChoicesB()
 // The texts a Save stores, in the order it writes them.
 inline StoredTexts TextsOf(const SettingsRecord& values)
 {
-    const FormatSettings locale = ScenarioLocale();
     StoredTexts texts;
     texts[0] = values.agency;
     texts[1] = std::string{AssignmentCodes[static_cast<std::size_t>(AssignmentIndexFor(values.assignment))]};
     texts[2] = values.showPaydays ? "1" : "0";
     texts[3] = values.showDebit ? "1" : "0";
     texts[4] = values.showPayPeriods ? "1" : "0";
-    texts[5] = FormatShortDate(values.payPeriodStart, locale);
+    texts[5] = FormatStoredDate(values.payPeriodStart);
     for (std::size_t i = 0; i < ColorRoles.size(); ++i)
         texts[6 + i] = ColorToText(values.Color(ColorRoles[i].role));
     return texts;

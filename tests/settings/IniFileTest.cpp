@@ -271,20 +271,19 @@ TEST_F(IniFileTest, SwitchesReadAnyIntegerAndNothingElse)
     EXPECT_EQ(ReadFileBytes(File()), "[Config]\nShowPaydays=1\nShowDebit=0\n");
 }
 
-TEST_F(IniFileTest, DatesUseTheLocalesShortFormat)
+TEST_F(IniFileTest, DatesAreWrittenInIsoAndReadInIsoOrTheLocalesShortFormat)
 {
     FormatSettings german = UsEnglishFormatSettings();
     german.ShortDateFormat = "dd.MM.yyyy";
     german.DateSeparator = ".";
 
     IniFile ini{File()};
-    ini.WriteDate("Config", "PPStart", 44185, UsEnglishFormatSettings());
+    ini.WriteDate("Config", "PPStart", 44185);
     ini.UpdateFile();
-    EXPECT_EQ(Read("Config", "PPStart"), "12/20/2020");
+    EXPECT_EQ(Read("Config", "PPStart"), "2020-12-20");
     EXPECT_EQ(ini.ReadDate("Config", "PPStart", 1, UsEnglishFormatSettings()), 44185);
-    ini.WriteDate("Config", "PPStart", 44185, german);
-    ini.UpdateFile();
-    EXPECT_EQ(Read("Config", "PPStart"), "20.12.2020");
+    EXPECT_EQ(ini.ReadDate("Config", "PPStart", 1, german), 44185);
+    ini.WriteString("Config", "PPStart", "20.12.2020");
     EXPECT_EQ(ini.ReadDate("Config", "PPStart", 1, german), 44185);
 
     // Dates before the year 100 are dates, but no date field could show them.

@@ -1,8 +1,8 @@
 // A Save must write the very bytes that the Save of earlier versions wrote, key by key, over
 // the INI fixtures: the files in save-golden/ were made by that Save, once for a Save that
 // changes nothing and once for one that changes every key, from the fuzzer's seeds of that
-// time and the inputs beside them. (Seeds added since, in UTF-16 or with lone CRs, are
-// files that Save used to spoil.)
+// time and the inputs beside them, the pay-period start since written as an ISO date. (Seeds
+// added since, in UTF-16 or with lone CRs, are files that Save used to spoil.)
 #include "settings/Settings.h"
 
 #include "SettingsTestSupport.h"
@@ -75,7 +75,7 @@ TEST(SaveGolden, ASaveWritesWhatTheKeyByKeySaveWrote)
         const SettingsRecord read = ReadSettings(IniFile{file}, locale);
         std::string agencyOnFile = read.agency;
         IniFile ini{file};
-        WriteSettings(ini, c.changed ? EveryKeyChanged() : read, agencyOnFile, locale);
+        WriteSettings(ini, c.changed ? EveryKeyChanged() : read, agencyOnFile);
         EXPECT_EQ(ReadFileBytes(file), ReadFileBytes(c.golden));
     }
 }

@@ -27,7 +27,7 @@ protected:
     {
         IniFile ini{File()};
         std::string agencyOnFile{DefaultAgencyName};
-        WriteSettings(ini, values, agencyOnFile, UsEnglishFormatSettings());
+        WriteSettings(ini, values, agencyOnFile);
     }
 
 private:
@@ -66,7 +66,7 @@ TEST_F(SettingsFileStressTest, Utf16FilesAreReadAndSavedInTheirOwnEncoding)
         Save(values);
         EXPECT_EQ(ReadFileBytes(File()),
                   Utf16(u"; from Notepad\r\n[Config]\r\nAgency=Feuerwehr S\u00FCd\r\nRDO=B3\r\nShowPaydays=1\r\n"
-                        u"ShowDebit=0\r\nShowPayPeriods=0\r\nPPStart=12/20/2020\r\n[Colors]\r\nAPlt=Aqua\r\n"
+                        u"ShowDebit=0\r\nShowPayPeriods=0\r\nPPStart=2020-12-20\r\n[Colors]\r\nAPlt=Aqua\r\n"
                         u"BPlt=Blue\r\nXPlt=Fuchsia\r\nLdTr=Silver\r\nBkGr=White\r\n",
                         bigEndian));
         EXPECT_EQ(Read().agency, values.agency);
@@ -79,7 +79,7 @@ TEST_F(SettingsFileStressTest, Utf16FilesKeepWhatTheyCannotReadByteForByte)
 {
     const std::u16string unknown = u"[Other]\r\nKey=\xD800x\xDC01\r\n";
     const std::u16string saved = u"[Config]\r\nRDO=RDO\r\nShowPaydays=0\r\nShowDebit=0\r\nShowPayPeriods=0\r\n"
-                                 u"PPStart=12/20/2020\r\n[Colors]\r\nAPlt=Red\r\nBPlt=Blue\r\nXPlt=Fuchsia\r\n"
+                                 u"PPStart=2020-12-20\r\n[Colors]\r\nAPlt=Red\r\nBPlt=Blue\r\nXPlt=Fuchsia\r\n"
                                  u"LdTr=Silver\r\nBkGr=White\r\n";
     for (const bool bigEndian : {false, true}) {
         SCOPED_TRACE(bigEndian ? "UTF-16BE" : "UTF-16LE");
@@ -105,17 +105,17 @@ TEST_F(SettingsFileStressTest, ALoneCarriageReturnEndsALineAndSavesKeepTheFilesL
     };
     const Case cases[] = {
         {"classic Mac line ends", "[Config]\rRDO=A5\rShowPaydays=1\r",
-         with("[Config]|RDO=A5|ShowPaydays=1|ShowDebit=0|ShowPayPeriods=0|PPStart=12/20/2020|[Colors]|" + colours,
+         with("[Config]|RDO=A5|ShowPaydays=1|ShowDebit=0|ShowPayPeriods=0|PPStart=2020-12-20|[Colors]|" + colours,
               "\r")},
         {"a lone CR inside a CR LF file", "[Config]\r\nRDO=A5\rShowPaydays=1\r\n",
          "[Config]\r\nRDO=A5\rShowPaydays=1\r\n"
-             + with("ShowDebit=0|ShowPayPeriods=0|PPStart=12/20/2020|[Colors]|" + colours, "\r\n")},
+             + with("ShowDebit=0|ShowPayPeriods=0|PPStart=2020-12-20|[Colors]|" + colours, "\r\n")},
         {"a lone CR inside an LF file", "[Config]\nRDO=A5\rShowPaydays=1\n",
          "[Config]\nRDO=A5\rShowPaydays=1\n"
-             + with("ShowDebit=0|ShowPayPeriods=0|PPStart=12/20/2020|[Colors]|" + colours, "\n")},
+             + with("ShowDebit=0|ShowPayPeriods=0|PPStart=2020-12-20|[Colors]|" + colours, "\n")},
         // The CR ending the added lines must not join the LF of the blank line after them.
         {"an LF line inside a classic Mac file", "[Config]\rRDO=A5\rShowPaydays=1\n\n[Colors]\r",
-         "[Config]\rRDO=A5\rShowPaydays=1\nShowDebit=0\rShowPayPeriods=0\rPPStart=12/20/2020\r\n\n[Colors]\r"
+         "[Config]\rRDO=A5\rShowPaydays=1\nShowDebit=0\rShowPayPeriods=0\rPPStart=2020-12-20\r\n\n[Colors]\r"
              + with(colours, "\r")},
     };
     for (const Case& c : cases) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace fs = std::filesystem;
 
 namespace tenvik {
@@ -28,7 +30,7 @@ protected:
     void Save(const SettingsRecord& values)
     {
         IniFile ini{File()};
-        WriteSettings(ini, values, m_agencyOnFile, m_locale);
+        WriteSettings(ini, values, m_agencyOnFile);
     }
     std::string& AgencyOnFile() { return m_agencyOnFile; }
 
@@ -82,7 +84,7 @@ TEST_F(SettingsPassTest, TheReadPassLoadsTheFileOnceAndASaveLoadsAndReplacesItOn
     Given("[Config]\nRDO=B3\nShowPaydays=1\nTheme=dark\n[Colors]\nAPlt=Aqua\n");
     values.agency = "Ostmark Fire";
     std::string agencyOnFile{DefaultAgencyName};
-    WriteSettings(ini, values, agencyOnFile, UsEnglishFormatSettings());
+    WriteSettings(ini, values, agencyOnFile);
     EXPECT_EQ(store.Loads(), 2);
     EXPECT_EQ(store.Replaces(), 1);
     EXPECT_EQ(ini.ReadString("Config", "Theme", "<default>"), "dark");
@@ -142,7 +144,7 @@ TEST_F(SettingsPassTest, ASaveKeepsWhatTheProgramDoesNotKnow)
               "ShowPaydays=0\r\n"
               "ShowDebit=0\r\n"
               "ShowPayPeriods=0\r\n"
-              "PPStart=12/20/2020\r\n"
+              "PPStart=2020-12-20\r\n"
               "\r\n"
               "[Network]\r\n"
               "Proxy=none\r\n"
@@ -265,7 +267,7 @@ TEST_F(SettingsPassTest, ASaveThatFailsChangesNothing)
     IniFile ini{File(), store};
     std::string agencyOnFile = "Velmora Fire";
     try {
-        WriteSettings(ini, values, agencyOnFile, UsEnglishFormatSettings());
+        WriteSettings(ini, values, agencyOnFile);
         FAIL() << "the failed write must reach the caller";
     } catch (const EIniFileException& e) {
         EXPECT_EQ(std::string(e.what()), "Unable to write to " + File().string());
@@ -275,23 +277,69 @@ TEST_F(SettingsPassTest, ASaveThatFailsChangesNothing)
     EXPECT_EQ(FileText(), before);
 }
 
-TEST_F(SettingsPassTest, ADateSavedUnderOneLocaleAndReadUnderAnother)
+TEST_F(SettingsPassTest, ADateSavedUnderOneLocaleReadsAsTheSameDayUnderAnother)
 {
     FormatSettings german = UsEnglishFormatSettings();
     german.ShortDateFormat = "dd.MM.yyyy";
     FormatSettings british = UsEnglishFormatSettings();
     british.ShortDateFormat = "dd/MM/yyyy";
+    FormatSettings cLocale = UsEnglishFormatSettings(); // a program run by cron, with no LANG
+    cLocale.ShortDateFormat = "d MMM yyyy";
 
     SettingsRecord values;
     values.payPeriodStart = 44170; // 5 December 2020
-    Save(values);                  // US: 12/5/2020
-    EXPECT_EQ(ReadSettings(IniFile{File()}, german).payPeriodStart, 44185) << "unreadable: the default";
-    EXPECT_EQ(ReadSettings(IniFile{File()}, british).payPeriodStart, 43963) << "read as 12 May 2020";
+    Save(values);
+    EXPECT_NE(FileText().find("PPStart=2020-12-05\n"), std::string::npos) << FileText();
+    for (const FormatSettings& locale : {UsEnglishFormatSettings(), german, british, cLocale}) {
+        SCOPED_TRACE(locale.ShortDateFormat);
+        const SettingsRecord read = ReadSettings(IniFile{File()}, locale);
+        EXPECT_EQ(read.payPeriodStart, 44170);
+        EXPECT_TRUE(read.unreadable.empty());
+    }
 
-    IniFile germanSave{File()};
-    germanSave.WriteDate("Config", "PPStart", 44170, german);
-    germanSave.UpdateFile();
-    EXPECT_EQ(Read().payPeriodStart, 44185);
+    // A file of the old kind, in the short date of the locale that wrote it: read as ever
+    // where that locale reads it; where none does, the default, and the read says so.
+    Given("[Config]\nPPStart=12/5/2020\n");
+    EXPECT_EQ(Read().payPeriodStart, 44170);
+    EXPECT_TRUE(Read().unreadable.empty());
+    for (const FormatSettings& locale : {german, cLocale}) {
+        SCOPED_TRACE(locale.ShortDateFormat);
+        const SettingsRecord read = ReadSettings(IniFile{File()}, locale);
+        EXPECT_EQ(read.payPeriodStart, 44185);
+        ASSERT_EQ(read.unreadable.size(), 1u);
+        EXPECT_EQ(read.unreadable[0].key, "PPStart");
+        EXPECT_EQ(read.unreadable[0].text, "12/5/2020");
+        EXPECT_EQ(read.unreadable[0].used, "2020-12-20");
+    }
+}
+
+TEST_F(SettingsPassTest, ValuesPresentButUnreadableAreListedWithTheDefaultTaken)
+{
+    struct Case {
+        const char* lines; // the file's
+        std::vector<UnreadableValue> listed;
+    };
+    const Case cases[] = {
+        {"[Config]\nShowPaydays=true\nShowDebit=yes\nShowPayPeriods=0x1\n",
+         {{"ShowPaydays", "true", "0"}, {"ShowDebit", "yes", "0"}}},
+        {"[Config]\nRDO=C1\n", {{"RDO", "C1", "RDO"}}},
+        {"[Config]\nPPStart=2/30/2021\n", {{"PPStart", "2/30/2021", "2020-12-20"}}},
+        {"[Colors]\nAPlt=Rouge\nBPlt=Green\nBkGr=rebeccapurple\n",
+         {{"APlt", "Rouge", "Red"}, {"BkGr", "rebeccapurple", "White"}}},
+        // Missing and empty values are unset rather than wrong; these all read.
+        {"[Config]\nRDO=rdo\nShowPaydays=\nPPStart=\nAgency=\n[Colors]\nXPlt=\n", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines);
+        Given(c.lines);
+        const SettingsRecord read = Read();
+        ASSERT_EQ(read.unreadable.size(), c.listed.size());
+        for (std::size_t i = 0; i < c.listed.size(); ++i) {
+            EXPECT_EQ(read.unreadable[i].key, c.listed[i].key);
+            EXPECT_EQ(read.unreadable[i].text, c.listed[i].text);
+            EXPECT_EQ(read.unreadable[i].used, c.listed[i].used);
+        }
+    }
 }
 
 TEST_F(SettingsPassTest, BadFilesGiveTheDefaults)

@@ -222,7 +222,7 @@ TEST_F(SettingsWindowTest, SaveWritesAPayPeriodStartTypedWithoutThePicker)
 
     EXPECT_EQ(PayPeriodStart, Day(2021, 12, 20));
     EXPECT_TRUE(w.dePPStart->isHidden());
-    EXPECT_TRUE(settingsText().contains("PPStart=12/20/2021\n"));
+    EXPECT_TRUE(settingsText().contains("PPStart=2021-12-20\n"));
     open(Show::No);
     EXPECT_EQ(PayPeriodStart, Day(2021, 12, 20));
 }
@@ -283,10 +283,10 @@ TEST_F(SettingsWindowTest, ThePayPeriodStartOfTheFileAndOfTheFieldAgree)
         const char* saved;
     };
     const Case cases[] = {
-        {"1/1/0050", 44185, "PPStart=12/20/2020\n"},
-        {"12/31/0099", 44185, "PPStart=12/20/2020\n"},
-        {"1/1/0100", Day(100, 1, 1), "PPStart=1/1/0100\n"},
-        {"12/31/9999", Day(9999, 12, 31), "PPStart=12/31/9999\n"},
+        {"1/1/0050", 44185, "PPStart=2020-12-20\n"},
+        {"12/31/0099", 44185, "PPStart=2020-12-20\n"},
+        {"1/1/0100", Day(100, 1, 1), "PPStart=0100-01-01\n"},
+        {"12/31/9999", Day(9999, 12, 31), "PPStart=9999-12-31\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);

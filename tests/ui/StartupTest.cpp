@@ -8,6 +8,7 @@
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/Image.h"
 #include "ui/widgets/Label.h"
+#include "ui/widgets/Notice.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
@@ -151,6 +152,28 @@ TEST_F(WindowTest, StoredPayPeriodStartReachesItsPicker)
     TMainForm& w = open(Show::No);
     EXPECT_EQ(PayPeriodStart, Day(2011, 12, 4));
     EXPECT_EQ(w.dePPStart->dayNumber(), Day(2011, 12, 4));
+}
+
+// A value the window cannot read takes its default, as it always has, but no longer in
+// silence: the window says which, once it shows.
+TEST_F(WindowTest, ValuesTheFileHoldsButTheWindowCannotReadAreSaid)
+{
+    // A German short date, which a US English window does not read, and a switch in words.
+    writeSettings("[Config]\nShowPaydays=yes\nPPStart=20.12.2021\n[Colors]\nAPlt=Rouge\n");
+    TMainForm& w = open();
+    EXPECT_EQ(PayPeriodStart, 44185);
+    EXPECT_FALSE(w.swPaydays->isChecked());
+    ASSERT_TRUE(w.lblNotice->isVisible());
+    const QString said = w.lblNotice->text();
+    for (const char* part :
+         {"Paydays \u201Cyes\u201D", "Pay period start \u201C20.12.2021\u201D", "A platoon colour \u201CRouge\u201D"})
+        EXPECT_TRUE(said.contains(QString::fromUtf8(part))) << said.toStdString();
+
+    // The same date in the form Save writes now reads anywhere; a file that reads says nothing.
+    writeSettings("[Config]\nShowPaydays=1\nPPStart=2021-12-20\n");
+    TMainForm& again = open();
+    EXPECT_EQ(PayPeriodStart, Day(2021, 12, 20));
+    EXPECT_FALSE(again.lblNotice->isVisible());
 }
 
 } // namespace

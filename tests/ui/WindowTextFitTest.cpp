@@ -13,6 +13,7 @@
 #include "ui/widgets/Text.h"
 
 #include <QApplication>
+#include <QLineEdit>
 
 namespace tenvik::test {
 namespace {
@@ -82,6 +83,47 @@ TEST_F(WindowTest, TallOrNarrowWindowsKeepDayNumbersMonthAndStatusWhole)
     EXPECT_GE(w.lblStatus->contentsRect().left(), w.bToday->geometry().right());
     const std::vector<StrayText> strays = TextsLeavingTheirBoxes(w);
     EXPECT_TRUE(strays.empty()) << Describe(strays);
+}
+
+// The agency is the user's text: the title shows it whole, as large as its bar allows.
+TEST_F(WindowTest, ALongAgencyKeepsTheTitleInsideItsBar)
+{
+    const std::string agencies[] = {
+        "Ostrand County Fire Protection District Volunteer Company",                                         // 57
+        "Ostrand County Fire Protection District Volunteer Company No. 7 and Hazardous Materials Unit Team", // 95
+    };
+    for (const std::string& agency : agencies) {
+        SCOPED_TRACE(agency.size());
+        writeSettings("[Config]\nAgency=" + agency + "\nRDO=B7\n");
+        TMainForm& w = open();
+        for (const QSize outer : {QSize(300, 1000), QSize(350, 640)}) {
+            SCOPED_TRACE(::testing::Message() << outer.width() << " x " << outer.height());
+            ResizeOutside(w, outer);
+            EXPECT_EQ(w.lblToolbar1->rawText(), QString::fromStdString(agency) + QStringLiteral(" - B7"));
+            const std::vector<StrayText> strays = TextsLeavingTheirBoxes(w);
+            EXPECT_TRUE(strays.empty()) << Describe(strays);
+        }
+    }
+
+    // One typed on the Settings page, longer than any fitting could keep readable: cut
+    // short on screen, whole for a screen reader.
+    TMainForm& w = open();
+    ResizeOutside(w, {350, 640});
+    const QString endless = QString(QStringLiteral("Ostrand Fire ")).repeated(80);
+    w.tabCtrl->setCurrentWidget(w.tabSettings);
+    w.edAgency->setText(endless);
+    w.tabCtrl->setCurrentWidget(w.tabCalendar);
+    QApplication::processEvents();
+    const std::vector<StrayText> strays = TextsLeavingTheirBoxes(w);
+    EXPECT_TRUE(strays.empty()) << Describe(strays);
+    EXPECT_TRUE(w.lblToolbar1->accessibleName().startsWith(endless));
+
+    // A short one keeps the size every page's title has.
+    w.tabCtrl->setCurrentWidget(w.tabSettings);
+    w.edAgency->setText(QStringLiteral("Velmora Fire"));
+    w.tabCtrl->setCurrentWidget(w.tabCalendar);
+    EXPECT_EQ(w.lblToolbar1->fontSize(), TitleFontSize);
+    EXPECT_EQ(w.lblToolbar2->fontSize(), TitleFontSize);
 }
 
 TEST_F(WindowTest, SmallestWindowKeepsTheBandsButtonsApartAndWhole)

@@ -3,6 +3,8 @@
 #include <QCalendarWidget>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -41,6 +43,7 @@ DateEdit::DateEdit(QWidget* parent) : QDateEdit(parent)
     setDateRange(DayNumberToQDate(MinFieldDate), DayNumberToQDate(MaxFieldDate));
     // The calendar is made when it is first needed: it is a whole month view with its own
     // icons, and most fields never open it.
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_textTyped = true; });
 }
 
 QCalendarWidget* DateEdit::calendarWidget() const
@@ -73,6 +76,41 @@ DayNumber DateEdit::dayNumber() const
 void DateEdit::setDayNumber(DayNumber d)
 {
     setDate(DayNumberToQDate(d));
+    m_textTyped = false;
+}
+
+std::optional<DayNumber> DateEdit::typedDayNumber() const
+{
+    // Read by the display format alone: QDateEdit's own reading mends what it can, and
+    // would take 2/31 for the last day of February.
+    const QDate date = QDate::fromString(text().trimmed(), displayFormat());
+    if (!date.isValid() || date < minimumDate() || date > maximumDate())
+        return std::nullopt;
+    return QDateToDayNumber(date);
+}
+
+void DateEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (m_reportsTypedDates && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        emit returnPressed();
+        return;
+    }
+    QDateEdit::keyPressEvent(event);
+}
+
+void DateEdit::focusOutEvent(QFocusEvent* event)
+{
+    // Opening the calendar takes the focus for a moment; the picker's close says the rest.
+    if (m_reportsTypedDates && m_textTyped && event->reason() != Qt::PopupFocusReason) {
+        emit textLeft();
+        if (m_textTyped) {
+            // Not taken: QDateEdit's own handling would put the last date back.
+            QWidget::focusOutEvent(event);
+            return;
+        }
+    }
+    QDateEdit::focusOutEvent(event);
 }
 
 void DateEdit::openPicker()
@@ -109,10 +147,12 @@ void DateEdit::mousePressEvent(QMouseEvent* event)
 bool DateEdit::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_pickerWindow) {
-        if (event->type() == QEvent::Show)
+        if (event->type() == QEvent::Show) {
             emit pickerOpened();
-        else if (event->type() == QEvent::Hide)
+        } else if (event->type() == QEvent::Hide) {
+            m_textTyped = false; // the picker's date is the field's now
             emit pickerClosed();
+        }
     }
     return QDateEdit::eventFilter(watched, event);
 }

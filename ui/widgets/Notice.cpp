@@ -34,12 +34,17 @@ Notice::Notice(QWidget* parent) : QLabel(parent)
 
 void Notice::showMessage(const QString& message)
 {
+    showMessage(message, m_duration);
+}
+
+void Notice::showMessage(const QString& message, std::chrono::milliseconds duration)
+{
     setText(message);
     setAccessibleName(message);
     place();
     raise();
     show();
-    m_hide.start(m_duration);
+    m_hide.start(duration);
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
 }

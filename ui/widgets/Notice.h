@@ -19,6 +19,8 @@ public:
 
     // Shows the message (replacing one still showing) for the notice's duration.
     void showMessage(const QString& message);
+    // The same for a duration of its own, this once.
+    void showMessage(const QString& message, std::chrono::milliseconds duration);
     void setDuration(std::chrono::milliseconds duration) { m_duration = duration; }
     std::chrono::milliseconds duration() const { return m_duration; }
 

@@ -46,9 +46,47 @@ bool ScrollPage::viewportEvent(QEvent* event)
     return QScrollArea::viewportEvent(event);
 }
 
+bool ScrollPage::scrollByKey(const QKeyEvent& event)
+{
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    const bool leftToRight = layoutDirection() == Qt::LeftToRight;
+    QScrollBar& down = *verticalScrollBar();
+    QScrollBar& across = *horizontalScrollBar();
+    switch (event.key()) {
+    case Qt::Key_PageUp:
+        down.triggerAction(QAbstractSlider::SliderPageStepSub);
+        return true;
+    case Qt::Key_PageDown:
+        down.triggerAction(QAbstractSlider::SliderPageStepAdd);
+        return true;
+    case Qt::Key_Home:
+        down.triggerAction(QAbstractSlider::SliderToMinimum);
+        return true;
+    case Qt::Key_End:
+        down.triggerAction(QAbstractSlider::SliderToMaximum);
+        return true;
+    case Qt::Key_Up:
+        down.triggerAction(QAbstractSlider::SliderSingleStepSub);
+        return true;
+    case Qt::Key_Down:
+        down.triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    case Qt::Key_Left:
+        across.triggerAction(leftToRight ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    case Qt::Key_Right:
+        across.triggerAction(leftToRight ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+        return true;
+    default:
+        return false;
+    }
+}
+
 void ScrollPage::keyPressEvent(QKeyEvent* event)
 {
-    event->ignore();
+    if (!scrollByKey(*event))
+        event->ignore();
 }
 
 } // namespace tenvik

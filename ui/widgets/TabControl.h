@@ -4,8 +4,8 @@
 
 // The window's page control: a 49-pixel tab strip across the top whose tabs share its
 // whole width, and pages with no frame around them. The keys that QTabWidget would use to
-// switch pages (Ctrl+Tab, Ctrl+Page Up/Down) are left to the window, which moves the
-// calendar with them.
+// switch pages (Ctrl+Tab, Ctrl+Page Up/Down) are left to the window, which switches pages
+// with Ctrl+Tab whatever has the focus and moves the calendar with Ctrl+Page Up/Down.
 namespace tenvik {
 
 class TabControl : public QTabWidget {
