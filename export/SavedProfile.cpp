@@ -45,7 +45,9 @@ SavedProfile LoadSavedProfile(const std::filesystem::path& settingsPath, const F
     ReadOnlyStore reader(store);
     const IniFile ini(settingsPath, reader);
     SavedProfile saved;
-    saved.profile = ProfileFromSettings(ReadSettings(ini, locale));
+    const SettingsRecord settings = ReadSettings(ini, locale);
+    saved.profile = ProfileFromSettings(settings);
+    saved.shiftHours = settings.shiftHours;
     saved.unreadable = reader.Failure();
     return saved;
 }

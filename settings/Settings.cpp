@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 
 #include "core/Rotation.h"
+#include "settings/IntegerText.h"
 
 namespace tenvik {
 namespace {
@@ -36,6 +37,9 @@ SettingsRecord ReadEveryKey(const IniFile& ini, const FormatSettings& locale)
     values.showDebit = ini.ReadBool(ConfigSection, "ShowDebit", false);
     values.showPayPeriods = ini.ReadBool(ConfigSection, "ShowPayPeriods", false);
     values.payPeriodStart = ini.ReadDate(ConfigSection, "PPStart", DefaultPayPeriodStart, locale);
+    const auto shiftHours = ParseInt32(ini.ReadString(ConfigSection, "ShiftHours", ""));
+    if (shiftHours && *shiftHours >= MinShiftHours && *shiftHours <= MaxShiftHours)
+        values.shiftHours = *shiftHours;
     for (const ColorRoleInfo& info : ColorRoles) {
         // A colour the file spells wrongly keeps its role's default: the calendar still
         // starts, with the colours the user saw before choosing any.
