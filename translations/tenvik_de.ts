@@ -301,10 +301,6 @@ tenvik-export kann beides ohne Fenster.
         <translation>Standardausgabe</translation>
     </message>
     <message>
-        <source>--ics and --pdf name the same file, %1; give each its own</source>
-        <translation>--ics und --pdf nennen dieselbe Datei, %1; geben Sie jeder ihre eigene</translation>
-    </message>
-    <message>
         <source>FILE may be - for standard output; the summary then goes to standard error.
 A link is kept and the file it points to replaced; a pipe or a device is
 written to as it is. Dates run from 1901-01-01 to 2060-12-31.
@@ -347,14 +343,6 @@ Exit-Status: 0, wenn alles geschrieben wurde, 1, wenn eine Datei nicht
 geschrieben werden konnte, 2, wenn die Argumente falsch sind (dann wird nichts
 gelesen oder geschrieben).
 </translation>
-    </message>
-    <message>
-        <source>nothing to write: give --ics FILE, --pdf FILE or both</source>
-        <translation>nichts zu schreiben: geben Sie --ics DATEI, --pdf DATEI oder beides an</translation>
-    </message>
-    <message>
-        <source>--from and --to set the days of --ics; give --ics FILE too</source>
-        <translation>--from und --to legen die Tage von --ics fest; geben Sie auch --ics DATEI an</translation>
     </message>
     <message>
         <source>%1: %2 is not a date; write it as yyyy-MM-dd</source>
@@ -417,6 +405,261 @@ gelesen oder geschrieben).
         <translation>
             <numerusform>%n Termin</numerusform>
             <numerusform>%n Termine</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a file name (- for standard input)</source>
+        <translation>einen Dateinamen (- für die Standardeingabe)</translation>
+    </message>
+    <message>
+        <source>Write every entry you recorded (trades, leave, extra hours, notes) as CSV, for a spreadsheet or to move them to another computer.</source>
+        <translation>Schreibt jeden Ihrer Einträge (Schichttausch, Abwesenheit, Mehrstunden, Notizen) als CSV, für eine Tabellenkalkulation oder den Umzug auf einen anderen Computer.</translation>
+    </message>
+    <message>
+        <source>Write the hours of each pay period of --year, or of the days --from to --to, as CSV for the payroll office.</source>
+        <translation>Schreibt die Stunden jeder Lohnperiode von --year oder der Tage --from bis --to als CSV für die Lohnbuchhaltung.</translation>
+    </message>
+    <message>
+        <source>Put your entries into the calendar file too. They name colleagues and hold your notes: share such a file with care.</source>
+        <translation>Schreibt Ihre Einträge auch in die Kalenderdatei. Sie nennen Kollegen und enthalten Ihre Notizen: geben Sie eine solche Datei mit Bedacht weiter.</translation>
+    </message>
+    <message>
+        <source>Read an entries CSV back into your records: every line, or nothing when one is wrong.</source>
+        <translation>Liest eine CSV-Datei mit Einträgen wieder in Ihre Aufzeichnungen ein: jede Zeile, oder nichts, wenn eine fehlerhaft ist.</translation>
+    </message>
+    <message>
+        <source>With --import-csv: add to the entries you have rather than only filling empty records.</source>
+        <translation>Mit --import-csv: fügt zu Ihren vorhandenen Einträgen hinzu, statt nur leere Aufzeichnungen zu füllen.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 name the same file, %3; give each its own</source>
+        <translation>%1 und %2 nennen dieselbe Datei, %3; geben Sie jeder ihre eigene</translation>
+    </message>
+    <message>
+        <source>Your entries are read from Tenvik.db beside the settings; where there is
+none, there are no entries. The entries CSV always holds every entry, so
+that it imports whole. --import-csv fills empty records only, unless --add
+is given; then a file with an entry you already have is refused, so that a
+file imported twice is not added twice. A refused import changes nothing
+and exits with 1.
+</source>
+        <translation>Ihre Einträge werden aus Tenvik.db neben den Einstellungen gelesen; gibt es
+diese Datei nicht, gibt es keine Einträge. Die Einträge-CSV enthält stets
+jeden Eintrag, damit sie sich vollständig importieren lässt. --import-csv
+füllt nur leere Aufzeichnungen, außer mit --add; dann wird eine Datei mit
+einem Eintrag, den Sie schon haben, abgelehnt, damit eine zweimal
+importierte Datei nicht zweimal hinzukommt. Ein abgelehnter Import ändert
+nichts und endet mit 1.
+</translation>
+    </message>
+    <message>
+        <source>nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE or --import-csv FILE</source>
+        <translation>nichts zu tun: geben Sie --ics DATEI, --pdf DATEI, --entries-csv DATEI, --pay-periods-csv DATEI oder --import-csv DATEI an</translation>
+    </message>
+    <message>
+        <source>--with-entries puts your entries into --ics; give --ics FILE too</source>
+        <translation>--with-entries schreibt Ihre Einträge in --ics; geben Sie auch --ics DATEI an</translation>
+    </message>
+    <message>
+        <source>--add goes with --import-csv FILE</source>
+        <translation>--add gehört zu --import-csv DATEI</translation>
+    </message>
+    <message>
+        <source>--import-csv reads entries in; run it on its own, then write files</source>
+        <translation>--import-csv liest Einträge ein; rufen Sie es allein auf und schreiben Sie danach Dateien</translation>
+    </message>
+    <message>
+        <source>--from and --to set the days of --ics or --pay-periods-csv; give one of them too</source>
+        <translation>--from und --to legen die Tage von --ics oder --pay-periods-csv fest; geben Sie auch eines davon an</translation>
+    </message>
+    <message>
+        <source>Vacation</source>
+        <translation>Urlaub</translation>
+    </message>
+    <message>
+        <source>Sick leave</source>
+        <translation>Krankheit</translation>
+    </message>
+    <message>
+        <source>Compensatory time</source>
+        <translation>Freizeitausgleich</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Feiertag</translation>
+    </message>
+    <message>
+        <source>Other leave</source>
+        <translation>Sonstige Abwesenheit</translation>
+    </message>
+    <message>
+        <source>Worked for %1 (%2 h)</source>
+        <translation>Für %1 gearbeitet (%2 Std.)</translation>
+    </message>
+    <message>
+        <source>%1 worked for me (%2 h)</source>
+        <translation>%1 hat für mich gearbeitet (%2 Std.)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 h)</source>
+        <translation>%1 (%2 Std.)</translation>
+    </message>
+    <message>
+        <source>Overtime</source>
+        <translation>Überstunden</translation>
+    </message>
+    <message>
+        <source>Callback</source>
+        <translation>Alarmierung</translation>
+    </message>
+    <message>
+        <source>paid</source>
+        <translation>ausbezahlt</translation>
+    </message>
+    <message>
+        <source>banked</source>
+        <translation>angespart</translation>
+    </message>
+    <message>
+        <source>%1 (%2 h, %3)</source>
+        <translation>%1 (%2 Std., %3)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>the hours are outside 0 to 48</source>
+        <translation>die Stunden liegen nicht zwischen 0 und 48</translation>
+    </message>
+    <message>
+        <source>the date is outside 1901-01-01 to 2060-12-31</source>
+        <translation>das Datum liegt nicht zwischen 1901-01-01 und 2060-12-31</translation>
+    </message>
+    <message>
+        <source>the text holds a tab, a line break or another control character</source>
+        <translation>der Text enthält einen Tabulator, einen Zeilenumbruch oder ein anderes Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>der Text ist kein UTF-8</translation>
+    </message>
+    <message>
+        <source>the text is too long</source>
+        <translation>der Text ist zu lang</translation>
+    </message>
+    <message>
+        <source>a trade needs a colleague&apos;s name</source>
+        <translation>ein Tausch braucht den Namen eines Kollegen</translation>
+    </message>
+    <message>
+        <source>a note needs a text</source>
+        <translation>eine Notiz braucht einen Text</translation>
+    </message>
+    <message>
+        <source>it names no trade on a line above it</source>
+        <translation>sie nennt keinen Tausch in einer Zeile darüber</translation>
+    </message>
+    <message>
+        <source>it names a trade it cannot pay back</source>
+        <translation>sie nennt einen Tausch, den sie nicht ausgleichen kann</translation>
+    </message>
+    <message>
+        <source>My entries</source>
+        <translation>Meine Einträge</translation>
+    </message>
+    <message>
+        <source>the first line must be the header %1</source>
+        <translation>die erste Zeile muss die Kopfzeile %1 sein</translation>
+    </message>
+    <message>
+        <source>the line does not have the header&apos;s 9 columns</source>
+        <translation>die Zeile hat nicht die 9 Spalten der Kopfzeile</translation>
+    </message>
+    <message>
+        <source>the quoting is broken</source>
+        <translation>die Anführungszeichen sind fehlerhaft</translation>
+    </message>
+    <message>
+        <source>this is no valid value</source>
+        <translation>das ist kein gültiger Wert</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>the id is on an earlier line too</source>
+        <translation>die id steht auch in einer früheren Zeile</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>your records already hold %n entry(s); give --add to add the file&apos;s entries to them</source>
+        <translation>
+            <numerusform>Ihre Aufzeichnungen enthalten schon %n Eintrag; geben Sie --add an, um die Einträge der Datei hinzuzufügen</numerusform>
+            <numerusform>Ihre Aufzeichnungen enthalten schon %n Einträge; geben Sie --add an, um die Einträge der Datei hinzuzufügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>your records already hold this entry; was the file imported before?</source>
+        <translation>Ihre Aufzeichnungen enthalten diesen Eintrag schon; wurde die Datei bereits importiert?</translation>
+    </message>
+    <message>
+        <source>your records %1 were damaged and have been set aside as %2; start Tenvik to restore a backup</source>
+        <translation>Ihre Aufzeichnungen %1 waren beschädigt und wurden als %2 beiseitegelegt; starten Sie Tenvik, um eine Sicherung wiederherzustellen</translation>
+    </message>
+    <message>
+        <source>your records %1 were written by a later version of Tenvik and are left as they are</source>
+        <translation>Ihre Aufzeichnungen %1 stammen von einer neueren Version von Tenvik und bleiben unverändert</translation>
+    </message>
+    <message>
+        <source>cannot open your records %1: %2</source>
+        <translation>Ihre Aufzeichnungen %1 können nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3</source>
+        <translation>%1, %2 bis %3</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot import %1: %2</source>
+        <translation>%1 kann nicht importiert werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entry(s) imported into %2
+</source>
+        <translation>
+            <numerusform>%1: %n Eintrag in %2 importiert
+</numerusform>
+            <numerusform>%1: %n Einträge in %2 importiert
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entry(s)
+</source>
+        <translation>
+            <numerusform>%1: %n Eintrag
+</numerusform>
+            <numerusform>%1: %n Einträge
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n pay period(s)</source>
+        <translation>
+            <numerusform>%1: %n Lohnperiode</numerusform>
+            <numerusform>%1: %n Lohnperioden</numerusform>
         </translation>
     </message>
 </context>

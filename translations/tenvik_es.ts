@@ -301,10 +301,6 @@ cosas sin ventana.
         <translation>salida estándar</translation>
     </message>
     <message>
-        <source>--ics and --pdf name the same file, %1; give each its own</source>
-        <translation>--ics y --pdf nombran el mismo archivo, %1; indique uno distinto para cada uno</translation>
-    </message>
-    <message>
         <source>FILE may be - for standard output; the summary then goes to standard error.
 A link is kept and the file it points to replaced; a pipe or a device is
 written to as it is. Dates run from 1901-01-01 to 2060-12-31.
@@ -345,14 +341,6 @@ actualiza sus eventos.
 Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
 2 si los argumentos son incorrectos (entonces no se lee ni se escribe nada).
 </translation>
-    </message>
-    <message>
-        <source>nothing to write: give --ics FILE, --pdf FILE or both</source>
-        <translation>nada que escribir: indique --ics ARCHIVO, --pdf ARCHIVO o ambos</translation>
-    </message>
-    <message>
-        <source>--from and --to set the days of --ics; give --ics FILE too</source>
-        <translation>--from y --to fijan los días de --ics; indique también --ics ARCHIVO</translation>
     </message>
     <message>
         <source>%1: %2 is not a date; write it as yyyy-MM-dd</source>
@@ -415,6 +403,260 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
         <translation>
             <numerusform>%n evento</numerusform>
             <numerusform>%n eventos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a file name (- for standard input)</source>
+        <translation>un nombre de archivo (- para la entrada estándar)</translation>
+    </message>
+    <message>
+        <source>Write every entry you recorded (trades, leave, extra hours, notes) as CSV, for a spreadsheet or to move them to another computer.</source>
+        <translation>Escribe todas las entradas que registró (cambios de turno, permisos, horas extra, notas) como CSV, para una hoja de cálculo o para llevarlas a otra computadora.</translation>
+    </message>
+    <message>
+        <source>Write the hours of each pay period of --year, or of the days --from to --to, as CSV for the payroll office.</source>
+        <translation>Escribe las horas de cada período de pago de --year, o de los días de --from a --to, como CSV para la oficina de nómina.</translation>
+    </message>
+    <message>
+        <source>Put your entries into the calendar file too. They name colleagues and hold your notes: share such a file with care.</source>
+        <translation>Pone también sus entradas en el archivo de calendario. Nombran a compañeros y contienen sus notas: comparta ese archivo con cuidado.</translation>
+    </message>
+    <message>
+        <source>Read an entries CSV back into your records: every line, or nothing when one is wrong.</source>
+        <translation>Vuelve a leer un CSV de entradas en sus registros: todas las líneas, o nada si una es incorrecta.</translation>
+    </message>
+    <message>
+        <source>With --import-csv: add to the entries you have rather than only filling empty records.</source>
+        <translation>Con --import-csv: añade a las entradas que ya tiene en lugar de llenar solo registros vacíos.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 name the same file, %3; give each its own</source>
+        <translation>%1 y %2 nombran el mismo archivo, %3; indique uno distinto para cada uno</translation>
+    </message>
+    <message>
+        <source>Your entries are read from Tenvik.db beside the settings; where there is
+none, there are no entries. The entries CSV always holds every entry, so
+that it imports whole. --import-csv fills empty records only, unless --add
+is given; then a file with an entry you already have is refused, so that a
+file imported twice is not added twice. A refused import changes nothing
+and exits with 1.
+</source>
+        <translation>Sus entradas se leen de Tenvik.db, junto a la configuración; si no existe,
+no hay entradas. El CSV de entradas siempre contiene todas, para que se
+importe completo. --import-csv solo llena registros vacíos, salvo con --add;
+entonces se rechaza un archivo con una entrada que ya tiene, para que un
+archivo importado dos veces no se añada dos veces. Una importación
+rechazada no cambia nada y termina con 1.
+</translation>
+    </message>
+    <message>
+        <source>nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE or --import-csv FILE</source>
+        <translation>nada que hacer: indique --ics ARCHIVO, --pdf ARCHIVO, --entries-csv ARCHIVO, --pay-periods-csv ARCHIVO o --import-csv ARCHIVO</translation>
+    </message>
+    <message>
+        <source>--with-entries puts your entries into --ics; give --ics FILE too</source>
+        <translation>--with-entries pone sus entradas en --ics; indique también --ics ARCHIVO</translation>
+    </message>
+    <message>
+        <source>--add goes with --import-csv FILE</source>
+        <translation>--add va con --import-csv ARCHIVO</translation>
+    </message>
+    <message>
+        <source>--import-csv reads entries in; run it on its own, then write files</source>
+        <translation>--import-csv lee entradas; ejecútelo solo y después escriba archivos</translation>
+    </message>
+    <message>
+        <source>--from and --to set the days of --ics or --pay-periods-csv; give one of them too</source>
+        <translation>--from y --to fijan los días de --ics o --pay-periods-csv; indique también uno de ellos</translation>
+    </message>
+    <message>
+        <source>Vacation</source>
+        <translation>Vacaciones</translation>
+    </message>
+    <message>
+        <source>Sick leave</source>
+        <translation>Licencia por enfermedad</translation>
+    </message>
+    <message>
+        <source>Compensatory time</source>
+        <translation>Tiempo compensatorio</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Feriado</translation>
+    </message>
+    <message>
+        <source>Other leave</source>
+        <translation>Otro permiso</translation>
+    </message>
+    <message>
+        <source>Worked for %1 (%2 h)</source>
+        <translation>Trabajé por %1 (%2 h)</translation>
+    </message>
+    <message>
+        <source>%1 worked for me (%2 h)</source>
+        <translation>%1 trabajó por mí (%2 h)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 h)</source>
+        <translation>%1 (%2 h)</translation>
+    </message>
+    <message>
+        <source>Overtime</source>
+        <translation>Horas extra</translation>
+    </message>
+    <message>
+        <source>Callback</source>
+        <translation>Llamado al servicio</translation>
+    </message>
+    <message>
+        <source>paid</source>
+        <translation>pagadas</translation>
+    </message>
+    <message>
+        <source>banked</source>
+        <translation>acumuladas</translation>
+    </message>
+    <message>
+        <source>%1 (%2 h, %3)</source>
+        <translation>%1 (%2 h, %3)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>the hours are outside 0 to 48</source>
+        <translation>las horas están fuera de 0 a 48</translation>
+    </message>
+    <message>
+        <source>the date is outside 1901-01-01 to 2060-12-31</source>
+        <translation>la fecha está fuera de 1901-01-01 a 2060-12-31</translation>
+    </message>
+    <message>
+        <source>the text holds a tab, a line break or another control character</source>
+        <translation>el texto contiene un tabulador, un salto de línea u otro carácter de control</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>el texto no es UTF-8</translation>
+    </message>
+    <message>
+        <source>the text is too long</source>
+        <translation>el texto es demasiado largo</translation>
+    </message>
+    <message>
+        <source>a trade needs a colleague&apos;s name</source>
+        <translation>un cambio de turno necesita el nombre de un compañero</translation>
+    </message>
+    <message>
+        <source>a note needs a text</source>
+        <translation>una nota necesita un texto</translation>
+    </message>
+    <message>
+        <source>it names no trade on a line above it</source>
+        <translation>no nombra ningún cambio de turno de una línea anterior</translation>
+    </message>
+    <message>
+        <source>it names a trade it cannot pay back</source>
+        <translation>nombra un cambio de turno que no puede saldar</translation>
+    </message>
+    <message>
+        <source>My entries</source>
+        <translation>Mis entradas</translation>
+    </message>
+    <message>
+        <source>the first line must be the header %1</source>
+        <translation>la primera línea debe ser el encabezado %1</translation>
+    </message>
+    <message>
+        <source>the line does not have the header&apos;s 9 columns</source>
+        <translation>la línea no tiene las 9 columnas del encabezado</translation>
+    </message>
+    <message>
+        <source>the quoting is broken</source>
+        <translation>las comillas están mal cerradas</translation>
+    </message>
+    <message>
+        <source>this is no valid value</source>
+        <translation>no es un valor válido</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>the id is on an earlier line too</source>
+        <translation>el id también está en una línea anterior</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>your records already hold %n entry(s); give --add to add the file&apos;s entries to them</source>
+        <translation>
+            <numerusform>sus registros ya contienen %n entrada; indique --add para añadirles las entradas del archivo</numerusform>
+            <numerusform>sus registros ya contienen %n entradas; indique --add para añadirles las entradas del archivo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>your records already hold this entry; was the file imported before?</source>
+        <translation>sus registros ya contienen esta entrada; ¿ya se importó el archivo?</translation>
+    </message>
+    <message>
+        <source>your records %1 were damaged and have been set aside as %2; start Tenvik to restore a backup</source>
+        <translation>sus registros %1 estaban dañados y se apartaron como %2; inicie Tenvik para restaurar una copia de seguridad</translation>
+    </message>
+    <message>
+        <source>your records %1 were written by a later version of Tenvik and are left as they are</source>
+        <translation>sus registros %1 son de una versión posterior de Tenvik y se dejan como están</translation>
+    </message>
+    <message>
+        <source>cannot open your records %1: %2</source>
+        <translation>no se pueden abrir sus registros %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3</source>
+        <translation>%1, de %2 a %3</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrada estándar</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot import %1: %2</source>
+        <translation>no se puede importar %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entry(s) imported into %2
+</source>
+        <translation>
+            <numerusform>%1: %n entrada importada en %2
+</numerusform>
+            <numerusform>%1: %n entradas importadas en %2
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entry(s)
+</source>
+        <translation>
+            <numerusform>%1: %n entrada
+</numerusform>
+            <numerusform>%1: %n entradas
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n pay period(s)</source>
+        <translation>
+            <numerusform>%1: %n período de pago</numerusform>
+            <numerusform>%1: %n períodos de pago</numerusform>
         </translation>
     </message>
 </context>

@@ -301,10 +301,6 @@ l&apos;année...; tenvik-export fait les deux sans fenêtre.
         <translation>sortie standard</translation>
     </message>
     <message>
-        <source>--ics and --pdf name the same file, %1; give each its own</source>
-        <translation>--ics et --pdf nomment le même fichier, %1; donnez-en un à chacun</translation>
-    </message>
-    <message>
         <source>FILE may be - for standard output; the summary then goes to standard error.
 A link is kept and the file it points to replaced; a pipe or a device is
 written to as it is. Dates run from 1901-01-01 to 2060-12-31.
@@ -346,14 +342,6 @@ du même groupe met ses événements à jour.
 Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a pas pu être
 écrit, 2 quand les arguments sont erronés (rien n&apos;est alors lu ni écrit).
 </translation>
-    </message>
-    <message>
-        <source>nothing to write: give --ics FILE, --pdf FILE or both</source>
-        <translation>rien à écrire&#xa0;: donnez --ics FICHIER, --pdf FICHIER ou les deux</translation>
-    </message>
-    <message>
-        <source>--from and --to set the days of --ics; give --ics FILE too</source>
-        <translation>--from et --to fixent les jours de --ics; donnez aussi --ics FICHIER</translation>
     </message>
     <message>
         <source>%1: %2 is not a date; write it as yyyy-MM-dd</source>
@@ -416,6 +404,261 @@ Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a p
         <translation>
             <numerusform>%n événement</numerusform>
             <numerusform>%n événements</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a file name (- for standard input)</source>
+        <translation>un nom de fichier (- pour l&apos;entrée standard)</translation>
+    </message>
+    <message>
+        <source>Write every entry you recorded (trades, leave, extra hours, notes) as CSV, for a spreadsheet or to move them to another computer.</source>
+        <translation>Écrit toutes vos inscriptions (échanges de quart, congés, heures supplémentaires, notes) en CSV, pour un tableur ou pour les transférer sur un autre ordinateur.</translation>
+    </message>
+    <message>
+        <source>Write the hours of each pay period of --year, or of the days --from to --to, as CSV for the payroll office.</source>
+        <translation>Écrit les heures de chaque période de paie de --year, ou des jours de --from à --to, en CSV pour le service de la paie.</translation>
+    </message>
+    <message>
+        <source>Put your entries into the calendar file too. They name colleagues and hold your notes: share such a file with care.</source>
+        <translation>Met aussi vos inscriptions dans le fichier de calendrier. Elles nomment des collègues et contiennent vos notes&#xa0;: partagez un tel fichier avec prudence.</translation>
+    </message>
+    <message>
+        <source>Read an entries CSV back into your records: every line, or nothing when one is wrong.</source>
+        <translation>Relit un CSV d&apos;inscriptions dans vos dossiers&#xa0;: chaque ligne, ou rien si l&apos;une est erronée.</translation>
+    </message>
+    <message>
+        <source>With --import-csv: add to the entries you have rather than only filling empty records.</source>
+        <translation>Avec --import-csv&#xa0;: ajoute à vos inscriptions au lieu de seulement remplir des dossiers vides.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 name the same file, %3; give each its own</source>
+        <translation>%1 et %2 nomment le même fichier, %3; donnez-en un à chacun</translation>
+    </message>
+    <message>
+        <source>Your entries are read from Tenvik.db beside the settings; where there is
+none, there are no entries. The entries CSV always holds every entry, so
+that it imports whole. --import-csv fills empty records only, unless --add
+is given; then a file with an entry you already have is refused, so that a
+file imported twice is not added twice. A refused import changes nothing
+and exits with 1.
+</source>
+        <translation>Vos inscriptions sont lues dans Tenvik.db, à côté des paramètres; s&apos;il
+n&apos;existe pas, il n&apos;y a aucune inscription. Le CSV des inscriptions les
+contient toujours toutes, pour s&apos;importer en entier. --import-csv remplit
+seulement des dossiers vides, sauf avec --add; un fichier contenant une
+inscription que vous avez déjà est alors refusé, pour qu&apos;un fichier importé
+deux fois ne soit pas ajouté deux fois. Une importation refusée ne change
+rien et se termine avec 1.
+</translation>
+    </message>
+    <message>
+        <source>nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE or --import-csv FILE</source>
+        <translation>rien à faire&#xa0;: donnez --ics FICHIER, --pdf FICHIER, --entries-csv FICHIER, --pay-periods-csv FICHIER ou --import-csv FICHIER</translation>
+    </message>
+    <message>
+        <source>--with-entries puts your entries into --ics; give --ics FILE too</source>
+        <translation>--with-entries met vos inscriptions dans --ics; donnez aussi --ics FICHIER</translation>
+    </message>
+    <message>
+        <source>--add goes with --import-csv FILE</source>
+        <translation>--add va avec --import-csv FICHIER</translation>
+    </message>
+    <message>
+        <source>--import-csv reads entries in; run it on its own, then write files</source>
+        <translation>--import-csv lit des inscriptions; lancez-le seul, puis écrivez les fichiers</translation>
+    </message>
+    <message>
+        <source>--from and --to set the days of --ics or --pay-periods-csv; give one of them too</source>
+        <translation>--from et --to fixent les jours de --ics ou de --pay-periods-csv; donnez aussi l&apos;une de ces options</translation>
+    </message>
+    <message>
+        <source>Vacation</source>
+        <translation>Vacances</translation>
+    </message>
+    <message>
+        <source>Sick leave</source>
+        <translation>Congé de maladie</translation>
+    </message>
+    <message>
+        <source>Compensatory time</source>
+        <translation>Congé compensatoire</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Jour férié</translation>
+    </message>
+    <message>
+        <source>Other leave</source>
+        <translation>Autre congé</translation>
+    </message>
+    <message>
+        <source>Worked for %1 (%2 h)</source>
+        <translation>Travaillé pour %1 (%2 h)</translation>
+    </message>
+    <message>
+        <source>%1 worked for me (%2 h)</source>
+        <translation>%1 a travaillé pour moi (%2 h)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 h)</source>
+        <translation>%1 (%2 h)</translation>
+    </message>
+    <message>
+        <source>Overtime</source>
+        <translation>Heures supplémentaires</translation>
+    </message>
+    <message>
+        <source>Callback</source>
+        <translation>Rappel au travail</translation>
+    </message>
+    <message>
+        <source>paid</source>
+        <translation>payées</translation>
+    </message>
+    <message>
+        <source>banked</source>
+        <translation>accumulées</translation>
+    </message>
+    <message>
+        <source>%1 (%2 h, %3)</source>
+        <translation>%1 (%2 h, %3)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>the hours are outside 0 to 48</source>
+        <translation>les heures ne sont pas entre 0 et 48</translation>
+    </message>
+    <message>
+        <source>the date is outside 1901-01-01 to 2060-12-31</source>
+        <translation>la date n&apos;est pas entre le 1901-01-01 et le 2060-12-31</translation>
+    </message>
+    <message>
+        <source>the text holds a tab, a line break or another control character</source>
+        <translation>le texte contient une tabulation, un saut de ligne ou un autre caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>le texte n&apos;est pas en UTF-8</translation>
+    </message>
+    <message>
+        <source>the text is too long</source>
+        <translation>le texte est trop long</translation>
+    </message>
+    <message>
+        <source>a trade needs a colleague&apos;s name</source>
+        <translation>un échange de quart demande le nom d&apos;un collègue</translation>
+    </message>
+    <message>
+        <source>a note needs a text</source>
+        <translation>une note demande un texte</translation>
+    </message>
+    <message>
+        <source>it names no trade on a line above it</source>
+        <translation>elle ne nomme aucun échange de quart d&apos;une ligne précédente</translation>
+    </message>
+    <message>
+        <source>it names a trade it cannot pay back</source>
+        <translation>elle nomme un échange de quart qu&apos;elle ne peut pas rembourser</translation>
+    </message>
+    <message>
+        <source>My entries</source>
+        <translation>Mes inscriptions</translation>
+    </message>
+    <message>
+        <source>the first line must be the header %1</source>
+        <translation>la première ligne doit être l&apos;en-tête %1</translation>
+    </message>
+    <message>
+        <source>the line does not have the header&apos;s 9 columns</source>
+        <translation>la ligne n&apos;a pas les 9 colonnes de l&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>the quoting is broken</source>
+        <translation>les guillemets sont mal fermés</translation>
+    </message>
+    <message>
+        <source>this is no valid value</source>
+        <translation>ce n&apos;est pas une valeur valide</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>ligne %1, colonne %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>the id is on an earlier line too</source>
+        <translation>l&apos;id figure aussi sur une ligne précédente</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>your records already hold %n entry(s); give --add to add the file&apos;s entries to them</source>
+        <translation>
+            <numerusform>vos dossiers contiennent déjà %n inscription; donnez --add pour y ajouter les inscriptions du fichier</numerusform>
+            <numerusform>vos dossiers contiennent déjà %n inscriptions; donnez --add pour y ajouter les inscriptions du fichier</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>your records already hold this entry; was the file imported before?</source>
+        <translation>vos dossiers contiennent déjà cette inscription; le fichier a-t-il déjà été importé?</translation>
+    </message>
+    <message>
+        <source>your records %1 were damaged and have been set aside as %2; start Tenvik to restore a backup</source>
+        <translation>vos dossiers %1 étaient endommagés et ont été mis de côté sous le nom %2; lancez Tenvik pour restaurer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>your records %1 were written by a later version of Tenvik and are left as they are</source>
+        <translation>vos dossiers %1 viennent d&apos;une version plus récente de Tenvik et restent tels quels</translation>
+    </message>
+    <message>
+        <source>cannot open your records %1: %2</source>
+        <translation>impossible d&apos;ouvrir vos dossiers %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3</source>
+        <translation>%1, du %2 au %3</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot import %1: %2</source>
+        <translation>impossible d&apos;importer %1&#xa0;: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entry(s) imported into %2
+</source>
+        <translation>
+            <numerusform>%1&#xa0;: %n inscription importée dans %2
+</numerusform>
+            <numerusform>%1&#xa0;: %n inscriptions importées dans %2
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entry(s)
+</source>
+        <translation>
+            <numerusform>%1&#xa0;: %n inscription
+</numerusform>
+            <numerusform>%1&#xa0;: %n inscriptions
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n pay period(s)</source>
+        <translation>
+            <numerusform>%1&#xa0;: %n période de paie</numerusform>
+            <numerusform>%1&#xa0;: %n périodes de paie</numerusform>
         </translation>
     </message>
 </context>

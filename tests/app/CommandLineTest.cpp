@@ -45,6 +45,16 @@ TEST(ExportCommandLineTest, TakesEveryOptionInBothForms)
     EXPECT_FALSE(command.request.kinds.duty || command.request.kinds.rdo || command.request.kinds.payday
                  || command.request.kinds.payPeriodStart);
 
+    const auto records = Parse({"--entries-csv", "e.csv", "--pay-periods-csv=-", "--ics", "c.ics", "--with-entries"});
+    ASSERT_TRUE(std::holds_alternative<ExportCommand>(records)) << std::get<UsageError>(records).message.toStdString();
+    EXPECT_EQ(std::get<ExportCommand>(records).entriesCsvName, QStringLiteral("e.csv"));
+    EXPECT_EQ(std::get<ExportCommand>(records).payPeriodsCsvName, QStringLiteral("-"));
+    EXPECT_TRUE(std::get<ExportCommand>(records).request.withEntries);
+    const auto import = Parse({"--import-csv", "old.csv", "--add"});
+    ASSERT_TRUE(std::holds_alternative<ExportCommand>(import));
+    EXPECT_EQ(std::get<ExportCommand>(import).importName, QStringLiteral("old.csv"));
+    EXPECT_TRUE(std::get<ExportCommand>(import).request.addToEntries);
+
     // Help and version win over everything else, mistakes included.
     for (const QStringList& arguments : {QStringList{"--help"}, QStringList{"--ics", "a", "-h", "--colour"}}) {
         const auto help = Parse(arguments);
@@ -63,8 +73,10 @@ TEST(ExportCommandLineTest, SaysWhatIsWrong)
         const char* message;
     };
     const Case cases[] = {
-        {{}, "nothing to write: give --ics FILE, --pdf FILE or both"},
-        {{"--year", "2027"}, "nothing to write"},
+        {{},
+         "nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE or --import-csv "
+         "FILE"},
+        {{"--year", "2027"}, "nothing to do"},
         {{"--ics"}, "--ics needs a file name (- for standard output)"},
         {{"--ics", "--pdf", "y.pdf"}, "--ics needs a file name"},
         {{"--ics="}, "--ics needs a file name"},
@@ -76,7 +88,17 @@ TEST(ExportCommandLineTest, SaysWhatIsWrong)
         {{"--ics", "a", "--to", "2061-01-01"},
          "--to: 2061-01-01 is outside the calendar's range, 1901-01-01 to 2060-12-31"},
         {{"--ics", "a", "--to", "2020-01-01"}, "the range ends before it begins: 2026-12-10 to 2020-01-01"},
-        {{"--pdf", "y", "--from", "2027-01-01"}, "--from and --to set the days of --ics; give --ics FILE too"},
+        {{"--pdf", "y", "--from", "2027-01-01"},
+         "--from and --to set the days of --ics or --pay-periods-csv; give one of them too"},
+        {{"--pdf", "y", "--with-entries"}, "--with-entries puts your entries into --ics; give --ics FILE too"},
+        {{"--entries-csv", "e.csv", "--add"}, "--add goes with --import-csv FILE"},
+        {{"--import-csv", "e.csv", "--pdf", "y"}, "--import-csv reads entries in; run it on its own"},
+        {{"--import-csv"}, "--import-csv needs a file name (- for standard input)"},
+        {{"--pay-periods-csv"}, "--pay-periods-csv needs a file name (- for standard output)"},
+        {{"--entries-csv", "-", "--ics", "-"},
+         "--ics and --entries-csv name the same file, standard output; give each its own"},
+        {{"--entries-csv", "e.csv", "--pay-periods-csv", "./e.csv"},
+         "--entries-csv and --pay-periods-csv name the same file, e.csv; give each its own"},
         {{"--pdf", "y", "--year", "27"}, "--year: 27 is outside the calendar's range, 1901 to 2060"},
         {{"--pdf", "y", "--year", "2027x"}, "--year: '2027x' is not a year"},
         {{"--pdf", "y", "--group", "C1"}, "--group: 'C1' is no group; use RDO, A1 to A7 or B1 to B7"},
