@@ -33,8 +33,10 @@ QString Needs(const QCommandLineOption& option)
 {
     const QString name = option.names().constLast();
     QString what;
-    if (name == u"ics" || name == u"pdf")
+    if (name == u"ics" || name == u"pdf" || name == u"entries-csv" || name == u"pay-periods-csv")
         what = QCoreApplication::translate("tenvik-export", "a file name (- for standard output)");
+    else if (name == u"import-csv")
+        what = QCoreApplication::translate("tenvik-export", "a file name (- for standard input)");
     else if (name == u"from" || name == u"to")
         what = QCoreApplication::translate("tenvik-export", "a date (yyyy-MM-dd)");
     else if (name == u"year")
@@ -57,6 +59,29 @@ ExportCommandLine::ExportCommandLine()
       m_pdf(QStringLiteral("pdf"),
             QCoreApplication::translate("tenvik-export", "Write one page with a whole year, for printing."),
             QCoreApplication::translate("tenvik-export", "FILE")),
+      m_entriesCsv(QStringLiteral("entries-csv"),
+                   QCoreApplication::translate("tenvik-export",
+                                               "Write every entry you recorded (trades, leave, extra hours, notes) "
+                                               "as CSV, for a spreadsheet or to move them to another computer."),
+                   QCoreApplication::translate("tenvik-export", "FILE")),
+      m_payPeriodsCsv(QStringLiteral("pay-periods-csv"),
+                      QCoreApplication::translate("tenvik-export",
+                                                  "Write the hours of each pay period of --year, or of the days "
+                                                  "--from to --to, as CSV for the payroll office."),
+                      QCoreApplication::translate("tenvik-export", "FILE")),
+      m_withEntries(QStringLiteral("with-entries"),
+                    QCoreApplication::translate("tenvik-export",
+                                                "Put your entries into the calendar file too. They name colleagues "
+                                                "and hold your notes: share such a file with care.")),
+      m_importCsv(QStringLiteral("import-csv"),
+                  QCoreApplication::translate("tenvik-export",
+                                              "Read an entries CSV back into your records: every line, or nothing "
+                                              "when one is wrong."),
+                  QCoreApplication::translate("tenvik-export", "FILE")),
+      m_add(QStringLiteral("add"),
+            QCoreApplication::translate("tenvik-export",
+                                        "With --import-csv: add to the entries you have rather than only filling "
+                                        "empty records.")),
       m_from(QStringLiteral("from"),
              QCoreApplication::translate("tenvik-export", "First day of the calendar file (default today)."),
              QCoreApplication::translate("tenvik-export", "yyyy-MM-dd")),
@@ -90,8 +115,8 @@ ExportCommandLine::ExportCommandLine()
 {
     m_parser.setApplicationDescription(QCoreApplication::translate(
         "tenvik-export", "Writes your shift calendar from the settings Tenvik saved, without a window or a display."));
-    m_parser.addOptions({m_ics, m_pdf, m_from, m_to, m_year, m_group, m_paper, m_noDuty, m_noRdo, m_noPaydays,
-                         m_noPayPeriods, m_help, m_version});
+    m_parser.addOptions({m_ics, m_pdf, m_entriesCsv, m_payPeriodsCsv, m_withEntries, m_importCsv, m_add, m_from, m_to,
+                         m_year, m_group, m_paper, m_noDuty, m_noRdo, m_noPaydays, m_noPayPeriods, m_help, m_version});
 }
 
 std::variant<ExportCommand, UsageError> ExportCommandLine::parse(const QStringList& arguments, DayNumber today)
@@ -107,7 +132,8 @@ std::variant<ExportCommand, UsageError> ExportCommandLine::parse(const QStringLi
         return command;
     }
 
-    const QList<QCommandLineOption> valued = {m_ics, m_pdf, m_from, m_to, m_year, m_group, m_paper};
+    const QList<QCommandLineOption> valued = {m_ics,  m_pdf, m_entriesCsv, m_payPeriodsCsv, m_importCsv,
+                                              m_from, m_to,  m_year,       m_group,         m_paper};
     if (!parsed) {
         if (const QStringList unknown = m_parser.unknownOptionNames(); !unknown.isEmpty()) {
             const QString name = unknown.constFirst();
@@ -143,6 +169,11 @@ std::variant<ExportCommand, UsageError> ExportCommandLine::parse(const QStringLi
     ExportOptions options;
     options.calendar = m_parser.isSet(m_ics);
     options.sheet = m_parser.isSet(m_pdf);
+    options.entriesCsv = m_parser.isSet(m_entriesCsv);
+    options.payPeriodsCsv = m_parser.isSet(m_payPeriodsCsv);
+    options.importCsv = m_parser.isSet(m_importCsv);
+    options.addToEntries = m_parser.isSet(m_add);
+    options.withEntries = m_parser.isSet(m_withEntries);
     options.from = text(m_from);
     options.to = text(m_to);
     options.year = text(m_year);
@@ -159,14 +190,28 @@ std::variant<ExportCommand, UsageError> ExportCommandLine::parse(const QStringLi
     command.request = std::get<ExportRequest>(checked);
     command.icsName = m_parser.value(m_ics);
     command.pdfName = m_parser.value(m_pdf);
+    command.entriesCsvName = m_parser.value(m_entriesCsv);
+    command.payPeriodsCsvName = m_parser.value(m_payPeriodsCsv);
+    command.importName = m_parser.value(m_importCsv);
 
-    if (options.calendar && options.sheet && SameOutput(FilePathOf(command.icsName), FilePathOf(command.pdfName))) {
-        const QString shared = IsStandardOutput(FilePathOf(command.icsName))
-            ? QCoreApplication::translate("tenvik-export", "standard output")
-            : command.icsName;
-        return UsageError{
-            QCoreApplication::translate("tenvik-export", "--ics and --pdf name the same file, %1; give each its own")
-                .arg(shared)};
+    // The second write to one file would replace the first.
+    QList<QCommandLineOption> outputs;
+    for (const QCommandLineOption& option : {m_ics, m_pdf, m_entriesCsv, m_payPeriodsCsv}) {
+        if (m_parser.isSet(option))
+            outputs.append(option);
+    }
+    for (qsizetype i = 0; i < outputs.size(); ++i) {
+        for (qsizetype j = i + 1; j < outputs.size(); ++j) {
+            const QString first = m_parser.value(outputs[i]);
+            if (!SameOutput(FilePathOf(first), FilePathOf(m_parser.value(outputs[j]))))
+                continue;
+            const QString shared = IsStandardOutput(FilePathOf(first))
+                ? QCoreApplication::translate("tenvik-export", "standard output")
+                : first;
+            return UsageError{
+                QCoreApplication::translate("tenvik-export", "%1 and %2 name the same file, %3; give each its own")
+                    .arg(Dashed(outputs[i]), Dashed(outputs[j]), shared)};
+        }
     }
     return command;
 }
@@ -192,7 +237,15 @@ QString ExportCommandLine::helpText() const
                                       "Importing a newer file of the same group updates its events.\n"
                                       "\n"
                                       "Exit status: 0 when everything was written, 1 when a file could not be\n"
-                                      "written, 2 when the arguments are wrong (then nothing is read or written).\n");
+                                      "written, 2 when the arguments are wrong (then nothing is read or written).\n")
+        + u'\n'
+        + QCoreApplication::translate("tenvik-export",
+                                      "Your entries are read from Tenvik.db beside the settings; where there is\n"
+                                      "none, there are no entries. The entries CSV always holds every entry, so\n"
+                                      "that it imports whole. --import-csv fills empty records only, unless --add\n"
+                                      "is given; then a file with an entry you already have is refused, so that a\n"
+                                      "file imported twice is not added twice. A refused import changes nothing\n"
+                                      "and exits with 1.\n");
 }
 
 QString OptionErrorText(const OptionError& error)
@@ -200,10 +253,21 @@ QString OptionErrorText(const OptionError& error)
     const QString option = FromStd(error.option);
     switch (error.problem) {
     case OptionProblem::NothingToWrite:
-        return QCoreApplication::translate("tenvik-export", "nothing to write: give --ics FILE, --pdf FILE or both");
-    case OptionProblem::RangeWithoutCalendar:
+        return QCoreApplication::translate(
+            "tenvik-export",
+            "nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE or --import-csv "
+            "FILE");
+    case OptionProblem::EntriesWithoutCalendar:
         return QCoreApplication::translate("tenvik-export",
-                                           "--from and --to set the days of --ics; give --ics FILE too");
+                                           "--with-entries puts your entries into --ics; give --ics FILE too");
+    case OptionProblem::AddWithoutImport:
+        return QCoreApplication::translate("tenvik-export", "--add goes with --import-csv FILE");
+    case OptionProblem::ImportWithOutput:
+        return QCoreApplication::translate("tenvik-export",
+                                           "--import-csv reads entries in; run it on its own, then write files");
+    case OptionProblem::RangeWithoutCalendar:
+        return QCoreApplication::translate(
+            "tenvik-export", "--from and --to set the days of --ics or --pay-periods-csv; give one of them too");
     case OptionProblem::NotADate:
         return QCoreApplication::translate("tenvik-export", "%1: %2 is not a date; write it as yyyy-MM-dd")
             .arg(option, Quoted(error.value));

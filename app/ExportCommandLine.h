@@ -19,6 +19,9 @@ struct ExportCommand {
     Action action = Action::Export;
     QString icsName; // as given, "-" for standard output; empty: no calendar file
     QString pdfName; // empty: no printed year
+    QString entriesCsvName;
+    QString payPeriodsCsvName;
+    QString importName; // the entries CSV to read in, "-" for standard input
     ExportRequest request;
 };
 
@@ -31,7 +34,7 @@ public:
     ExportCommandLine();
 
     // arguments as QCoreApplication::arguments() gives them, the program's name first.
-    // Reads the file system only to tell whether --ics and --pdf name one file.
+    // Reads the file system only to tell whether two outputs name one file.
     std::variant<ExportCommand, UsageError> parse(const QStringList& arguments, DayNumber today);
 
     // The usage, every option, and what a user needs to know around them. Needs the
@@ -42,6 +45,11 @@ private:
     QCommandLineParser m_parser;
     QCommandLineOption m_ics;
     QCommandLineOption m_pdf;
+    QCommandLineOption m_entriesCsv;
+    QCommandLineOption m_payPeriodsCsv;
+    QCommandLineOption m_withEntries;
+    QCommandLineOption m_importCsv;
+    QCommandLineOption m_add;
     QCommandLineOption m_from;
     QCommandLineOption m_to;
     QCommandLineOption m_year;

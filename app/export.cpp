@@ -1,8 +1,10 @@
 // tenvik-export: the user's days as a calendar file and the year as a printable page,
-// from the settings the calendar saved. It runs where there is no desktop (cron, ssh, a
-// server): it needs no display, makes no settings folder, and writes only the files it is
-// asked for.
+// from the settings the calendar saved, and the user's own entries as CSV files. It runs
+// where there is no desktop (cron, ssh, a server): it needs no display, makes no settings
+// folder, and writes only the files it is asked for. Reading an entries CSV back in is
+// the one task that writes the records, and may make their folder.
 #include "app/ExportCommandLine.h"
+#include "app/ExportRecords.h"
 #include "app/TextOutput.h"
 #include "bridge/FilePath.h"
 #include "bridge/LocaleCapture.h"
@@ -15,6 +17,8 @@
 #include "export/OutputFile.h"
 #include "export/SavedProfile.h"
 #include "print/YearSheet.h"
+#include "records/EntriesCsv.h"
+#include "records/RecordsFile.h"
 #include "settings/FileStore.h"
 #include "settings/SettingsFolder.h"
 #include "settings/SystemErrorText.h"
@@ -22,12 +26,18 @@
 #include "translations/Translations.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
 
 #include <chrono>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <iostream>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -37,7 +47,7 @@ namespace {
 
 using namespace tenvik;
 
-constexpr int ExitFailure = 1; // a file could not be written
+constexpr int ExitFailure = 1; // a file could not be written or read, or an import was refused
 constexpr int ExitUsage = 2;   // the arguments are wrong; nothing was read or written
 const QString ProgramName = QStringLiteral("tenvik-export");
 
@@ -101,10 +111,9 @@ QString EventCount(std::size_t count)
     return QCoreApplication::translate("tenvik-export", "%n event(s)", nullptr, n);
 }
 
-UserProfile LoadProfile(const ExportRequest& request, const FormatSettings& locale, const FileStore& store)
+SavedProfile LoadProfile(const std::filesystem::path& settingsPath, const ExportRequest& request,
+                         const FormatSettings& locale, const FileStore& store)
 {
-    // Found without making a folder: the export only reads.
-    const std::filesystem::path settingsPath = LocateSettingsPath(RoamingConfigBase());
     SavedProfile saved = LoadSavedProfile(settingsPath, locale, store);
     if (saved.unreadable) {
         Say(ProgramName,
@@ -121,7 +130,74 @@ UserProfile LoadProfile(const ExportRequest& request, const FormatSettings& loca
     }
     if (request.group)
         saved.profile.group = *request.group;
-    return saved.profile;
+    return saved;
+}
+
+records::Moment Now()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    return {CivilDate{date.year(), date.month(), date.day()}, time.hour(), time.minute(), time.second()};
+}
+
+// Opens the records as the window does, migrations and the day's backup included. A file
+// set aside or written by a later version is reported; the caller then goes no further.
+std::optional<records::OpenedRecords> OpenRecordsFile(const std::filesystem::path& path)
+{
+    try {
+        records::OpenedRecords opened = records::OpenRecords(path, Now());
+        switch (opened.report.state) {
+        case records::OpenReport::State::Opened:
+        case records::OpenReport::State::Created:
+            return opened;
+        case records::OpenReport::State::SetAside:
+            Say(ProgramName,
+                QCoreApplication::translate("tenvik-export",
+                                            "your records %1 were damaged and have been set aside as %2; start "
+                                            "Tenvik to restore a backup")
+                    .arg(DisplayPathOf(path), DisplayPathOf(opened.report.setAsidePath)));
+            return opened;
+        case records::OpenReport::State::TooNew:
+            break;
+        }
+        Say(ProgramName,
+            QCoreApplication::translate("tenvik-export",
+                                        "your records %1 were written by a later version of Tenvik and are left "
+                                        "as they are")
+                .arg(DisplayPathOf(path)));
+    } catch (const std::exception& error) {
+        Say(ProgramName,
+            QCoreApplication::translate("tenvik-export", "cannot open your records %1: %2")
+                .arg(DisplayPathOf(path), QString::fromLocal8Bit(error.what())));
+    }
+    return std::nullopt;
+}
+
+// Every entry, read without making anything: no records file, no entries.
+std::optional<std::vector<records::Entry>> ReadEntries(const std::filesystem::path& settingsPath)
+{
+    const std::filesystem::path path = records::RecordsPathBeside(settingsPath);
+    std::error_code error;
+    if (std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found)
+        return std::vector<records::Entry>{};
+    auto opened = OpenRecordsFile(path);
+    // A file set aside leaves empty records, which must not replace the user's CSV files.
+    if (!opened || opened->report.state == records::OpenReport::State::SetAside)
+        return std::nullopt;
+    try {
+        return opened->store->AllEntries();
+    } catch (const std::exception& failure) {
+        Say(ProgramName,
+            QCoreApplication::translate("tenvik-export", "cannot open your records %1: %2")
+                .arg(DisplayPathOf(path), QString::fromLocal8Bit(failure.what())));
+    }
+    return std::nullopt;
+}
+
+QString IsoText(DayNumber day)
+{
+    return QString::fromStdString(FormatIsoDate(day));
 }
 
 int Export(const ExportCommand& command)
@@ -130,25 +206,41 @@ int Export(const ExportCommand& command)
     // The calendar wrote the pay-period start in this locale's short date.
     const FormatSettings locale = CaptureLocaleFormats(QLocale::system());
     DiskFileStore store;
-    const UserProfile profile = LoadProfile(request, locale, store);
+    // Found without making a folder: the export only reads.
+    const std::filesystem::path settingsPath = LocateSettingsPath(RoamingConfigBase());
+    const SavedProfile saved = LoadProfile(settingsPath, request, locale, store);
+    const UserProfile& profile = saved.profile;
     for (const ExportNotice notice : NoticesFor(request, profile))
         Say(ProgramName, NoticeText(notice));
 
+    std::vector<records::Entry> entries;
+    if (NeedsRecords(request)) {
+        auto read = ReadEntries(settingsPath);
+        if (!read)
+            return ExitFailure;
+        entries = std::move(*read);
+    }
+
     // When standard output carries a file, the summary goes to standard error.
-    const bool outputTaken =
-        IsStandardOutput(FilePathOf(command.icsName)) || IsStandardOutput(FilePathOf(command.pdfName));
+    bool outputTaken = false;
+    for (const QString* name :
+         {&command.icsName, &command.pdfName, &command.entriesCsvName, &command.payPeriodsCsvName})
+        outputTaken = outputTaken || IsStandardOutput(FilePathOf(*name));
     std::FILE* const summary = outputTaken ? stderr : stdout;
 
     int status = 0;
     if (request.calendar) {
-        const auto events = EventsFor(request.from, request.to, profile, request.kinds, TranslatedEventPhrases());
+        auto events = EventsFor(request.from, request.to, profile, request.kinds, TranslatedEventPhrases());
+        if (request.withEntries) {
+            AddEntryEvents(events, EntryEventTexts(entries), request.from, request.to,
+                           EntryEventCategory().toStdString());
+        }
         const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
         if (Write(command.icsName, ICalendarText(events, ProfileTitle(profile), now), store))
             Print(summary,
                   QCoreApplication::translate("tenvik-export", "%1: %2, %3 to %4\n")
-                      .arg(ShownName(command.icsName), EventCount(events.size()),
-                           QString::fromStdString(FormatIsoDate(request.from)),
-                           QString::fromStdString(FormatIsoDate(request.to))));
+                      .arg(ShownName(command.icsName), EventCount(events.size()), IsoText(request.from),
+                           IsoText(request.to)));
         else
             status = ExitFailure;
     }
@@ -163,7 +255,79 @@ int Export(const ExportCommand& command)
         else
             status = ExitFailure;
     }
+    if (request.entriesCsv) {
+        const int n = static_cast<int>(entries.size());
+        if (Write(command.entriesCsvName, records::EntriesToCsv(entries), store))
+            Print(summary,
+                  QCoreApplication::translate("tenvik-export", "%1: %n entry(s)\n", nullptr, n)
+                      .arg(ShownName(command.entriesCsvName)));
+        else
+            status = ExitFailure;
+    }
+    if (request.payPeriodsCsv) {
+        const auto periods = PayPeriodsFor(request, entries, profile, records::Hours::Whole(saved.shiftHours));
+        const int n = static_cast<int>(periods.size());
+        if (Write(command.payPeriodsCsvName, records::PayPeriodsToCsv(periods), store)) {
+            QString line = QCoreApplication::translate("tenvik-export", "%1: %n pay period(s)", nullptr, n)
+                               .arg(ShownName(command.payPeriodsCsvName));
+            if (!periods.empty())
+                line = QCoreApplication::translate("tenvik-export", "%1, %2 to %3")
+                           .arg(line, IsoText(periods.front().first), IsoText(periods.back().last));
+            Print(summary, line + u'\n');
+        } else {
+            status = ExitFailure;
+        }
+    }
     return status;
+}
+
+// An entries CSV into the records: checked whole before the records are opened, so that
+// a wrong file makes no folder and no database.
+int Import(const ExportCommand& command)
+{
+    const bool fromInput = command.importName == QLatin1StringView(StandardOutputName);
+    const QString shown =
+        fromInput ? QCoreApplication::translate("tenvik-export", "standard input") : command.importName;
+    std::string text;
+    if (fromInput) {
+        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    } else {
+        QFile file(command.importName);
+        if (!file.open(QIODevice::ReadOnly)) {
+            Say(ProgramName,
+                QCoreApplication::translate("tenvik-export", "cannot read %1: %2").arg(shown, file.errorString()));
+            return ExitFailure;
+        }
+        text = file.readAll().toStdString();
+    }
+    const auto refuse = [&](const QString& why) {
+        Say(ProgramName, QCoreApplication::translate("tenvik-export", "cannot import %1: %2").arg(shown, why));
+        return ExitFailure;
+    };
+    if (const auto read = records::EntriesFromCsv(text); const auto* problem = std::get_if<records::CsvProblem>(&read))
+        return refuse(CsvProblemText(*problem));
+
+    std::filesystem::path path;
+    try {
+        path = records::RecordsPathBeside(FindSettingsPath(RoamingConfigBase()));
+    } catch (const std::exception& error) {
+        return refuse(QString::fromLocal8Bit(error.what()));
+    }
+    auto opened = OpenRecordsFile(path);
+    if (!opened)
+        return ExitFailure;
+    try {
+        const auto imported = ImportEntries(*opened->store, text, command.request.addToEntries);
+        if (const auto* why = std::get_if<QString>(&imported))
+            return refuse(*why);
+        const int n = static_cast<int>(std::get<std::size_t>(imported));
+        Print(stdout,
+              QCoreApplication::translate("tenvik-export", "%1: %n entry(s) imported into %2\n", nullptr, n)
+                  .arg(shown, DisplayPathOf(path)));
+    } catch (const std::exception& error) {
+        return refuse(QString::fromLocal8Bit(error.what()));
+    }
+    return 0;
 }
 
 } // namespace
@@ -195,5 +359,5 @@ int main(int argc, char* argv[])
     case ExportCommand::Action::Export:
         break;
     }
-    return Export(command);
+    return command.request.importCsv ? Import(command) : Export(command);
 }

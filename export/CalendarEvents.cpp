@@ -31,6 +31,8 @@ std::string_view KindName(EventKind kind)
         return "payday";
     case EventKind::PayPeriodStart:
         return "pp";
+    case EventKind::Entry:
+        return "entry";
     }
     return "day";
 }
@@ -44,6 +46,28 @@ std::string EventUid(DayNumber day, EventKind kind, std::string_view group)
             uid += AsciiLower(c);
     }
     return uid + "@" + std::string(UidDomain);
+}
+
+std::string EntryUid(DayNumber day, std::int64_t id)
+{
+    return FormatBasicDate(day) + "-" + std::string(KindName(EventKind::Entry)) + "-" + std::to_string(id) + "@"
+        + std::string(UidDomain);
+}
+
+void AddEntryEvents(std::vector<DayEvent>& events, std::span<const EntryEventText> entries, DayNumber first,
+                    DayNumber last, std::string_view category)
+{
+    const auto firstDay = static_cast<DayNumber>(WholeDay(first));
+    for (const EntryEventText& entry : entries) {
+        if (entry.day < firstDay || entry.day > last)
+            continue;
+        DayEvent event{entry.day,     EventKind::Entry,  EntryUid(entry.day, entry.id),
+                       entry.summary, entry.description, std::string(category)};
+        // After every event of its day and the entries added before it.
+        const auto place = std::upper_bound(events.begin(), events.end(), entry.day,
+                                            [](DayNumber day, const DayEvent& other) { return day < other.day; });
+        events.insert(place, std::move(event));
+    }
 }
 
 std::vector<DayEvent> EventsFor(DayNumber first, DayNumber last, const UserProfile& profile, const EventKinds& kinds,

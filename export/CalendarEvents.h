@@ -4,6 +4,8 @@
 #include "core/Profile.h"
 #include "export/EventPhrases.h"
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +24,7 @@ inline constexpr int CalendarFileDays = 365;
 // the calendar's range.
 DayNumber CalendarFileEnd(DayNumber first);
 
-enum class EventKind { Duty, Rdo, Payday, PayPeriodStart };
+enum class EventKind { Duty, Rdo, Payday, PayPeriodStart, Entry };
 
 // Which kinds an export carries; every kind by default.
 struct EventKinds {
@@ -41,12 +43,31 @@ struct DayEvent {
     std::string category;
 };
 
-// The short name of a kind in identifiers and categories: "duty", "rdo", "payday", "pp".
+// The short name of a kind in identifiers and categories: "duty", "rdo", "payday", "pp",
+// "entry".
 std::string_view KindName(EventKind kind);
 // "20261210-rdo-a2@tenvik.example.org" for a duty day or an RDO of group A2;
 // "20261210-payday@tenvik.example.org" for the paydays and pay periods, which are the same
 // for everyone in the agency.
 std::string EventUid(DayNumber day, EventKind kind, std::string_view group);
+
+// An entry the user recorded on a day, already worded: this layer knows nothing of the
+// records but their ids, which stay with an entry while it lives.
+struct EntryEventText {
+    DayNumber day = 0;
+    std::int64_t id = 0;
+    std::string summary;
+    std::string description;
+};
+
+// "20270113-entry-42@tenvik.example.org": the day and the entry's id, so that a newer file
+// updates the event of an edited entry and no entry's event takes another's place.
+std::string EntryUid(DayNumber day, std::int64_t id);
+
+// Adds an event for each entry on the days first to last, after the other events of its
+// day and in the order given, keeping events in date order.
+void AddEntryEvents(std::vector<DayEvent>& events, std::span<const EntryEventText> entries, DayNumber first,
+                    DayNumber last, std::string_view category);
 
 // Every event of the days from first to last, both included, in date order and, within a
 // day, in the order of EventKind, worded by phrases.

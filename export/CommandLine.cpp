@@ -64,6 +64,11 @@ std::variant<ExportRequest, OptionError> CheckExportOptions(const ExportOptions&
     ExportRequest request;
     request.calendar = options.calendar;
     request.sheet = options.sheet;
+    request.entriesCsv = options.entriesCsv;
+    request.payPeriodsCsv = options.payPeriodsCsv;
+    request.importCsv = options.importCsv;
+    request.addToEntries = options.addToEntries;
+    request.withEntries = options.withEntries;
     request.kinds = options.kinds;
 
     std::optional<DayNumber> from;
@@ -91,13 +96,21 @@ std::variant<ExportRequest, OptionError> CheckExportOptions(const ExportOptions&
             return Problem(OptionProblem::NotAPaper, "--paper", *options.paper);
     }
 
-    if (!options.calendar && !options.sheet)
+    const bool writes = options.calendar || options.sheet || options.entriesCsv || options.payPeriodsCsv;
+    if (options.importCsv && writes)
+        return Problem(OptionProblem::ImportWithOutput);
+    if (!writes && !options.importCsv)
         return Problem(OptionProblem::NothingToWrite);
-    if ((from || to) && !options.calendar)
+    if (options.addToEntries && !options.importCsv)
+        return Problem(OptionProblem::AddWithoutImport);
+    if (options.withEntries && !options.calendar)
+        return Problem(OptionProblem::EntriesWithoutCalendar);
+    if ((from || to) && !options.calendar && !options.payPeriodsCsv)
         return Problem(OptionProblem::RangeWithoutCalendar);
 
     const DayNumber todayInView = std::clamp(static_cast<DayNumber>(WholeDay(today)), MinViewDate, MaxViewDate);
     if (from || to) {
+        request.rangeGiven = true;
         request.from = from.value_or(todayInView);
         request.to = to.value_or(CalendarFileEnd(request.from));
         if (request.from > request.to) {
@@ -117,9 +130,16 @@ std::variant<ExportRequest, OptionError> CheckExportOptions(const ExportOptions&
     return request;
 }
 
+bool NeedsRecords(const ExportRequest& request)
+{
+    return request.entriesCsv || request.payPeriodsCsv || (request.calendar && request.withEntries);
+}
+
 std::vector<ExportNotice> NoticesFor(const ExportRequest& request, const UserProfile& profile)
 {
-    const bool calendarWantsGroup = request.calendar && (request.kinds.duty || request.kinds.rdo);
+    // The pay periods' scheduled hours are the group's duty days.
+    const bool calendarWantsGroup =
+        (request.calendar && (request.kinds.duty || request.kinds.rdo)) || request.payPeriodsCsv;
     std::vector<ExportNotice> notices;
     // "--group RDO" chooses no group on purpose; only a group never chosen is worth a word.
     if (!profile.HasGroup() && !request.group && (calendarWantsGroup || request.sheet))

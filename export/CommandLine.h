@@ -12,13 +12,20 @@
 // The choices of tenvik-export, checked before anything is read or written. The command
 // line itself is split by the program; this part turns the values it found into days, a
 // year, a group and a paper, and names what is wrong with them as facts the program puts
-// into words.
+// into words. Besides the calendar file and the printed year, the program writes the
+// user's own entries and the pay periods' hours as CSV, and reads such an entries file
+// back into the records; that import is a task of its own, never mixed with writing.
 namespace tenvik {
 
 // The values as the command line gave them, unchecked.
 struct ExportOptions {
-    bool calendar = false; // --ics was given
-    bool sheet = false;    // --pdf was given
+    bool calendar = false;      // --ics was given
+    bool sheet = false;         // --pdf was given
+    bool entriesCsv = false;    // --entries-csv was given
+    bool payPeriodsCsv = false; // --pay-periods-csv was given
+    bool importCsv = false;     // --import-csv was given
+    bool addToEntries = false;  // --add
+    bool withEntries = false;   // --with-entries
     std::optional<std::string> from;
     std::optional<std::string> to;
     std::optional<std::string> year;
@@ -30,8 +37,15 @@ struct ExportOptions {
 struct ExportRequest {
     bool calendar = false;
     bool sheet = false;
-    DayNumber from = 0; // the days of the calendar file, both included
+    bool entriesCsv = false;
+    bool payPeriodsCsv = false;
+    bool importCsv = false;
+    bool addToEntries = false; // an import adds to the entries already there
+    bool withEntries = false;  // the calendar file carries the entries too
+    DayNumber from = 0;        // the days of the calendar file, both included
     DayNumber to = 0;
+    // --from or --to chose the days: the pay periods CSV then covers them rather than the year.
+    bool rangeGiven = false;
     int year = 0;                     // the printed year
     std::optional<std::string> group; // instead of the saved group; an item of AssignmentCodes
     std::optional<Paper> paper;       // nothing: the environment's
@@ -39,15 +53,18 @@ struct ExportRequest {
 };
 
 enum class OptionProblem {
-    NothingToWrite,       // neither --ics nor --pdf
-    RangeWithoutCalendar, // --from or --to without --ics
-    NotADate,             // option, value
-    DateOutsideCalendar,  // option, value; first and last are the calendar's range
-    NotAYear,             // value
-    YearOutsideCalendar,  // value; first and last are the calendar's range
-    NotAGroup,            // value
-    NotAPaper,            // value
-    RangeReversed,        // first and last are the range asked for
+    NothingToWrite,         // no output and no import
+    RangeWithoutCalendar,   // --from or --to without --ics or --pay-periods-csv
+    EntriesWithoutCalendar, // --with-entries without --ics
+    AddWithoutImport,       // --add without --import-csv
+    ImportWithOutput,       // --import-csv together with a file to write
+    NotADate,               // option, value
+    DateOutsideCalendar,    // option, value; first and last are the calendar's range
+    NotAYear,               // value
+    YearOutsideCalendar,    // value; first and last are the calendar's range
+    NotAGroup,              // value
+    NotAPaper,              // value
+    RangeReversed,          // first and last are the range asked for
 };
 
 struct OptionError {
@@ -60,6 +77,10 @@ struct OptionError {
 
 // today fixes the default range (today and the CalendarFileDays after it) and the default year.
 std::variant<ExportRequest, OptionError> CheckExportOptions(const ExportOptions& options, DayNumber today);
+
+// Whether the request reads the user's records: the entries CSV, the pay periods' hours
+// and a calendar file with the entries.
+bool NeedsRecords(const ExportRequest& request);
 
 // What an export that goes ahead leaves out without being asked to.
 enum class ExportNotice {

@@ -49,6 +49,7 @@ SavedProfile LoadSavedProfile(const std::filesystem::path& settingsPath, const F
     SavedProfile saved;
     SettingsRecord settings = ReadSettings(ini, locale);
     saved.profile = ProfileFromSettings(settings);
+    saved.shiftHours = settings.shiftHours;
     saved.unreadableValues = std::move(settings.unreadable);
     saved.unreadable = reader.Failure();
     return saved;

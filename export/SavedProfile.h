@@ -16,6 +16,7 @@ namespace tenvik {
 
 struct SavedProfile {
     UserProfile profile;
+    int shiftHours = DefaultShiftHours; // the summary of the records counts it per duty day
     // Set when a settings file is there but cannot be read; the profile is then the
     // defaults, as the window would show them.
     std::optional<std::error_code> unreadable;

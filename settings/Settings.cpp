@@ -2,6 +2,7 @@
 
 #include "core/AsciiText.h"
 #include "core/Rotation.h"
+#include "settings/IntegerText.h"
 
 namespace tenvik {
 namespace {
@@ -60,6 +61,9 @@ SettingsRecord ReadEveryKey(const IniFile& ini, const FormatSettings& locale)
     if (!start.empty()
         && values.payPeriodStart != ini.ReadDate(ConfigSection, "PPStart", DefaultPayPeriodStart + 1, locale))
         values.unreadable.push_back({"PPStart", start, FormatStoredDate(DefaultPayPeriodStart)});
+    const auto shiftHours = ParseInt32(ini.ReadString(ConfigSection, "ShiftHours", ""));
+    if (shiftHours && *shiftHours >= MinShiftHours && *shiftHours <= MaxShiftHours)
+        values.shiftHours = *shiftHours;
     for (const ColorRoleInfo& info : ColorRoles) {
         // A colour the file spells wrongly keeps its role's default: the calendar still
         // starts, with the colours the user saw before choosing any.

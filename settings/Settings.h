@@ -22,6 +22,12 @@ struct UnreadableValue {
     std::string used; // the default taken instead, as the file would store it
 };
 
+// The length of one shift in hours, which the summary of the user's records counts per
+// duty day and a trade starts with.
+inline constexpr int DefaultShiftHours = 24;
+inline constexpr int MinShiftHours = 1;
+inline constexpr int MaxShiftHours = 48;
+
 struct SettingsRecord {
     std::string agency{DefaultAgencyName};
     std::string assignment{NoGroupCode}; // as stored; AssignmentIndexFor picks the item
@@ -29,6 +35,7 @@ struct SettingsRecord {
     bool showDebit = false; // the "Show RDOs" switch
     bool showPayPeriods = false;
     DayNumber payPeriodStart = DefaultPayPeriodStart;
+    int shiftHours = DefaultShiftHours; // read only so far: written once the window sets it
     TAlphaColor aPlt = DefaultColor(ColorRole::APlt);
     TAlphaColor bPlt = DefaultColor(ColorRole::BPlt);
     TAlphaColor xPlt = DefaultColor(ColorRole::XPlt);
@@ -42,9 +49,10 @@ struct SettingsRecord {
 };
 
 // Every key in order, each missing or unreadable value taking its default. A colour text
-// that cannot be read gives that role's default colour. A value present but unreadable
-// (a switch that is no number, a date no reader takes, a group or colour no one has) is
-// listed in `unreadable`; a missing or empty one is not. The agency comes back as stored
+// that cannot be read gives that role's default colour, a shift length outside
+// MinShiftHours–MaxShiftHours the default. A value present but unreadable (a switch that
+// is no number, a date no reader takes, a group or colour no one has) is listed in
+// `unreadable`; a missing or empty one is not. The agency comes back as stored
 // (possibly empty); the window turns an empty one into the default. Never throws: a file
 // that fails to read in any way, memory running out included, gives every default.
 SettingsRecord ReadSettings(const IniFile& ini, const FormatSettings& locale);

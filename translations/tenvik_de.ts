@@ -40,7 +40,7 @@
         <translation>Die Legende: die Farben von A und B</translation>
     </message>
     <message>
-        <source>Status line: the selected day&apos;s date, the pay period that begins on it, its RDO group, and * on your RDO</source>
+        <source>Status line: the selected day's date, the pay period that begins on it, its RDO group, and * on your RDO</source>
         <translation>Statuszeile: das Datum des gewählten Tages, die Lohnperiode, die an ihm beginnt, seine RDO-Gruppe und * an Ihrem RDO</translation>
     </message>
     <message>
@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>Group %1, %2 platoon</source>
-        <extracomment>%1: the assignment group (&quot;A2&quot;), %2: its platoon letter (&quot;A&quot;)</extracomment>
+        <extracomment>%1: the assignment group ("A2"), %2: its platoon letter ("A")</extracomment>
         <translation>Gruppe %1, Wachabteilung %2</translation>
     </message>
     <message>
@@ -113,7 +113,7 @@
         <translation>Lohnperioden gezählt ab %1</translation>
     </message>
     <message>
-        <source>For information only: the department&apos;s official roster prevails.</source>
+        <source>For information only: the department's official roster prevails.</source>
         <translation>Nur zur Information: Maßgeblich ist der offizielle Dienstplan der Feuerwehr.</translation>
     </message>
     <message>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Your RDO (%1)</source>
-        <extracomment>%1: the user&apos;s assignment group, &quot;A2&quot;</extracomment>
+        <extracomment>%1: the user's assignment group, "A2"</extracomment>
         <translation>Ihr RDO (%1)</translation>
     </message>
     <message>
@@ -157,15 +157,15 @@
         <translation>Der Schichtkalender: welche Wachabteilung Dienst hat, Ihre RDOs, Zahltage und Lohnperioden, Monat für Monat.</translation>
     </message>
     <message>
-        <source>unknown option &apos;%1&apos;; see --help</source>
+        <source>unknown option '%1'; see --help</source>
         <translation>unbekannte Option „%1“; siehe --help</translation>
     </message>
     <message>
-        <source>unexpected argument &apos;%1&apos;; see --help</source>
+        <source>unexpected argument '%1'; see --help</source>
         <translation>unerwartetes Argument „%1“; siehe --help</translation>
     </message>
     <message>
-        <source>Qt&apos;s own options (-platform, -style, -reverse ...) work as in every Qt program.
+        <source>Qt's own options (-platform, -style, -reverse ...) work as in every Qt program.
 
 The settings are kept in $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini
 (normally ~/.config/...) and written only by Save. Right-click the month for
@@ -249,7 +249,7 @@ tenvik-export kann beides ohne Fenster.
         <translation>GRUPPE</translation>
     </message>
     <message>
-        <source>The paper of the printed year: a4 or letter (default: your locale&apos;s).</source>
+        <source>The paper of the printed year: a4 or letter (default: your locale's).</source>
         <translation>Das Papier des gedruckten Jahres: a4 oder letter (Vorgabe: das Ihres Gebietsschemas).</translation>
     </message>
     <message>
@@ -285,7 +285,7 @@ tenvik-export kann beides ohne Fenster.
         <translation>Schreibt Ihren Schichtkalender aus den von Tenvik gespeicherten Einstellungen, ohne Fenster und ohne Bildschirm.</translation>
     </message>
     <message>
-        <source>unknown option &apos;%1&apos;; see --help</source>
+        <source>unknown option '%1'; see --help</source>
         <translation>unbekannte Option „%1“; siehe --help</translation>
     </message>
     <message>
@@ -293,7 +293,7 @@ tenvik-export kann beides ohne Fenster.
         <translation>%1 ist zweimal angegeben</translation>
     </message>
     <message>
-        <source>unexpected argument &apos;%1&apos;; see --help</source>
+        <source>unexpected argument '%1'; see --help</source>
         <translation>unerwartetes Argument „%1“; siehe --help</translation>
     </message>
     <message>
@@ -312,13 +312,13 @@ written to as it is. Dates run from 1901-01-01 to 2060-12-31.
 The settings are read, never written, from
 $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
 
-The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
+The paper is --paper, else PAPERSIZE (a4 or letter), else your locale's
 (LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
 Philippines and the other countries whose locales print on it, a4 elsewhere.
 
-Import each group&apos;s calendar file into a calendar of its own: the calendar
+Import each group's calendar file into a calendar of its own: the calendar
 is named after the agency and the group. After a change of group, delete the
-old group&apos;s calendar in your calendar program, then import the new file.
+old group's calendar in your calendar program, then import the new file.
 Importing a newer file of the same group updates its events.
 
 Exit status: 0 when everything was written, 1 when a file could not be
@@ -361,7 +361,7 @@ gelesen oder geschrieben).
         <translation>%1: %2 ist kein Datum; schreiben Sie es als JJJJ-MM-TT</translation>
     </message>
     <message>
-        <source>%1: %2 is outside the calendar&apos;s range, %3 to %4</source>
+        <source>%1: %2 is outside the calendar's range, %3 to %4</source>
         <translation>%1: %2 liegt außerhalb des Kalenderbereichs, %3 bis %4</translation>
     </message>
     <message>
@@ -369,7 +369,7 @@ gelesen oder geschrieben).
         <translation>--year: %1 ist kein Jahr</translation>
     </message>
     <message>
-        <source>--year: %1 is outside the calendar&apos;s range, %2 to %3</source>
+        <source>--year: %1 is outside the calendar's range, %2 to %3</source>
         <translation>--year: %1 liegt außerhalb des Kalenderbereichs, %2 bis %3</translation>
     </message>
     <message>
@@ -423,6 +423,261 @@ gelesen oder geschrieben).
         <source>cannot read %1=%2 in the settings %3; %4 is used</source>
         <extracomment>%1 is a key of the settings file (PPStart), %2 its value there, %3 the file, %4 the value used instead, as the file would hold it (2020-12-20)</extracomment>
         <translation>%1=%2 in den Einstellungen %3 kann nicht gelesen werden; es gilt %4</translation>
+    </message>
+<message>
+        <source>a file name (- for standard input)</source>
+        <translation>einen Dateinamen (- für die Standardeingabe)</translation>
+    </message>
+    <message>
+        <source>Write every entry you recorded (trades, leave, extra hours, notes) as CSV, for a spreadsheet or to move them to another computer.</source>
+        <translation>Schreibt jeden Ihrer Einträge (Schichttausch, Abwesenheit, Mehrstunden, Notizen) als CSV, für eine Tabellenkalkulation oder den Umzug auf einen anderen Computer.</translation>
+    </message>
+    <message>
+        <source>Write the hours of each pay period of --year, or of the days --from to --to, as CSV for the payroll office.</source>
+        <translation>Schreibt die Stunden jeder Lohnperiode von --year oder der Tage --from bis --to als CSV für die Lohnbuchhaltung.</translation>
+    </message>
+    <message>
+        <source>Put your entries into the calendar file too. They name colleagues and hold your notes: share such a file with care.</source>
+        <translation>Schreibt Ihre Einträge auch in die Kalenderdatei. Sie nennen Kollegen und enthalten Ihre Notizen: geben Sie eine solche Datei mit Bedacht weiter.</translation>
+    </message>
+    <message>
+        <source>Read an entries CSV back into your records: every line, or nothing when one is wrong.</source>
+        <translation>Liest eine CSV-Datei mit Einträgen wieder in Ihre Aufzeichnungen ein: jede Zeile, oder nichts, wenn eine fehlerhaft ist.</translation>
+    </message>
+    <message>
+        <source>With --import-csv: add to the entries you have rather than only filling empty records.</source>
+        <translation>Mit --import-csv: fügt zu Ihren vorhandenen Einträgen hinzu, statt nur leere Aufzeichnungen zu füllen.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 name the same file, %3; give each its own</source>
+        <translation>%1 und %2 nennen dieselbe Datei, %3; geben Sie jeder ihre eigene</translation>
+    </message>
+    <message>
+        <source>Your entries are read from Tenvik.db beside the settings; where there is
+none, there are no entries. The entries CSV always holds every entry, so
+that it imports whole. --import-csv fills empty records only, unless --add
+is given; then a file with an entry you already have is refused, so that a
+file imported twice is not added twice. A refused import changes nothing
+and exits with 1.
+</source>
+        <translation>Ihre Einträge werden aus Tenvik.db neben den Einstellungen gelesen; gibt es
+diese Datei nicht, gibt es keine Einträge. Die Einträge-CSV enthält stets
+jeden Eintrag, damit sie sich vollständig importieren lässt. --import-csv
+füllt nur leere Aufzeichnungen, außer mit --add; dann wird eine Datei mit
+einem Eintrag, den Sie schon haben, abgelehnt, damit eine zweimal
+importierte Datei nicht zweimal hinzukommt. Ein abgelehnter Import ändert
+nichts und endet mit 1.
+</translation>
+    </message>
+    <message>
+        <source>nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE or --import-csv FILE</source>
+        <translation>nichts zu tun: geben Sie --ics DATEI, --pdf DATEI, --entries-csv DATEI, --pay-periods-csv DATEI oder --import-csv DATEI an</translation>
+    </message>
+    <message>
+        <source>--with-entries puts your entries into --ics; give --ics FILE too</source>
+        <translation>--with-entries schreibt Ihre Einträge in --ics; geben Sie auch --ics DATEI an</translation>
+    </message>
+    <message>
+        <source>--add goes with --import-csv FILE</source>
+        <translation>--add gehört zu --import-csv DATEI</translation>
+    </message>
+    <message>
+        <source>--import-csv reads entries in; run it on its own, then write files</source>
+        <translation>--import-csv liest Einträge ein; rufen Sie es allein auf und schreiben Sie danach Dateien</translation>
+    </message>
+    <message>
+        <source>--from and --to set the days of --ics or --pay-periods-csv; give one of them too</source>
+        <translation>--from und --to legen die Tage von --ics oder --pay-periods-csv fest; geben Sie auch eines davon an</translation>
+    </message>
+    <message>
+        <source>Vacation</source>
+        <translation>Urlaub</translation>
+    </message>
+    <message>
+        <source>Sick leave</source>
+        <translation>Krankheit</translation>
+    </message>
+    <message>
+        <source>Compensatory time</source>
+        <translation>Freizeitausgleich</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Feiertag</translation>
+    </message>
+    <message>
+        <source>Other leave</source>
+        <translation>Sonstige Abwesenheit</translation>
+    </message>
+    <message>
+        <source>Worked for %1 (%2 h)</source>
+        <translation>Für %1 gearbeitet (%2 Std.)</translation>
+    </message>
+    <message>
+        <source>%1 worked for me (%2 h)</source>
+        <translation>%1 hat für mich gearbeitet (%2 Std.)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 h)</source>
+        <translation>%1 (%2 Std.)</translation>
+    </message>
+    <message>
+        <source>Overtime</source>
+        <translation>Überstunden</translation>
+    </message>
+    <message>
+        <source>Callback</source>
+        <translation>Alarmierung</translation>
+    </message>
+    <message>
+        <source>paid</source>
+        <translation>ausbezahlt</translation>
+    </message>
+    <message>
+        <source>banked</source>
+        <translation>angespart</translation>
+    </message>
+    <message>
+        <source>%1 (%2 h, %3)</source>
+        <translation>%1 (%2 Std., %3)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>the hours are outside 0 to 48</source>
+        <translation>die Stunden liegen nicht zwischen 0 und 48</translation>
+    </message>
+    <message>
+        <source>the date is outside 1901-01-01 to 2060-12-31</source>
+        <translation>das Datum liegt nicht zwischen 1901-01-01 und 2060-12-31</translation>
+    </message>
+    <message>
+        <source>the text holds a tab, a line break or another control character</source>
+        <translation>der Text enthält einen Tabulator, einen Zeilenumbruch oder ein anderes Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>der Text ist kein UTF-8</translation>
+    </message>
+    <message>
+        <source>the text is too long</source>
+        <translation>der Text ist zu lang</translation>
+    </message>
+    <message>
+        <source>a trade needs a colleague's name</source>
+        <translation>ein Tausch braucht den Namen eines Kollegen</translation>
+    </message>
+    <message>
+        <source>a note needs a text</source>
+        <translation>eine Notiz braucht einen Text</translation>
+    </message>
+    <message>
+        <source>it names no trade on a line above it</source>
+        <translation>sie nennt keinen Tausch in einer Zeile darüber</translation>
+    </message>
+    <message>
+        <source>it names a trade it cannot pay back</source>
+        <translation>sie nennt einen Tausch, den sie nicht ausgleichen kann</translation>
+    </message>
+    <message>
+        <source>My entries</source>
+        <translation>Meine Einträge</translation>
+    </message>
+    <message>
+        <source>the first line must be the header %1</source>
+        <translation>die erste Zeile muss die Kopfzeile %1 sein</translation>
+    </message>
+    <message>
+        <source>the line does not have the header's 9 columns</source>
+        <translation>die Zeile hat nicht die 9 Spalten der Kopfzeile</translation>
+    </message>
+    <message>
+        <source>the quoting is broken</source>
+        <translation>die Anführungszeichen sind fehlerhaft</translation>
+    </message>
+    <message>
+        <source>this is no valid value</source>
+        <translation>das ist kein gültiger Wert</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>the id is on an earlier line too</source>
+        <translation>die id steht auch in einer früheren Zeile</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>your records already hold %n entry(s); give --add to add the file's entries to them</source>
+        <translation>
+            <numerusform>Ihre Aufzeichnungen enthalten schon %n Eintrag; geben Sie --add an, um die Einträge der Datei hinzuzufügen</numerusform>
+            <numerusform>Ihre Aufzeichnungen enthalten schon %n Einträge; geben Sie --add an, um die Einträge der Datei hinzuzufügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>your records already hold this entry; was the file imported before?</source>
+        <translation>Ihre Aufzeichnungen enthalten diesen Eintrag schon; wurde die Datei bereits importiert?</translation>
+    </message>
+    <message>
+        <source>your records %1 were damaged and have been set aside as %2; start Tenvik to restore a backup</source>
+        <translation>Ihre Aufzeichnungen %1 waren beschädigt und wurden als %2 beiseitegelegt; starten Sie Tenvik, um eine Sicherung wiederherzustellen</translation>
+    </message>
+    <message>
+        <source>your records %1 were written by a later version of Tenvik and are left as they are</source>
+        <translation>Ihre Aufzeichnungen %1 stammen von einer neueren Version von Tenvik und bleiben unverändert</translation>
+    </message>
+    <message>
+        <source>cannot open your records %1: %2</source>
+        <translation>Ihre Aufzeichnungen %1 können nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3</source>
+        <translation>%1, %2 bis %3</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot import %1: %2</source>
+        <translation>%1 kann nicht importiert werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entry(s) imported into %2
+</source>
+        <translation>
+            <numerusform>%1: %n Eintrag in %2 importiert
+</numerusform>
+            <numerusform>%1: %n Einträge in %2 importiert
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entry(s)
+</source>
+        <translation>
+            <numerusform>%1: %n Eintrag
+</numerusform>
+            <numerusform>%1: %n Einträge
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n pay period(s)</source>
+        <translation>
+            <numerusform>%1: %n Lohnperiode</numerusform>
+            <numerusform>%1: %n Lohnperioden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1024,17 +1279,17 @@ gelesen oder geschrieben).
     <name>tenvik::EventPhrases</name>
     <message>
         <source>On duty - %1</source>
-        <extracomment>Title of a duty day in the calendar file. %1: the assignment group, &quot;A2&quot;</extracomment>
+        <extracomment>Title of a duty day in the calendar file. %1: the assignment group, "A2"</extracomment>
         <translation>Dienst - %1</translation>
     </message>
     <message>
         <source>%1, group %2: %3 platoon on duty.</source>
-        <extracomment>%1: the agency, %2: the assignment group (&quot;A2&quot;), %3: the platoon letter (&quot;A&quot;)</extracomment>
+        <extracomment>%1: the agency, %2: the assignment group ("A2"), %3: the platoon letter ("A")</extracomment>
         <translation>%1, Gruppe %2: Wachabteilung %3 im Dienst.</translation>
     </message>
     <message>
         <source>RDO - %1</source>
-        <extracomment>Title of the user&apos;s Regular Day Off. %1: the assignment group</extracomment>
+        <extracomment>Title of the user's Regular Day Off. %1: the assignment group</extracomment>
         <translation>RDO - %1</translation>
     </message>
     <message>
@@ -1054,12 +1309,12 @@ gelesen oder geschrieben).
     </message>
     <message>
         <source>%1 begins - %2</source>
-        <extracomment>%1: the pay period, &quot;PP7&quot;; %2: the agency</extracomment>
+        <extracomment>%1: the pay period, "PP7"; %2: the agency</extracomment>
         <translation>%1 beginnt - %2</translation>
     </message>
     <message>
         <source>%1: pay period %2 begins today and runs %3 days.</source>
-        <extracomment>%1: the agency, %2: the pay period (&quot;PP7&quot;), %3: its length in days (14)</extracomment>
+        <extracomment>%1: the agency, %2: the pay period ("PP7"), %3: its length in days (14)</extracomment>
         <translation>%1: Lohnperiode %2 beginnt heute und dauert %3 Tage.</translation>
     </message>
     <message>
@@ -1069,7 +1324,7 @@ gelesen oder geschrieben).
     </message>
     <message>
         <source>RDO</source>
-        <extracomment>Category of the user&apos;s Regular Days Off</extracomment>
+        <extracomment>Category of the user's Regular Days Off</extracomment>
         <translation>RDO</translation>
     </message>
     <message>
@@ -1096,7 +1351,7 @@ gelesen oder geschrieben).
         <translation>doppelklicken Sie auf den Hintergrund der Seite Einstellungen</translation>
     </message>
     <message>
-        <source>For information only: the department&apos;s official roster prevails.</source>
+        <source>For information only: the department's official roster prevails.</source>
         <translation>Nur zur Information: Maßgeblich ist der offizielle Dienstplan der Feuerwehr.</translation>
     </message>
     <message>
@@ -1105,7 +1360,7 @@ gelesen oder geschrieben).
     </message>
     <message>
         <source>email: </source>
-        <extracomment>The caption of the support address, &quot;email: support@...&quot;</extracomment>
+        <extracomment>The caption of the support address, "email: support@..."</extracomment>
         <translation>E-Mail: </translation>
     </message>
     <message>
@@ -1127,7 +1382,7 @@ gelesen oder geschrieben).
     </message>
     <message>
         <source>RDO group %1</source>
-        <extracomment>%1: the group whose Regular Day Off the day is, &quot;B2&quot;</extracomment>
+        <extracomment>%1: the group whose Regular Day Off the day is, "B2"</extracomment>
         <translation>RDO der Gruppe %1</translation>
     </message>
     <message>
@@ -1141,7 +1396,7 @@ gelesen oder geschrieben).
     </message>
     <message>
         <source>Legend: %1, %2</source>
-        <extracomment>A legend cell read aloud. %1: &quot;A platoon&quot; or &quot;B platoon&quot;, %2: the name of its colour</extracomment>
+        <extracomment>A legend cell read aloud. %1: "A platoon" or "B platoon", %2: the name of its colour</extracomment>
         <translation>Legende: %1, %2</translation>
     </message>
     <message>

@@ -10,5 +10,39 @@
             <numerusform>%n events</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>your records already hold %n entry(s); give --add to add the file&apos;s entries to them</source>
+        <translation>
+            <numerusform>your records already hold %n entry; give --add to add the file&apos;s entries to them</numerusform>
+            <numerusform>your records already hold %n entries; give --add to add the file&apos;s entries to them</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entry(s) imported into %2
+</source>
+        <translation>
+            <numerusform>%1: %n entry imported into %2
+</numerusform>
+            <numerusform>%1: %n entries imported into %2
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entry(s)
+</source>
+        <translation>
+            <numerusform>%1: %n entry
+</numerusform>
+            <numerusform>%1: %n entries
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n pay period(s)</source>
+        <translation>
+            <numerusform>%1: %n pay period</numerusform>
+            <numerusform>%1: %n pay periods</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -40,7 +40,7 @@
         <translation>La leyenda: los colores de A y B</translation>
     </message>
     <message>
-        <source>Status line: the selected day&apos;s date, the pay period that begins on it, its RDO group, and * on your RDO</source>
+        <source>Status line: the selected day's date, the pay period that begins on it, its RDO group, and * on your RDO</source>
         <translation>Línea de estado: la fecha del día seleccionado, el período de pago que empieza ese día, su grupo de RDO y * en su RDO</translation>
     </message>
     <message>
@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>Group %1, %2 platoon</source>
-        <extracomment>%1: the assignment group (&quot;A2&quot;), %2: its platoon letter (&quot;A&quot;)</extracomment>
+        <extracomment>%1: the assignment group ("A2"), %2: its platoon letter ("A")</extracomment>
         <translation>Grupo %1, turno %2</translation>
     </message>
     <message>
@@ -113,7 +113,7 @@
         <translation>Períodos de pago contados desde el %1</translation>
     </message>
     <message>
-        <source>For information only: the department&apos;s official roster prevails.</source>
+        <source>For information only: the department's official roster prevails.</source>
         <translation>Solo a título informativo: prevalece la lista de turnos oficial del departamento.</translation>
     </message>
     <message>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Your RDO (%1)</source>
-        <extracomment>%1: the user&apos;s assignment group, &quot;A2&quot;</extracomment>
+        <extracomment>%1: the user's assignment group, "A2"</extracomment>
         <translation>Su RDO (%1)</translation>
     </message>
     <message>
@@ -157,15 +157,15 @@
         <translation>El calendario de turnos: qué turno está de guardia, sus RDO, los días de pago y los períodos de pago, mes a mes.</translation>
     </message>
     <message>
-        <source>unknown option &apos;%1&apos;; see --help</source>
-        <translation>opción desconocida &apos;%1&apos;; consulte --help</translation>
+        <source>unknown option '%1'; see --help</source>
+        <translation>opción desconocida '%1'; consulte --help</translation>
     </message>
     <message>
-        <source>unexpected argument &apos;%1&apos;; see --help</source>
-        <translation>argumento inesperado &apos;%1&apos;; consulte --help</translation>
+        <source>unexpected argument '%1'; see --help</source>
+        <translation>argumento inesperado '%1'; consulte --help</translation>
     </message>
     <message>
-        <source>Qt&apos;s own options (-platform, -style, -reverse ...) work as in every Qt program.
+        <source>Qt's own options (-platform, -style, -reverse ...) work as in every Qt program.
 
 The settings are kept in $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini
 (normally ~/.config/...) and written only by Save. Right-click the month for
@@ -249,7 +249,7 @@ cosas sin ventana.
         <translation>GRUPO</translation>
     </message>
     <message>
-        <source>The paper of the printed year: a4 or letter (default: your locale&apos;s).</source>
+        <source>The paper of the printed year: a4 or letter (default: your locale's).</source>
         <translation>El papel del año impreso: a4 o letter (por defecto, el de su configuración regional).</translation>
     </message>
     <message>
@@ -285,16 +285,16 @@ cosas sin ventana.
         <translation>Escribe su calendario de turnos a partir de la configuración que guardó Tenvik, sin ventana ni pantalla.</translation>
     </message>
     <message>
-        <source>unknown option &apos;%1&apos;; see --help</source>
-        <translation>opción desconocida &apos;%1&apos;; consulte --help</translation>
+        <source>unknown option '%1'; see --help</source>
+        <translation>opción desconocida '%1'; consulte --help</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
         <translation>%1 aparece dos veces</translation>
     </message>
     <message>
-        <source>unexpected argument &apos;%1&apos;; see --help</source>
-        <translation>argumento inesperado &apos;%1&apos;; consulte --help</translation>
+        <source>unexpected argument '%1'; see --help</source>
+        <translation>argumento inesperado '%1'; consulte --help</translation>
     </message>
     <message>
         <source>standard output</source>
@@ -312,13 +312,13 @@ written to as it is. Dates run from 1901-01-01 to 2060-12-31.
 The settings are read, never written, from
 $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
 
-The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
+The paper is --paper, else PAPERSIZE (a4 or letter), else your locale's
 (LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
 Philippines and the other countries whose locales print on it, a4 elsewhere.
 
-Import each group&apos;s calendar file into a calendar of its own: the calendar
+Import each group's calendar file into a calendar of its own: the calendar
 is named after the agency and the group. After a change of group, delete the
-old group&apos;s calendar in your calendar program, then import the new file.
+old group's calendar in your calendar program, then import the new file.
 Importing a newer file of the same group updates its events.
 
 Exit status: 0 when everything was written, 1 when a file could not be
@@ -359,7 +359,7 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
         <translation>%1: %2 no es una fecha; escríbala como aaaa-mm-dd</translation>
     </message>
     <message>
-        <source>%1: %2 is outside the calendar&apos;s range, %3 to %4</source>
+        <source>%1: %2 is outside the calendar's range, %3 to %4</source>
         <translation>%1: %2 está fuera del intervalo del calendario, de %3 a %4</translation>
     </message>
     <message>
@@ -367,7 +367,7 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
         <translation>--year: %1 no es un año</translation>
     </message>
     <message>
-        <source>--year: %1 is outside the calendar&apos;s range, %2 to %3</source>
+        <source>--year: %1 is outside the calendar's range, %2 to %3</source>
         <translation>--year: %1 está fuera del intervalo del calendario, de %2 a %3</translation>
     </message>
     <message>
@@ -421,6 +421,260 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
         <source>cannot read %1=%2 in the settings %3; %4 is used</source>
         <extracomment>%1 is a key of the settings file (PPStart), %2 its value there, %3 the file, %4 the value used instead, as the file would hold it (2020-12-20)</extracomment>
         <translation>no se puede leer %1=%2 en la configuración %3; se usa %4</translation>
+    </message>
+<message>
+        <source>a file name (- for standard input)</source>
+        <translation>un nombre de archivo (- para la entrada estándar)</translation>
+    </message>
+    <message>
+        <source>Write every entry you recorded (trades, leave, extra hours, notes) as CSV, for a spreadsheet or to move them to another computer.</source>
+        <translation>Escribe todas las entradas que registró (cambios de turno, permisos, horas extra, notas) como CSV, para una hoja de cálculo o para llevarlas a otra computadora.</translation>
+    </message>
+    <message>
+        <source>Write the hours of each pay period of --year, or of the days --from to --to, as CSV for the payroll office.</source>
+        <translation>Escribe las horas de cada período de pago de --year, o de los días de --from a --to, como CSV para la oficina de nómina.</translation>
+    </message>
+    <message>
+        <source>Put your entries into the calendar file too. They name colleagues and hold your notes: share such a file with care.</source>
+        <translation>Pone también sus entradas en el archivo de calendario. Nombran a compañeros y contienen sus notas: comparta ese archivo con cuidado.</translation>
+    </message>
+    <message>
+        <source>Read an entries CSV back into your records: every line, or nothing when one is wrong.</source>
+        <translation>Vuelve a leer un CSV de entradas en sus registros: todas las líneas, o nada si una es incorrecta.</translation>
+    </message>
+    <message>
+        <source>With --import-csv: add to the entries you have rather than only filling empty records.</source>
+        <translation>Con --import-csv: añade a las entradas que ya tiene en lugar de llenar solo registros vacíos.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 name the same file, %3; give each its own</source>
+        <translation>%1 y %2 nombran el mismo archivo, %3; indique uno distinto para cada uno</translation>
+    </message>
+    <message>
+        <source>Your entries are read from Tenvik.db beside the settings; where there is
+none, there are no entries. The entries CSV always holds every entry, so
+that it imports whole. --import-csv fills empty records only, unless --add
+is given; then a file with an entry you already have is refused, so that a
+file imported twice is not added twice. A refused import changes nothing
+and exits with 1.
+</source>
+        <translation>Sus entradas se leen de Tenvik.db, junto a la configuración; si no existe,
+no hay entradas. El CSV de entradas siempre contiene todas, para que se
+importe completo. --import-csv solo llena registros vacíos, salvo con --add;
+entonces se rechaza un archivo con una entrada que ya tiene, para que un
+archivo importado dos veces no se añada dos veces. Una importación
+rechazada no cambia nada y termina con 1.
+</translation>
+    </message>
+    <message>
+        <source>nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE or --import-csv FILE</source>
+        <translation>nada que hacer: indique --ics ARCHIVO, --pdf ARCHIVO, --entries-csv ARCHIVO, --pay-periods-csv ARCHIVO o --import-csv ARCHIVO</translation>
+    </message>
+    <message>
+        <source>--with-entries puts your entries into --ics; give --ics FILE too</source>
+        <translation>--with-entries pone sus entradas en --ics; indique también --ics ARCHIVO</translation>
+    </message>
+    <message>
+        <source>--add goes with --import-csv FILE</source>
+        <translation>--add va con --import-csv ARCHIVO</translation>
+    </message>
+    <message>
+        <source>--import-csv reads entries in; run it on its own, then write files</source>
+        <translation>--import-csv lee entradas; ejecútelo solo y después escriba archivos</translation>
+    </message>
+    <message>
+        <source>--from and --to set the days of --ics or --pay-periods-csv; give one of them too</source>
+        <translation>--from y --to fijan los días de --ics o --pay-periods-csv; indique también uno de ellos</translation>
+    </message>
+    <message>
+        <source>Vacation</source>
+        <translation>Vacaciones</translation>
+    </message>
+    <message>
+        <source>Sick leave</source>
+        <translation>Licencia por enfermedad</translation>
+    </message>
+    <message>
+        <source>Compensatory time</source>
+        <translation>Tiempo compensatorio</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Feriado</translation>
+    </message>
+    <message>
+        <source>Other leave</source>
+        <translation>Otro permiso</translation>
+    </message>
+    <message>
+        <source>Worked for %1 (%2 h)</source>
+        <translation>Trabajé por %1 (%2 h)</translation>
+    </message>
+    <message>
+        <source>%1 worked for me (%2 h)</source>
+        <translation>%1 trabajó por mí (%2 h)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 h)</source>
+        <translation>%1 (%2 h)</translation>
+    </message>
+    <message>
+        <source>Overtime</source>
+        <translation>Horas extra</translation>
+    </message>
+    <message>
+        <source>Callback</source>
+        <translation>Llamado al servicio</translation>
+    </message>
+    <message>
+        <source>paid</source>
+        <translation>pagadas</translation>
+    </message>
+    <message>
+        <source>banked</source>
+        <translation>acumuladas</translation>
+    </message>
+    <message>
+        <source>%1 (%2 h, %3)</source>
+        <translation>%1 (%2 h, %3)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>the hours are outside 0 to 48</source>
+        <translation>las horas están fuera de 0 a 48</translation>
+    </message>
+    <message>
+        <source>the date is outside 1901-01-01 to 2060-12-31</source>
+        <translation>la fecha está fuera de 1901-01-01 a 2060-12-31</translation>
+    </message>
+    <message>
+        <source>the text holds a tab, a line break or another control character</source>
+        <translation>el texto contiene un tabulador, un salto de línea u otro carácter de control</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>el texto no es UTF-8</translation>
+    </message>
+    <message>
+        <source>the text is too long</source>
+        <translation>el texto es demasiado largo</translation>
+    </message>
+    <message>
+        <source>a trade needs a colleague's name</source>
+        <translation>un cambio de turno necesita el nombre de un compañero</translation>
+    </message>
+    <message>
+        <source>a note needs a text</source>
+        <translation>una nota necesita un texto</translation>
+    </message>
+    <message>
+        <source>it names no trade on a line above it</source>
+        <translation>no nombra ningún cambio de turno de una línea anterior</translation>
+    </message>
+    <message>
+        <source>it names a trade it cannot pay back</source>
+        <translation>nombra un cambio de turno que no puede saldar</translation>
+    </message>
+    <message>
+        <source>My entries</source>
+        <translation>Mis entradas</translation>
+    </message>
+    <message>
+        <source>the first line must be the header %1</source>
+        <translation>la primera línea debe ser el encabezado %1</translation>
+    </message>
+    <message>
+        <source>the line does not have the header's 9 columns</source>
+        <translation>la línea no tiene las 9 columnas del encabezado</translation>
+    </message>
+    <message>
+        <source>the quoting is broken</source>
+        <translation>las comillas están mal cerradas</translation>
+    </message>
+    <message>
+        <source>this is no valid value</source>
+        <translation>no es un valor válido</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>the id is on an earlier line too</source>
+        <translation>el id también está en una línea anterior</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>your records already hold %n entry(s); give --add to add the file's entries to them</source>
+        <translation>
+            <numerusform>sus registros ya contienen %n entrada; indique --add para añadirles las entradas del archivo</numerusform>
+            <numerusform>sus registros ya contienen %n entradas; indique --add para añadirles las entradas del archivo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>your records already hold this entry; was the file imported before?</source>
+        <translation>sus registros ya contienen esta entrada; ¿ya se importó el archivo?</translation>
+    </message>
+    <message>
+        <source>your records %1 were damaged and have been set aside as %2; start Tenvik to restore a backup</source>
+        <translation>sus registros %1 estaban dañados y se apartaron como %2; inicie Tenvik para restaurar una copia de seguridad</translation>
+    </message>
+    <message>
+        <source>your records %1 were written by a later version of Tenvik and are left as they are</source>
+        <translation>sus registros %1 son de una versión posterior de Tenvik y se dejan como están</translation>
+    </message>
+    <message>
+        <source>cannot open your records %1: %2</source>
+        <translation>no se pueden abrir sus registros %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3</source>
+        <translation>%1, de %2 a %3</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrada estándar</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot import %1: %2</source>
+        <translation>no se puede importar %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entry(s) imported into %2
+</source>
+        <translation>
+            <numerusform>%1: %n entrada importada en %2
+</numerusform>
+            <numerusform>%1: %n entradas importadas en %2
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n entry(s)
+</source>
+        <translation>
+            <numerusform>%1: %n entrada
+</numerusform>
+            <numerusform>%1: %n entradas
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n pay period(s)</source>
+        <translation>
+            <numerusform>%1: %n período de pago</numerusform>
+            <numerusform>%1: %n períodos de pago</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1022,17 +1276,17 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
     <name>tenvik::EventPhrases</name>
     <message>
         <source>On duty - %1</source>
-        <extracomment>Title of a duty day in the calendar file. %1: the assignment group, &quot;A2&quot;</extracomment>
+        <extracomment>Title of a duty day in the calendar file. %1: the assignment group, "A2"</extracomment>
         <translation>De guardia - %1</translation>
     </message>
     <message>
         <source>%1, group %2: %3 platoon on duty.</source>
-        <extracomment>%1: the agency, %2: the assignment group (&quot;A2&quot;), %3: the platoon letter (&quot;A&quot;)</extracomment>
+        <extracomment>%1: the agency, %2: the assignment group ("A2"), %3: the platoon letter ("A")</extracomment>
         <translation>%1, grupo %2: turno %3 de guardia.</translation>
     </message>
     <message>
         <source>RDO - %1</source>
-        <extracomment>Title of the user&apos;s Regular Day Off. %1: the assignment group</extracomment>
+        <extracomment>Title of the user's Regular Day Off. %1: the assignment group</extracomment>
         <translation>RDO - %1</translation>
     </message>
     <message>
@@ -1052,12 +1306,12 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
     </message>
     <message>
         <source>%1 begins - %2</source>
-        <extracomment>%1: the pay period, &quot;PP7&quot;; %2: the agency</extracomment>
+        <extracomment>%1: the pay period, "PP7"; %2: the agency</extracomment>
         <translation>Empieza %1 - %2</translation>
     </message>
     <message>
         <source>%1: pay period %2 begins today and runs %3 days.</source>
-        <extracomment>%1: the agency, %2: the pay period (&quot;PP7&quot;), %3: its length in days (14)</extracomment>
+        <extracomment>%1: the agency, %2: the pay period ("PP7"), %3: its length in days (14)</extracomment>
         <translation>%1: el período de pago %2 empieza hoy y dura %3 días.</translation>
     </message>
     <message>
@@ -1067,7 +1321,7 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
     </message>
     <message>
         <source>RDO</source>
-        <extracomment>Category of the user&apos;s Regular Days Off</extracomment>
+        <extracomment>Category of the user's Regular Days Off</extracomment>
         <translation>RDO</translation>
     </message>
     <message>
@@ -1094,7 +1348,7 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
         <translation>haga doble clic en el fondo de la pestaña Ajustes</translation>
     </message>
     <message>
-        <source>For information only: the department&apos;s official roster prevails.</source>
+        <source>For information only: the department's official roster prevails.</source>
         <translation>Solo a título informativo: prevalece la lista de turnos oficial del departamento.</translation>
     </message>
     <message>
@@ -1103,7 +1357,7 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
     </message>
     <message>
         <source>email: </source>
-        <extracomment>The caption of the support address, &quot;email: support@...&quot;</extracomment>
+        <extracomment>The caption of the support address, "email: support@..."</extracomment>
         <translation>correo: </translation>
     </message>
     <message>
@@ -1125,7 +1379,7 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
     </message>
     <message>
         <source>RDO group %1</source>
-        <extracomment>%1: the group whose Regular Day Off the day is, &quot;B2&quot;</extracomment>
+        <extracomment>%1: the group whose Regular Day Off the day is, "B2"</extracomment>
         <translation>RDO del grupo %1</translation>
     </message>
     <message>
@@ -1139,7 +1393,7 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
     </message>
     <message>
         <source>Legend: %1, %2</source>
-        <extracomment>A legend cell read aloud. %1: &quot;A platoon&quot; or &quot;B platoon&quot;, %2: the name of its colour</extracomment>
+        <extracomment>A legend cell read aloud. %1: "A platoon" or "B platoon", %2: the name of its colour</extracomment>
         <translation>Leyenda: %1, %2</translation>
     </message>
     <message>

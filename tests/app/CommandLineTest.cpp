@@ -47,6 +47,16 @@ TEST(ExportCommandLineTest, TakesEveryOptionInBothForms)
     EXPECT_FALSE(command.request.kinds.duty || command.request.kinds.rdo || command.request.kinds.payday
                  || command.request.kinds.payPeriodStart);
 
+    const auto records = Parse({u"--entries-csv"_s, u"e.csv"_s, u"--pay-periods-csv=-"_s, u"--ics"_s, u"c.ics"_s, u"--with-entries"_s});
+    ASSERT_TRUE(std::holds_alternative<ExportCommand>(records)) << std::get<UsageError>(records).message.toStdString();
+    EXPECT_EQ(std::get<ExportCommand>(records).entriesCsvName, QStringLiteral("e.csv"));
+    EXPECT_EQ(std::get<ExportCommand>(records).payPeriodsCsvName, QStringLiteral("-"));
+    EXPECT_TRUE(std::get<ExportCommand>(records).request.withEntries);
+    const auto import = Parse({u"--import-csv"_s, u"old.csv"_s, u"--add"_s});
+    ASSERT_TRUE(std::holds_alternative<ExportCommand>(import));
+    EXPECT_EQ(std::get<ExportCommand>(import).importName, QStringLiteral("old.csv"));
+    EXPECT_TRUE(std::get<ExportCommand>(import).request.addToEntries);
+
     // Help and version win over everything else, mistakes included.
     for (const QStringList& arguments :
          {QStringList{u"--help"_s}, QStringList{u"--ics"_s, u"a"_s, u"-h"_s, u"--colour"_s}}) {
@@ -66,8 +76,10 @@ TEST(ExportCommandLineTest, SaysWhatIsWrong)
         const char* message;
     };
     const Case cases[] = {
-        {{}, "nothing to write: give --ics FILE, --pdf FILE or both"},
-        {{u"--year"_s, u"2027"_s}, "nothing to write"},
+        {{},
+         "nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE or --import-csv "
+         "FILE"},
+        {{u"--year"_s, u"2027"_s}, "nothing to do"},
         {{u"--ics"_s}, "--ics needs a file name (- for standard output)"},
         {{u"--ics"_s, u"--pdf"_s, u"y.pdf"_s}, "--ics needs a file name"},
         {{u"--ics="_s}, "--ics needs a file name"},
@@ -75,13 +87,21 @@ TEST(ExportCommandLineTest, SaysWhatIsWrong)
         {{u"--ics"_s, u"a"_s, u"--ics"_s, u"b"_s}, "--ics is given twice"},
         {{u"--pdf"_s, u"y"_s, u"--year"_s, u"2027"_s, u"--year"_s, u"2028"_s}, "--year is given twice"},
         {{u"--ics"_s, u"a"_s, u"--from"_s, u"2027-01-01"_s, u"--from"_s, u"2027-02-01"_s}, "--from is given twice"},
-        {{u"--ics"_s, u"a"_s, u"--from"_s, u"2026-02-30"_s},
-         "--from: '2026-02-30' is not a date; write it as yyyy-MM-dd"},
+        {{u"--ics"_s, u"a"_s, u"--from"_s, u"2026-02-30"_s}, "--from: '2026-02-30' is not a date; write it as yyyy-MM-dd"},
         {{u"--ics"_s, u"a"_s, u"--to"_s, u"2061-01-01"_s},
          "--to: 2061-01-01 is outside the calendar's range, 1901-01-01 to 2060-12-31"},
         {{u"--ics"_s, u"a"_s, u"--to"_s, u"2020-01-01"_s}, "the range ends before it begins: 2026-12-10 to 2020-01-01"},
         {{u"--pdf"_s, u"y"_s, u"--from"_s, u"2027-01-01"_s},
-         "--from and --to set the days of --ics; give --ics FILE too"},
+         "--from and --to set the days of --ics or --pay-periods-csv; give one of them too"},
+        {{u"--pdf"_s, u"y"_s, u"--with-entries"_s}, "--with-entries puts your entries into --ics; give --ics FILE too"},
+        {{u"--entries-csv"_s, u"e.csv"_s, u"--add"_s}, "--add goes with --import-csv FILE"},
+        {{u"--import-csv"_s, u"e.csv"_s, u"--pdf"_s, u"y"_s}, "--import-csv reads entries in; run it on its own"},
+        {{u"--import-csv"_s}, "--import-csv needs a file name (- for standard input)"},
+        {{u"--pay-periods-csv"_s}, "--pay-periods-csv needs a file name (- for standard output)"},
+        {{u"--entries-csv"_s, u"-"_s, u"--ics"_s, u"-"_s},
+         "--ics and --entries-csv name the same file, standard output; give each its own"},
+        {{u"--entries-csv"_s, u"e.csv"_s, u"--pay-periods-csv"_s, u"./e.csv"_s},
+         "--entries-csv and --pay-periods-csv name the same file, e.csv; give each its own"},
         {{u"--pdf"_s, u"y"_s, u"--year"_s, u"27"_s}, "--year: 27 is outside the calendar's range, 1901 to 2060"},
         {{u"--pdf"_s, u"y"_s, u"--year"_s, u"2027x"_s}, "--year: '2027x' is not a year"},
         {{u"--pdf"_s, u"y"_s, u"--group"_s, u"C1"_s}, "--group: 'C1' is no group; use RDO, A1 to A7 or B1 to B7"},
@@ -90,10 +110,8 @@ TEST(ExportCommandLineTest, SaysWhatIsWrong)
         {{u"--pdf"_s, u"y"_s, u"--colour"_s}, "unknown option '--colour'; see --help"},
         {{u"--pdf"_s, u"y"_s, u"-x"_s}, "unknown option '-x'; see --help"},
         {{u"--pdf"_s, u"y"_s, u"extra"_s}, "unexpected argument 'extra'; see --help"},
-        {{u"--ics"_s, u"-"_s, u"--pdf"_s, u"-"_s},
-         "--ics and --pdf name the same file, standard output; give each its own"},
-        {{u"--ics"_s, u"same"_s, u"--pdf"_s, u"./same"_s},
-         "--ics and --pdf name the same file, same; give each its own"},
+        {{u"--ics"_s, u"-"_s, u"--pdf"_s, u"-"_s}, "--ics and --pdf name the same file, standard output; give each its own"},
+        {{u"--ics"_s, u"same"_s, u"--pdf"_s, u"./same"_s}, "--ics and --pdf name the same file, same; give each its own"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());

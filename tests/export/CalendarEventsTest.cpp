@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -218,6 +219,38 @@ TEST(CalendarEventsTest, IdentifiersNameTheGroupOfDutyDaysAndRdos)
     EXPECT_GT(dutyAndRdoOwners.size(), 14u * 150u);
     for (const auto& [uid, count] : agencyWide)
         EXPECT_EQ(count, 14) << uid;
+}
+
+// The entries join the days' events after them, in the order given, within the range only.
+TEST(CalendarEventsTest, EntriesFollowTheirDaysEvents)
+{
+    const UserProfile profile = Profile("A2");
+    std::vector<DayEvent> events = EventsFor(Day(2027, 1, 4), Day(2027, 1, 6), profile);
+    const std::size_t before = events.size();
+    const std::vector<EntryEventText> entries = {
+        {Day(2027, 1, 3), 1, "too early", ""},  {Day(2027, 1, 5), 42, "Worked for Ana", ""},
+        {Day(2027, 1, 4), 7, "Note", "a text"}, {Day(2027, 1, 5), 3, "Vacation", ""},
+        {Day(2027, 1, 7), 9, "too late", ""},
+    };
+    AddEntryEvents(events, entries, Day(2027, 1, 4), Day(2027, 1, 6), "Mine");
+
+    ASSERT_EQ(events.size(), before + 3);
+    EXPECT_TRUE(std::is_sorted(events.begin(), events.end(),
+                               [](const DayEvent& a, const DayEvent& b) { return a.day < b.day; }));
+    std::vector<std::string> entryUids;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        if (events[i].kind != EventKind::Entry)
+            continue;
+        entryUids.push_back(events[i].uid);
+        EXPECT_EQ(events[i].category, "Mine");
+        // Nothing of the rotation comes after an entry on its day.
+        if (i + 1 < events.size() && events[i + 1].day == events[i].day) {
+            EXPECT_EQ(events[i + 1].kind, EventKind::Entry);
+        }
+    }
+    EXPECT_EQ(entryUids,
+              (std::vector<std::string>{"20270104-entry-7@tenvik.example.org", "20270105-entry-42@tenvik.example.org",
+                                        "20270105-entry-3@tenvik.example.org"}));
 }
 
 } // namespace

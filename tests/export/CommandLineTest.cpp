@@ -128,6 +128,19 @@ TEST(ExportOptionsTest, ProblemsAreNamedWithWhatCausedThem)
         {"no group", with(Sheet(), [](auto& o) { o.group = "C1"; }), OptionProblem::NotAGroup, "--group", "C1"},
         {"a platoon", with(Sheet(), [](auto& o) { o.group = "A"; }), OptionProblem::NotAGroup, "--group", "A"},
         {"A5", with(Sheet(), [](auto& o) { o.paper = "A5"; }), OptionProblem::NotAPaper, "--paper", "A5"},
+        {"entries without a calendar", with(Sheet(), [](auto& o) { o.withEntries = true; }),
+         OptionProblem::EntriesWithoutCalendar, "", ""},
+        {"add without import", with(Sheet(), [](auto& o) { o.addToEntries = true; }), OptionProblem::AddWithoutImport,
+         "", ""},
+        {"import and write", with(Calendar(), [](auto& o) { o.importCsv = true; }), OptionProblem::ImportWithOutput, "",
+         ""},
+        {"a range for the entries",
+         with(ExportOptions{},
+              [](auto& o) {
+                  o.entriesCsv = true;
+                  o.to = "2027-01-01";
+              }),
+         OptionProblem::RangeWithoutCalendar, "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -48,6 +48,7 @@ void ExpectDefaults(const SettingsRecord& values)
     EXPECT_FALSE(values.showDebit);
     EXPECT_FALSE(values.showPayPeriods);
     EXPECT_EQ(values.payPeriodStart, 44185);
+    EXPECT_EQ(values.shiftHours, 24);
     EXPECT_EQ(values.aPlt, 0xFFFF0000u);
     EXPECT_EQ(values.bPlt, 0xFF0000FFu);
     EXPECT_EQ(values.xPlt, 0xFFFF00FFu);
@@ -173,6 +174,12 @@ TEST_F(SettingsPassTest, StoredValuesReadAsTheirRulesSay)
         {"Agency=", "Config", [](const SettingsRecord& v) { EXPECT_EQ(v.agency, ""); }},
         {"PPStart=20.12.2021", "Config", [](const SettingsRecord& v) { EXPECT_EQ(v.payPeriodStart, 44185); }},
         {"PPStart=2021-12-19", "Config", [](const SettingsRecord& v) { EXPECT_EQ(v.payPeriodStart, 44549); }},
+        // A shift is 1 to 48 hours; anything else is the usual 24.
+        {"ShiftHours=12", "Config", [](const SettingsRecord& v) { EXPECT_EQ(v.shiftHours, 12); }},
+        {"ShiftHours=48", "Config", [](const SettingsRecord& v) { EXPECT_EQ(v.shiftHours, 48); }},
+        {"ShiftHours=49", "Config", [](const SettingsRecord& v) { EXPECT_EQ(v.shiftHours, 24); }},
+        {"ShiftHours=0", "Config", [](const SettingsRecord& v) { EXPECT_EQ(v.shiftHours, 24); }},
+        {"ShiftHours=10.5", "Config", [](const SettingsRecord& v) { EXPECT_EQ(v.shiftHours, 24); }},
         {"APlt=Cyan", "Colors", [](const SettingsRecord& v) { EXPECT_EQ(v.aPlt, 0xFF00FFFFu); }},
         {"APlt=#FF0000", "Colors", [](const SettingsRecord& v) { EXPECT_EQ(v.aPlt, 0x00FF0000u); }},
         // A colour that cannot be read keeps its role's default, and the rest still reads.
