@@ -40,7 +40,7 @@
         <translation>Die Legende: die Farben von A und B</translation>
     </message>
     <message>
-        <source>Status line: the selected day's date, the pay period that begins on it, its RDO group, and * on your RDO</source>
+        <source>Status line: the selected day&apos;s date, the pay period that begins on it, its RDO group, and * on your RDO</source>
         <translation>Statuszeile: das Datum des gewählten Tages, die Lohnperiode, die an ihm beginnt, seine RDO-Gruppe und * an Ihrem RDO</translation>
     </message>
     <message>
@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>Group %1, %2 platoon</source>
-        <extracomment>%1: the assignment group ("A2"), %2: its platoon letter ("A")</extracomment>
+        <extracomment>%1: the assignment group (&quot;A2&quot;), %2: its platoon letter (&quot;A&quot;)</extracomment>
         <translation>Gruppe %1, Wachabteilung %2</translation>
     </message>
     <message>
@@ -113,7 +113,7 @@
         <translation>Lohnperioden gezählt ab %1</translation>
     </message>
     <message>
-        <source>For information only: the department's official roster prevails.</source>
+        <source>For information only: the department&apos;s official roster prevails.</source>
         <translation>Nur zur Information: Maßgeblich ist der offizielle Dienstplan der Feuerwehr.</translation>
     </message>
     <message>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Your RDO (%1)</source>
-        <extracomment>%1: the user's assignment group, "A2"</extracomment>
+        <extracomment>%1: the user&apos;s assignment group, &quot;A2&quot;</extracomment>
         <translation>Ihr RDO (%1)</translation>
     </message>
     <message>
@@ -157,15 +157,15 @@
         <translation>Der Schichtkalender: welche Wachabteilung Dienst hat, Ihre RDOs, Zahltage und Lohnperioden, Monat für Monat.</translation>
     </message>
     <message>
-        <source>unknown option '%1'; see --help</source>
+        <source>unknown option &apos;%1&apos;; see --help</source>
         <translation>unbekannte Option „%1“; siehe --help</translation>
     </message>
     <message>
-        <source>unexpected argument '%1'; see --help</source>
+        <source>unexpected argument &apos;%1&apos;; see --help</source>
         <translation>unerwartetes Argument „%1“; siehe --help</translation>
     </message>
     <message>
-        <source>Qt's own options (-platform, -style, -reverse ...) work as in every Qt program.
+        <source>Qt&apos;s own options (-platform, -style, -reverse ...) work as in every Qt program.
 
 The settings are kept in $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini
 (normally ~/.config/...) and written only by Save. Right-click the month for
@@ -249,7 +249,7 @@ tenvik-export kann beides ohne Fenster.
         <translation>GRUPPE</translation>
     </message>
     <message>
-        <source>The paper of the printed year: a4 or letter (default: your locale's).</source>
+        <source>The paper of the printed year: a4 or letter (default: your locale&apos;s).</source>
         <translation>Das Papier des gedruckten Jahres: a4 oder letter (Vorgabe: das Ihres Gebietsschemas).</translation>
     </message>
     <message>
@@ -285,7 +285,7 @@ tenvik-export kann beides ohne Fenster.
         <translation>Schreibt Ihren Schichtkalender aus den von Tenvik gespeicherten Einstellungen, ohne Fenster und ohne Bildschirm.</translation>
     </message>
     <message>
-        <source>unknown option '%1'; see --help</source>
+        <source>unknown option &apos;%1&apos;; see --help</source>
         <translation>unbekannte Option „%1“; siehe --help</translation>
     </message>
     <message>
@@ -293,16 +293,12 @@ tenvik-export kann beides ohne Fenster.
         <translation>%1 ist zweimal angegeben</translation>
     </message>
     <message>
-        <source>unexpected argument '%1'; see --help</source>
+        <source>unexpected argument &apos;%1&apos;; see --help</source>
         <translation>unerwartetes Argument „%1“; siehe --help</translation>
     </message>
     <message>
         <source>standard output</source>
         <translation>Standardausgabe</translation>
-    </message>
-    <message>
-        <source>--ics and --pdf name the same file, %1; give each its own</source>
-        <translation>--ics und --pdf nennen dieselbe Datei, %1; geben Sie jeder ihre eigene</translation>
     </message>
     <message>
         <source>FILE may be - for standard output; the summary then goes to standard error.
@@ -312,13 +308,13 @@ written to as it is. Dates run from 1901-01-01 to 2060-12-31.
 The settings are read, never written, from
 $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
 
-The paper is --paper, else PAPERSIZE (a4 or letter), else your locale's
+The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
 (LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
 Philippines and the other countries whose locales print on it, a4 elsewhere.
 
-Import each group's calendar file into a calendar of its own: the calendar
+Import each group&apos;s calendar file into a calendar of its own: the calendar
 is named after the agency and the group. After a change of group, delete the
-old group's calendar in your calendar program, then import the new file.
+old group&apos;s calendar in your calendar program, then import the new file.
 Importing a newer file of the same group updates its events.
 
 Exit status: 0 when everything was written, 1 when a file could not be
@@ -349,19 +345,11 @@ gelesen oder geschrieben).
 </translation>
     </message>
     <message>
-        <source>nothing to write: give --ics FILE, --pdf FILE or both</source>
-        <translation>nichts zu schreiben: geben Sie --ics DATEI, --pdf DATEI oder beides an</translation>
-    </message>
-    <message>
-        <source>--from and --to set the days of --ics; give --ics FILE too</source>
-        <translation>--from und --to legen die Tage von --ics fest; geben Sie auch --ics DATEI an</translation>
-    </message>
-    <message>
         <source>%1: %2 is not a date; write it as yyyy-MM-dd</source>
         <translation>%1: %2 ist kein Datum; schreiben Sie es als JJJJ-MM-TT</translation>
     </message>
     <message>
-        <source>%1: %2 is outside the calendar's range, %3 to %4</source>
+        <source>%1: %2 is outside the calendar&apos;s range, %3 to %4</source>
         <translation>%1: %2 liegt außerhalb des Kalenderbereichs, %3 bis %4</translation>
     </message>
     <message>
@@ -369,7 +357,7 @@ gelesen oder geschrieben).
         <translation>--year: %1 ist kein Jahr</translation>
     </message>
     <message>
-        <source>--year: %1 is outside the calendar's range, %2 to %3</source>
+        <source>--year: %1 is outside the calendar&apos;s range, %2 to %3</source>
         <translation>--year: %1 liegt außerhalb des Kalenderbereichs, %2 bis %3</translation>
     </message>
     <message>
@@ -424,7 +412,7 @@ gelesen oder geschrieben).
         <extracomment>%1 is a key of the settings file (PPStart), %2 its value there, %3 the file, %4 the value used instead, as the file would hold it (2020-12-20)</extracomment>
         <translation>%1=%2 in den Einstellungen %3 kann nicht gelesen werden; es gilt %4</translation>
     </message>
-<message>
+    <message>
         <source>a file name (- for standard input)</source>
         <translation>einen Dateinamen (- für die Standardeingabe)</translation>
     </message>
@@ -566,7 +554,7 @@ nichts und endet mit 1.
         <translation>der Text ist zu lang</translation>
     </message>
     <message>
-        <source>a trade needs a colleague's name</source>
+        <source>a trade needs a colleague&apos;s name</source>
         <translation>ein Tausch braucht den Namen eines Kollegen</translation>
     </message>
     <message>
@@ -590,7 +578,7 @@ nichts und endet mit 1.
         <translation>die erste Zeile muss die Kopfzeile %1 sein</translation>
     </message>
     <message>
-        <source>the line does not have the header's 9 columns</source>
+        <source>the line does not have the header&apos;s 9 columns</source>
         <translation>die Zeile hat nicht die 9 Spalten der Kopfzeile</translation>
     </message>
     <message>
@@ -614,7 +602,7 @@ nichts und endet mit 1.
         <translation>Zeile %1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>your records already hold %n entry(s); give --add to add the file's entries to them</source>
+        <source>your records already hold %n entry(s); give --add to add the file&apos;s entries to them</source>
         <translation>
             <numerusform>Ihre Aufzeichnungen enthalten schon %n Eintrag; geben Sie --add an, um die Einträge der Datei hinzuzufügen</numerusform>
             <numerusform>Ihre Aufzeichnungen enthalten schon %n Einträge; geben Sie --add an, um die Einträge der Datei hinzuzufügen</numerusform>
@@ -1279,17 +1267,17 @@ nichts und endet mit 1.
     <name>tenvik::EventPhrases</name>
     <message>
         <source>On duty - %1</source>
-        <extracomment>Title of a duty day in the calendar file. %1: the assignment group, "A2"</extracomment>
+        <extracomment>Title of a duty day in the calendar file. %1: the assignment group, &quot;A2&quot;</extracomment>
         <translation>Dienst - %1</translation>
     </message>
     <message>
         <source>%1, group %2: %3 platoon on duty.</source>
-        <extracomment>%1: the agency, %2: the assignment group ("A2"), %3: the platoon letter ("A")</extracomment>
+        <extracomment>%1: the agency, %2: the assignment group (&quot;A2&quot;), %3: the platoon letter (&quot;A&quot;)</extracomment>
         <translation>%1, Gruppe %2: Wachabteilung %3 im Dienst.</translation>
     </message>
     <message>
         <source>RDO - %1</source>
-        <extracomment>Title of the user's Regular Day Off. %1: the assignment group</extracomment>
+        <extracomment>Title of the user&apos;s Regular Day Off. %1: the assignment group</extracomment>
         <translation>RDO - %1</translation>
     </message>
     <message>
@@ -1309,12 +1297,12 @@ nichts und endet mit 1.
     </message>
     <message>
         <source>%1 begins - %2</source>
-        <extracomment>%1: the pay period, "PP7"; %2: the agency</extracomment>
+        <extracomment>%1: the pay period, &quot;PP7&quot;; %2: the agency</extracomment>
         <translation>%1 beginnt - %2</translation>
     </message>
     <message>
         <source>%1: pay period %2 begins today and runs %3 days.</source>
-        <extracomment>%1: the agency, %2: the pay period ("PP7"), %3: its length in days (14)</extracomment>
+        <extracomment>%1: the agency, %2: the pay period (&quot;PP7&quot;), %3: its length in days (14)</extracomment>
         <translation>%1: Lohnperiode %2 beginnt heute und dauert %3 Tage.</translation>
     </message>
     <message>
@@ -1324,7 +1312,7 @@ nichts und endet mit 1.
     </message>
     <message>
         <source>RDO</source>
-        <extracomment>Category of the user's Regular Days Off</extracomment>
+        <extracomment>Category of the user&apos;s Regular Days Off</extracomment>
         <translation>RDO</translation>
     </message>
     <message>
@@ -1351,7 +1339,7 @@ nichts und endet mit 1.
         <translation>doppelklicken Sie auf den Hintergrund der Seite Einstellungen</translation>
     </message>
     <message>
-        <source>For information only: the department's official roster prevails.</source>
+        <source>For information only: the department&apos;s official roster prevails.</source>
         <translation>Nur zur Information: Maßgeblich ist der offizielle Dienstplan der Feuerwehr.</translation>
     </message>
     <message>
@@ -1360,7 +1348,7 @@ nichts und endet mit 1.
     </message>
     <message>
         <source>email: </source>
-        <extracomment>The caption of the support address, "email: support@..."</extracomment>
+        <extracomment>The caption of the support address, &quot;email: support@...&quot;</extracomment>
         <translation>E-Mail: </translation>
     </message>
     <message>
@@ -1382,7 +1370,7 @@ nichts und endet mit 1.
     </message>
     <message>
         <source>RDO group %1</source>
-        <extracomment>%1: the group whose Regular Day Off the day is, "B2"</extracomment>
+        <extracomment>%1: the group whose Regular Day Off the day is, &quot;B2&quot;</extracomment>
         <translation>RDO der Gruppe %1</translation>
     </message>
     <message>
@@ -1396,7 +1384,7 @@ nichts und endet mit 1.
     </message>
     <message>
         <source>Legend: %1, %2</source>
-        <extracomment>A legend cell read aloud. %1: "A platoon" or "B platoon", %2: the name of its colour</extracomment>
+        <extracomment>A legend cell read aloud. %1: &quot;A platoon&quot; or &quot;B platoon&quot;, %2: the name of its colour</extracomment>
         <translation>Legende: %1, %2</translation>
     </message>
     <message>

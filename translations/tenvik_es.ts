@@ -40,7 +40,7 @@
         <translation>La leyenda: los colores de A y B</translation>
     </message>
     <message>
-        <source>Status line: the selected day's date, the pay period that begins on it, its RDO group, and * on your RDO</source>
+        <source>Status line: the selected day&apos;s date, the pay period that begins on it, its RDO group, and * on your RDO</source>
         <translation>Línea de estado: la fecha del día seleccionado, el período de pago que empieza ese día, su grupo de RDO y * en su RDO</translation>
     </message>
     <message>
@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>Group %1, %2 platoon</source>
-        <extracomment>%1: the assignment group ("A2"), %2: its platoon letter ("A")</extracomment>
+        <extracomment>%1: the assignment group (&quot;A2&quot;), %2: its platoon letter (&quot;A&quot;)</extracomment>
         <translation>Grupo %1, turno %2</translation>
     </message>
     <message>
@@ -113,7 +113,7 @@
         <translation>Períodos de pago contados desde el %1</translation>
     </message>
     <message>
-        <source>For information only: the department's official roster prevails.</source>
+        <source>For information only: the department&apos;s official roster prevails.</source>
         <translation>Solo a título informativo: prevalece la lista de turnos oficial del departamento.</translation>
     </message>
     <message>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Your RDO (%1)</source>
-        <extracomment>%1: the user's assignment group, "A2"</extracomment>
+        <extracomment>%1: the user&apos;s assignment group, &quot;A2&quot;</extracomment>
         <translation>Su RDO (%1)</translation>
     </message>
     <message>
@@ -157,15 +157,15 @@
         <translation>El calendario de turnos: qué turno está de guardia, sus RDO, los días de pago y los períodos de pago, mes a mes.</translation>
     </message>
     <message>
-        <source>unknown option '%1'; see --help</source>
-        <translation>opción desconocida '%1'; consulte --help</translation>
+        <source>unknown option &apos;%1&apos;; see --help</source>
+        <translation>opción desconocida &apos;%1&apos;; consulte --help</translation>
     </message>
     <message>
-        <source>unexpected argument '%1'; see --help</source>
-        <translation>argumento inesperado '%1'; consulte --help</translation>
+        <source>unexpected argument &apos;%1&apos;; see --help</source>
+        <translation>argumento inesperado &apos;%1&apos;; consulte --help</translation>
     </message>
     <message>
-        <source>Qt's own options (-platform, -style, -reverse ...) work as in every Qt program.
+        <source>Qt&apos;s own options (-platform, -style, -reverse ...) work as in every Qt program.
 
 The settings are kept in $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini
 (normally ~/.config/...) and written only by Save. Right-click the month for
@@ -249,7 +249,7 @@ cosas sin ventana.
         <translation>GRUPO</translation>
     </message>
     <message>
-        <source>The paper of the printed year: a4 or letter (default: your locale's).</source>
+        <source>The paper of the printed year: a4 or letter (default: your locale&apos;s).</source>
         <translation>El papel del año impreso: a4 o letter (por defecto, el de su configuración regional).</translation>
     </message>
     <message>
@@ -285,24 +285,20 @@ cosas sin ventana.
         <translation>Escribe su calendario de turnos a partir de la configuración que guardó Tenvik, sin ventana ni pantalla.</translation>
     </message>
     <message>
-        <source>unknown option '%1'; see --help</source>
-        <translation>opción desconocida '%1'; consulte --help</translation>
+        <source>unknown option &apos;%1&apos;; see --help</source>
+        <translation>opción desconocida &apos;%1&apos;; consulte --help</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
         <translation>%1 aparece dos veces</translation>
     </message>
     <message>
-        <source>unexpected argument '%1'; see --help</source>
-        <translation>argumento inesperado '%1'; consulte --help</translation>
+        <source>unexpected argument &apos;%1&apos;; see --help</source>
+        <translation>argumento inesperado &apos;%1&apos;; consulte --help</translation>
     </message>
     <message>
         <source>standard output</source>
         <translation>salida estándar</translation>
-    </message>
-    <message>
-        <source>--ics and --pdf name the same file, %1; give each its own</source>
-        <translation>--ics y --pdf nombran el mismo archivo, %1; indique uno distinto para cada uno</translation>
     </message>
     <message>
         <source>FILE may be - for standard output; the summary then goes to standard error.
@@ -312,13 +308,13 @@ written to as it is. Dates run from 1901-01-01 to 2060-12-31.
 The settings are read, never written, from
 $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
 
-The paper is --paper, else PAPERSIZE (a4 or letter), else your locale's
+The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
 (LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
 Philippines and the other countries whose locales print on it, a4 elsewhere.
 
-Import each group's calendar file into a calendar of its own: the calendar
+Import each group&apos;s calendar file into a calendar of its own: the calendar
 is named after the agency and the group. After a change of group, delete the
-old group's calendar in your calendar program, then import the new file.
+old group&apos;s calendar in your calendar program, then import the new file.
 Importing a newer file of the same group updates its events.
 
 Exit status: 0 when everything was written, 1 when a file could not be
@@ -347,19 +343,11 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
 </translation>
     </message>
     <message>
-        <source>nothing to write: give --ics FILE, --pdf FILE or both</source>
-        <translation>nada que escribir: indique --ics ARCHIVO, --pdf ARCHIVO o ambos</translation>
-    </message>
-    <message>
-        <source>--from and --to set the days of --ics; give --ics FILE too</source>
-        <translation>--from y --to fijan los días de --ics; indique también --ics ARCHIVO</translation>
-    </message>
-    <message>
         <source>%1: %2 is not a date; write it as yyyy-MM-dd</source>
         <translation>%1: %2 no es una fecha; escríbala como aaaa-mm-dd</translation>
     </message>
     <message>
-        <source>%1: %2 is outside the calendar's range, %3 to %4</source>
+        <source>%1: %2 is outside the calendar&apos;s range, %3 to %4</source>
         <translation>%1: %2 está fuera del intervalo del calendario, de %3 a %4</translation>
     </message>
     <message>
@@ -367,7 +355,7 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
         <translation>--year: %1 no es un año</translation>
     </message>
     <message>
-        <source>--year: %1 is outside the calendar's range, %2 to %3</source>
+        <source>--year: %1 is outside the calendar&apos;s range, %2 to %3</source>
         <translation>--year: %1 está fuera del intervalo del calendario, de %2 a %3</translation>
     </message>
     <message>
@@ -422,7 +410,7 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
         <extracomment>%1 is a key of the settings file (PPStart), %2 its value there, %3 the file, %4 the value used instead, as the file would hold it (2020-12-20)</extracomment>
         <translation>no se puede leer %1=%2 en la configuración %3; se usa %4</translation>
     </message>
-<message>
+    <message>
         <source>a file name (- for standard input)</source>
         <translation>un nombre de archivo (- para la entrada estándar)</translation>
     </message>
@@ -563,7 +551,7 @@ rechazada no cambia nada y termina con 1.
         <translation>el texto es demasiado largo</translation>
     </message>
     <message>
-        <source>a trade needs a colleague's name</source>
+        <source>a trade needs a colleague&apos;s name</source>
         <translation>un cambio de turno necesita el nombre de un compañero</translation>
     </message>
     <message>
@@ -587,7 +575,7 @@ rechazada no cambia nada y termina con 1.
         <translation>la primera línea debe ser el encabezado %1</translation>
     </message>
     <message>
-        <source>the line does not have the header's 9 columns</source>
+        <source>the line does not have the header&apos;s 9 columns</source>
         <translation>la línea no tiene las 9 columnas del encabezado</translation>
     </message>
     <message>
@@ -611,7 +599,7 @@ rechazada no cambia nada y termina con 1.
         <translation>línea %1: %2</translation>
     </message>
     <message numerus="yes">
-        <source>your records already hold %n entry(s); give --add to add the file's entries to them</source>
+        <source>your records already hold %n entry(s); give --add to add the file&apos;s entries to them</source>
         <translation>
             <numerusform>sus registros ya contienen %n entrada; indique --add para añadirles las entradas del archivo</numerusform>
             <numerusform>sus registros ya contienen %n entradas; indique --add para añadirles las entradas del archivo</numerusform>
@@ -1276,17 +1264,17 @@ rechazada no cambia nada y termina con 1.
     <name>tenvik::EventPhrases</name>
     <message>
         <source>On duty - %1</source>
-        <extracomment>Title of a duty day in the calendar file. %1: the assignment group, "A2"</extracomment>
+        <extracomment>Title of a duty day in the calendar file. %1: the assignment group, &quot;A2&quot;</extracomment>
         <translation>De guardia - %1</translation>
     </message>
     <message>
         <source>%1, group %2: %3 platoon on duty.</source>
-        <extracomment>%1: the agency, %2: the assignment group ("A2"), %3: the platoon letter ("A")</extracomment>
+        <extracomment>%1: the agency, %2: the assignment group (&quot;A2&quot;), %3: the platoon letter (&quot;A&quot;)</extracomment>
         <translation>%1, grupo %2: turno %3 de guardia.</translation>
     </message>
     <message>
         <source>RDO - %1</source>
-        <extracomment>Title of the user's Regular Day Off. %1: the assignment group</extracomment>
+        <extracomment>Title of the user&apos;s Regular Day Off. %1: the assignment group</extracomment>
         <translation>RDO - %1</translation>
     </message>
     <message>
@@ -1306,12 +1294,12 @@ rechazada no cambia nada y termina con 1.
     </message>
     <message>
         <source>%1 begins - %2</source>
-        <extracomment>%1: the pay period, "PP7"; %2: the agency</extracomment>
+        <extracomment>%1: the pay period, &quot;PP7&quot;; %2: the agency</extracomment>
         <translation>Empieza %1 - %2</translation>
     </message>
     <message>
         <source>%1: pay period %2 begins today and runs %3 days.</source>
-        <extracomment>%1: the agency, %2: the pay period ("PP7"), %3: its length in days (14)</extracomment>
+        <extracomment>%1: the agency, %2: the pay period (&quot;PP7&quot;), %3: its length in days (14)</extracomment>
         <translation>%1: el período de pago %2 empieza hoy y dura %3 días.</translation>
     </message>
     <message>
@@ -1321,7 +1309,7 @@ rechazada no cambia nada y termina con 1.
     </message>
     <message>
         <source>RDO</source>
-        <extracomment>Category of the user's Regular Days Off</extracomment>
+        <extracomment>Category of the user&apos;s Regular Days Off</extracomment>
         <translation>RDO</translation>
     </message>
     <message>
@@ -1348,7 +1336,7 @@ rechazada no cambia nada y termina con 1.
         <translation>haga doble clic en el fondo de la pestaña Ajustes</translation>
     </message>
     <message>
-        <source>For information only: the department's official roster prevails.</source>
+        <source>For information only: the department&apos;s official roster prevails.</source>
         <translation>Solo a título informativo: prevalece la lista de turnos oficial del departamento.</translation>
     </message>
     <message>
@@ -1357,7 +1345,7 @@ rechazada no cambia nada y termina con 1.
     </message>
     <message>
         <source>email: </source>
-        <extracomment>The caption of the support address, "email: support@..."</extracomment>
+        <extracomment>The caption of the support address, &quot;email: support@...&quot;</extracomment>
         <translation>correo: </translation>
     </message>
     <message>
@@ -1379,7 +1367,7 @@ rechazada no cambia nada y termina con 1.
     </message>
     <message>
         <source>RDO group %1</source>
-        <extracomment>%1: the group whose Regular Day Off the day is, "B2"</extracomment>
+        <extracomment>%1: the group whose Regular Day Off the day is, &quot;B2&quot;</extracomment>
         <translation>RDO del grupo %1</translation>
     </message>
     <message>
@@ -1393,7 +1381,7 @@ rechazada no cambia nada y termina con 1.
     </message>
     <message>
         <source>Legend: %1, %2</source>
-        <extracomment>A legend cell read aloud. %1: "A platoon" or "B platoon", %2: the name of its colour</extracomment>
+        <extracomment>A legend cell read aloud. %1: &quot;A platoon&quot; or &quot;B platoon&quot;, %2: the name of its colour</extracomment>
         <translation>Leyenda: %1, %2</translation>
     </message>
     <message>

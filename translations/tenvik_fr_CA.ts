@@ -5,19 +5,19 @@
     <name>HelpPicture</name>
     <message>
         <source>A platoon on duty: the day number in the A colour</source>
-        <translation>Peloton A de garde : le numéro du jour dans la couleur de A</translation>
+        <translation>Peloton A de garde&#xa0;: le numéro du jour dans la couleur de A</translation>
     </message>
     <message>
         <source>B platoon on duty: the day number in the B colour</source>
-        <translation>Peloton B de garde : le numéro du jour dans la couleur de B</translation>
+        <translation>Peloton B de garde&#xa0;: le numéro du jour dans la couleur de B</translation>
     </message>
     <message>
         <source>Your RDO: the day number in the RDO colour</source>
-        <translation>Votre RDO : le numéro du jour dans la couleur des RDO</translation>
+        <translation>Votre RDO&#xa0;: le numéro du jour dans la couleur des RDO</translation>
     </message>
     <message>
         <source>Payday: the day number underlined</source>
-        <translation>Jour de paie : le numéro du jour souligné</translation>
+        <translation>Jour de paie&#xa0;: le numéro du jour souligné</translation>
     </message>
     <message>
         <source>RDO group that has its RDO that day (Show RDOs)</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>A pay period begins: PP1 to PP26 (Pay Periods)</source>
-        <translation>Début d'une période de paie : PP1 à PP26 (Périodes de paie)</translation>
+        <translation>Début d&apos;une période de paie&#xa0;: PP1 à PP26 (Périodes de paie)</translation>
     </message>
     <message>
         <source>The selected day, filled with its colour</source>
@@ -37,23 +37,23 @@
     </message>
     <message>
         <source>The legend: the A and B colours</source>
-        <translation>La légende : les couleurs de A et de B</translation>
+        <translation>La légende&#xa0;: les couleurs de A et de B</translation>
     </message>
     <message>
-        <source>Status line: the selected day's date, the pay period that begins on it, its RDO group, and * on your RDO</source>
-        <translation>Ligne d'état : la date du jour sélectionné, la période de paie qui y commence, son groupe de RDO et * sur votre RDO</translation>
+        <source>Status line: the selected day&apos;s date, the pay period that begins on it, its RDO group, and * on your RDO</source>
+        <translation>Ligne d&apos;état&#xa0;: la date du jour sélectionné, la période de paie qui y commence, son groupe de RDO et * sur votre RDO</translation>
     </message>
     <message>
         <source>Today: back to today</source>
-        <translation>Aujourd'hui : revient à aujourd'hui</translation>
+        <translation>Aujourd&apos;hui&#xa0;: revient à aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Go to any date from 1901 to 2060</source>
-        <translation>Aller à n'importe quelle date de 1901 à 2060</translation>
+        <translation>Aller à n&apos;importe quelle date de 1901 à 2060</translation>
     </message>
     <message>
         <source>Right-click a day: Export to Calendar… saves your days for a calendar program, Print Year… prints the year on one page</source>
-        <translation>Clic droit sur un jour : Exporter vers le calendrier… enregistre vos jours pour un logiciel de calendrier, Imprimer l'année… imprime l'année sur une page</translation>
+        <translation>Clic droit sur un jour&#xa0;: Exporter vers le calendrier… enregistre vos jours pour un logiciel de calendrier, Imprimer l&apos;année… imprime l&apos;année sur une page</translation>
     </message>
     <message>
         <source>Shift Assignment</source>
@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>Group %1, %2 platoon</source>
-        <extracomment>%1: the assignment group ("A2"), %2: its platoon letter ("A")</extracomment>
+        <extracomment>%1: the assignment group (&quot;A2&quot;), %2: its platoon letter (&quot;A&quot;)</extracomment>
         <translation>Groupe %1, peloton %2</translation>
     </message>
     <message>
@@ -113,8 +113,8 @@
         <translation>Périodes de paie comptées à partir du %1</translation>
     </message>
     <message>
-        <source>For information only: the department's official roster prevails.</source>
-        <translation>À titre indicatif seulement : l'horaire officiel du service prévaut.</translation>
+        <source>For information only: the department&apos;s official roster prevails.</source>
+        <translation>À titre indicatif seulement&#xa0;: l&apos;horaire officiel du service prévaut.</translation>
     </message>
     <message>
         <source>A platoon on duty</source>
@@ -126,11 +126,11 @@
     </message>
     <message>
         <source>Shaded: you are on duty</source>
-        <translation>Ombré : vous êtes en service</translation>
+        <translation>Ombré&#xa0;: vous êtes en service</translation>
     </message>
     <message>
         <source>Your RDO (%1)</source>
-        <extracomment>%1: the user's assignment group, "A2"</extracomment>
+        <extracomment>%1: the user&apos;s assignment group, &quot;A2&quot;</extracomment>
         <translation>Votre RDO (%1)</translation>
     </message>
     <message>
@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>First day of a pay period</source>
-        <translation>Premier jour d'une période de paie</translation>
+        <translation>Premier jour d&apos;une période de paie</translation>
     </message>
 </context>
 <context>
@@ -154,18 +154,18 @@
     </message>
     <message>
         <source>The shift calendar: which platoon is on duty, your RDOs, paydays and pay periods, month by month.</source>
-        <translation>Le calendrier des quarts : quel peloton est en service, vos RDO, les jours de paie et les périodes de paie, mois par mois.</translation>
+        <translation>Le calendrier des quarts&#xa0;: quel peloton est en service, vos RDO, les jours de paie et les périodes de paie, mois par mois.</translation>
     </message>
     <message>
-        <source>unknown option '%1'; see --help</source>
-        <translation>option inconnue « %1 »; voir --help</translation>
+        <source>unknown option &apos;%1&apos;; see --help</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»; voir --help</translation>
     </message>
     <message>
-        <source>unexpected argument '%1'; see --help</source>
-        <translation>argument inattendu « %1 »; voir --help</translation>
+        <source>unexpected argument &apos;%1&apos;; see --help</source>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»; voir --help</translation>
     </message>
     <message>
-        <source>Qt's own options (-platform, -style, -reverse ...) work as in every Qt program.
+        <source>Qt&apos;s own options (-platform, -style, -reverse ...) work as in every Qt program.
 
 The settings are kept in $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini
 (normally ~/.config/...) and written only by Save. Right-click the month for
@@ -178,7 +178,7 @@ dans tout programme Qt.
 Les paramètres sont conservés dans $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini
 (normalement ~/.config/...) et écrits seulement par Enregistrer. Cliquez avec le
 bouton droit sur le mois pour Exporter vers le calendrier... et Imprimer
-l'année...; tenvik-export fait les deux sans fenêtre.
+l&apos;année...; tenvik-export fait les deux sans fenêtre.
 </translation>
     </message>
 </context>
@@ -222,7 +222,7 @@ l'année...; tenvik-export fait les deux sans fenêtre.
     </message>
     <message>
         <source>First day of the calendar file (default today).</source>
-        <translation>Premier jour du fichier de calendrier (par défaut aujourd'hui).</translation>
+        <translation>Premier jour du fichier de calendrier (par défaut aujourd&apos;hui).</translation>
     </message>
     <message>
         <source>yyyy-MM-dd</source>
@@ -234,7 +234,7 @@ l'année...; tenvik-export fait les deux sans fenêtre.
     </message>
     <message>
         <source>The printed year (default this year); for --ics without --from or --to, the calendar file covers this year.</source>
-        <translation>L'année imprimée (par défaut l'année en cours); pour --ics sans --from ni --to, le fichier de calendrier couvre cette année.</translation>
+        <translation>L&apos;année imprimée (par défaut l&apos;année en cours); pour --ics sans --from ni --to, le fichier de calendrier couvre cette année.</translation>
     </message>
     <message>
         <source>YEAR</source>
@@ -242,15 +242,15 @@ l'année...; tenvik-export fait les deux sans fenêtre.
     </message>
     <message>
         <source>Use this group instead of the saved one: RDO (no group), A1 to A7, B1 to B7.</source>
-        <translation>Utilise ce groupe au lieu de celui enregistré : RDO (aucun groupe), A1 à A7, B1 à B7.</translation>
+        <translation>Utilise ce groupe au lieu de celui enregistré&#xa0;: RDO (aucun groupe), A1 à A7, B1 à B7.</translation>
     </message>
     <message>
         <source>GROUP</source>
         <translation>GROUPE</translation>
     </message>
     <message>
-        <source>The paper of the printed year: a4 or letter (default: your locale's).</source>
-        <translation>Le papier de l'année imprimée : a4 ou letter (par défaut celui de vos paramètres régionaux).</translation>
+        <source>The paper of the printed year: a4 or letter (default: your locale&apos;s).</source>
+        <translation>Le papier de l&apos;année imprimée&#xa0;: a4 ou letter (par défaut celui de vos paramètres régionaux).</translation>
     </message>
     <message>
         <source>SIZE</source>
@@ -285,24 +285,20 @@ l'année...; tenvik-export fait les deux sans fenêtre.
         <translation>Écrit votre calendrier des quarts à partir des paramètres enregistrés par Tenvik, sans fenêtre ni écran.</translation>
     </message>
     <message>
-        <source>unknown option '%1'; see --help</source>
-        <translation>option inconnue « %1 »; voir --help</translation>
+        <source>unknown option &apos;%1&apos;; see --help</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»; voir --help</translation>
     </message>
     <message>
         <source>%1 is given twice</source>
         <translation>%1 est donné deux fois</translation>
     </message>
     <message>
-        <source>unexpected argument '%1'; see --help</source>
-        <translation>argument inattendu « %1 »; voir --help</translation>
+        <source>unexpected argument &apos;%1&apos;; see --help</source>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»; voir --help</translation>
     </message>
     <message>
         <source>standard output</source>
         <translation>sortie standard</translation>
-    </message>
-    <message>
-        <source>--ics and --pdf name the same file, %1; give each its own</source>
-        <translation>--ics et --pdf nomment le même fichier, %1; donnez-en un à chacun</translation>
     </message>
     <message>
         <source>FILE may be - for standard output; the summary then goes to standard error.
@@ -312,103 +308,95 @@ written to as it is. Dates run from 1901-01-01 to 2060-12-31.
 The settings are read, never written, from
 $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
 
-The paper is --paper, else PAPERSIZE (a4 or letter), else your locale's
+The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
 (LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
 Philippines and the other countries whose locales print on it, a4 elsewhere.
 
-Import each group's calendar file into a calendar of its own: the calendar
+Import each group&apos;s calendar file into a calendar of its own: the calendar
 is named after the agency and the group. After a change of group, delete the
-old group's calendar in your calendar program, then import the new file.
+old group&apos;s calendar in your calendar program, then import the new file.
 Importing a newer file of the same group updates its events.
 
 Exit status: 0 when everything was written, 1 when a file could not be
 written, 2 when the arguments are wrong (then nothing is read or written).
 </source>
         <translation>FICHIER peut être - pour la sortie standard; le résumé va alors à la sortie
-d'erreur. Un lien est conservé et le fichier vers lequel il pointe, remplacé;
-un tube ou un périphérique reçoit l'écriture tel quel. Les dates vont du
+d&apos;erreur. Un lien est conservé et le fichier vers lequel il pointe, remplacé;
+un tube ou un périphérique reçoit l&apos;écriture tel quel. Les dates vont du
 1901-01-01 au 2060-12-31.
 
 Les paramètres sont lus, jamais écrits, dans
 $XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normalement ~/.config/...).
 
 Le papier est --paper, sinon PAPERSIZE (a4 ou letter), sinon celui de vos
-paramètres régionaux (LC_ALL, LC_PAPER, LANG) : letter aux États-Unis, au
+paramètres régionaux (LC_ALL, LC_PAPER, LANG)&#xa0;: letter aux États-Unis, au
 Canada, au Mexique, aux Philippines et dans les autres pays dont les paramètres
-régionaux l'utilisent, a4 ailleurs.
+régionaux l&apos;utilisent, a4 ailleurs.
 
-Importez le fichier de calendrier de chaque groupe dans un calendrier distinct :
+Importez le fichier de calendrier de chaque groupe dans un calendrier distinct&#xa0;:
 le calendrier porte le nom du service et du groupe. Après un changement de
-groupe, supprimez le calendrier de l'ancien groupe dans votre logiciel de
+groupe, supprimez le calendrier de l&apos;ancien groupe dans votre logiciel de
 calendrier, puis importez le nouveau fichier. Importer un fichier plus récent
 du même groupe met ses événements à jour.
 
-Code de sortie : 0 quand tout a été écrit, 1 quand un fichier n'a pas pu être
-écrit, 2 quand les arguments sont erronés (rien n'est alors lu ni écrit).
+Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a pas pu être
+écrit, 2 quand les arguments sont erronés (rien n&apos;est alors lu ni écrit).
 </translation>
     </message>
     <message>
-        <source>nothing to write: give --ics FILE, --pdf FILE or both</source>
-        <translation>rien à écrire : donnez --ics FICHIER, --pdf FICHIER ou les deux</translation>
-    </message>
-    <message>
-        <source>--from and --to set the days of --ics; give --ics FILE too</source>
-        <translation>--from et --to fixent les jours de --ics; donnez aussi --ics FICHIER</translation>
-    </message>
-    <message>
         <source>%1: %2 is not a date; write it as yyyy-MM-dd</source>
-        <translation>%1 : %2 n'est pas une date; écrivez-la sous la forme aaaa-mm-jj</translation>
+        <translation>%1&#xa0;: %2 n&apos;est pas une date; écrivez-la sous la forme aaaa-mm-jj</translation>
     </message>
     <message>
-        <source>%1: %2 is outside the calendar's range, %3 to %4</source>
-        <translation>%1 : %2 est hors de la plage du calendrier, du %3 au %4</translation>
+        <source>%1: %2 is outside the calendar&apos;s range, %3 to %4</source>
+        <translation>%1&#xa0;: %2 est hors de la plage du calendrier, du %3 au %4</translation>
     </message>
     <message>
         <source>--year: %1 is not a year</source>
-        <translation>--year : %1 n'est pas une année</translation>
+        <translation>--year&#xa0;: %1 n&apos;est pas une année</translation>
     </message>
     <message>
-        <source>--year: %1 is outside the calendar's range, %2 to %3</source>
-        <translation>--year : %1 est hors de la plage du calendrier, de %2 à %3</translation>
+        <source>--year: %1 is outside the calendar&apos;s range, %2 to %3</source>
+        <translation>--year&#xa0;: %1 est hors de la plage du calendrier, de %2 à %3</translation>
     </message>
     <message>
         <source>--group: %1 is no group; use RDO, A1 to A7 or B1 to B7</source>
-        <translation>--group : %1 n'est pas un groupe; utilisez RDO, A1 à A7 ou B1 à B7</translation>
+        <translation>--group&#xa0;: %1 n&apos;est pas un groupe; utilisez RDO, A1 à A7 ou B1 à B7</translation>
     </message>
     <message>
         <source>--paper: %1 is no paper size; use a4 or letter</source>
-        <translation>--paper : %1 n'est pas un format de papier; utilisez a4 ou letter</translation>
+        <translation>--paper&#xa0;: %1 n&apos;est pas un format de papier; utilisez a4 ou letter</translation>
     </message>
     <message>
         <source>the range ends before it begins: %1 to %2</source>
-        <translation>la plage finit avant de commencer : du %1 au %2</translation>
+        <translation>la plage finit avant de commencer&#xa0;: du %1 au %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d'écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>no assignment group is set: duty days and RDOs are left out; choose one with --group or in Settings</source>
-        <translation>aucun groupe d'affectation n'est choisi : les jours en service et les RDO sont omis; choisissez-en un avec --group ou dans Paramètres</translation>
+        <translation>aucun groupe d&apos;affectation n&apos;est choisi&#xa0;: les jours en service et les RDO sont omis; choisissez-en un avec --group ou dans Paramètres</translation>
     </message>
     <message>
         <source>the RDO schedule begins on 2012-01-17: no duty days before it</source>
-        <translation>le calendrier des RDO commence le 2012-01-17 : aucun jour en service avant cette date</translation>
+        <translation>le calendrier des RDO commence le 2012-01-17&#xa0;: aucun jour en service avant cette date</translation>
     </message>
     <message>
         <source>cannot read the settings %1: %2; the defaults are used</source>
-        <translation>impossible de lire les paramètres %1 : %2; les valeurs par défaut sont utilisées</translation>
+        <translation>impossible de lire les paramètres %1&#xa0;: %2; les valeurs par défaut sont utilisées</translation>
     </message>
     <message>
         <source>%1: %2, %3 to %4
 </source>
-        <translation>%1 : %2, du %3 au %4
+        <translation>%1&#xa0;: %2, du %3 au %4
 </translation>
     </message>
     <message>
         <source>%1: the year %2 on %3 paper
 </source>
-        <translation>%1 : l'année %2 sur papier %3
+        <translation>%1&#xa0;: l&apos;année %2 sur papier %3
 </translation>
     </message>
     <message numerus="yes">
@@ -423,9 +411,9 @@ Code de sortie : 0 quand tout a été écrit, 1 quand un fichier n'a pas pu êt
         <extracomment>%1 is a key of the settings file (PPStart), %2 its value there, %3 the file, %4 the value used instead, as the file would hold it (2020-12-20)</extracomment>
         <translation>impossible de lire %1=%2 dans les paramètres %3; %4 est utilisé</translation>
     </message>
-<message>
+    <message>
         <source>a file name (- for standard input)</source>
-        <translation>un nom de fichier (- pour l'entrée standard)</translation>
+        <translation>un nom de fichier (- pour l&apos;entrée standard)</translation>
     </message>
     <message>
         <source>Write every entry you recorded (trades, leave, extra hours, notes) as CSV, for a spreadsheet or to move them to another computer.</source>
@@ -437,15 +425,15 @@ Code de sortie : 0 quand tout a été écrit, 1 quand un fichier n'a pas pu êt
     </message>
     <message>
         <source>Put your entries into the calendar file too. They name colleagues and hold your notes: share such a file with care.</source>
-        <translation>Met aussi vos inscriptions dans le fichier de calendrier. Elles nomment des collègues et contiennent vos notes : partagez un tel fichier avec prudence.</translation>
+        <translation>Met aussi vos inscriptions dans le fichier de calendrier. Elles nomment des collègues et contiennent vos notes&#xa0;: partagez un tel fichier avec prudence.</translation>
     </message>
     <message>
         <source>Read an entries CSV back into your records: every line, or nothing when one is wrong.</source>
-        <translation>Relit un CSV d'inscriptions dans vos dossiers : chaque ligne, ou rien si l'une est erronée.</translation>
+        <translation>Relit un CSV d&apos;inscriptions dans vos dossiers&#xa0;: chaque ligne, ou rien si l&apos;une est erronée.</translation>
     </message>
     <message>
         <source>With --import-csv: add to the entries you have rather than only filling empty records.</source>
-        <translation>Avec --import-csv : ajoute à vos inscriptions au lieu de seulement remplir des dossiers vides.</translation>
+        <translation>Avec --import-csv&#xa0;: ajoute à vos inscriptions au lieu de seulement remplir des dossiers vides.</translation>
     </message>
     <message>
         <source>%1 and %2 name the same file, %3; give each its own</source>
@@ -459,18 +447,18 @@ is given; then a file with an entry you already have is refused, so that a
 file imported twice is not added twice. A refused import changes nothing
 and exits with 1.
 </source>
-        <translation>Vos inscriptions sont lues dans Tenvik.db, à côté des paramètres; s'il
-n'existe pas, il n'y a aucune inscription. Le CSV des inscriptions les
-contient toujours toutes, pour s'importer en entier. --import-csv remplit
+        <translation>Vos inscriptions sont lues dans Tenvik.db, à côté des paramètres; s&apos;il
+n&apos;existe pas, il n&apos;y a aucune inscription. Le CSV des inscriptions les
+contient toujours toutes, pour s&apos;importer en entier. --import-csv remplit
 seulement des dossiers vides, sauf avec --add; un fichier contenant une
-inscription que vous avez déjà est alors refusé, pour qu'un fichier importé
+inscription que vous avez déjà est alors refusé, pour qu&apos;un fichier importé
 deux fois ne soit pas ajouté deux fois. Une importation refusée ne change
 rien et se termine avec 1.
 </translation>
     </message>
     <message>
         <source>nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE or --import-csv FILE</source>
-        <translation>rien à faire : donnez --ics FICHIER, --pdf FICHIER, --entries-csv FICHIER, --pay-periods-csv FICHIER ou --import-csv FICHIER</translation>
+        <translation>rien à faire&#xa0;: donnez --ics FICHIER, --pdf FICHIER, --entries-csv FICHIER, --pay-periods-csv FICHIER ou --import-csv FICHIER</translation>
     </message>
     <message>
         <source>--with-entries puts your entries into --ics; give --ics FILE too</source>
@@ -486,7 +474,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>--from and --to set the days of --ics or --pay-periods-csv; give one of them too</source>
-        <translation>--from et --to fixent les jours de --ics ou de --pay-periods-csv; donnez aussi l'une de ces options</translation>
+        <translation>--from et --to fixent les jours de --ics ou de --pay-periods-csv; donnez aussi l&apos;une de ces options</translation>
     </message>
     <message>
         <source>Vacation</source>
@@ -550,7 +538,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>the date is outside 1901-01-01 to 2060-12-31</source>
-        <translation>la date n'est pas entre le 1901-01-01 et le 2060-12-31</translation>
+        <translation>la date n&apos;est pas entre le 1901-01-01 et le 2060-12-31</translation>
     </message>
     <message>
         <source>the text holds a tab, a line break or another control character</source>
@@ -558,15 +546,15 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>the text is not UTF-8</source>
-        <translation>le texte n'est pas en UTF-8</translation>
+        <translation>le texte n&apos;est pas en UTF-8</translation>
     </message>
     <message>
         <source>the text is too long</source>
         <translation>le texte est trop long</translation>
     </message>
     <message>
-        <source>a trade needs a colleague's name</source>
-        <translation>un échange de quart demande le nom d'un collègue</translation>
+        <source>a trade needs a colleague&apos;s name</source>
+        <translation>un échange de quart demande le nom d&apos;un collègue</translation>
     </message>
     <message>
         <source>a note needs a text</source>
@@ -574,11 +562,11 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>it names no trade on a line above it</source>
-        <translation>elle ne nomme aucun échange de quart d'une ligne précédente</translation>
+        <translation>elle ne nomme aucun échange de quart d&apos;une ligne précédente</translation>
     </message>
     <message>
         <source>it names a trade it cannot pay back</source>
-        <translation>elle nomme un échange de quart qu'elle ne peut pas rembourser</translation>
+        <translation>elle nomme un échange de quart qu&apos;elle ne peut pas rembourser</translation>
     </message>
     <message>
         <source>My entries</source>
@@ -586,11 +574,11 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>the first line must be the header %1</source>
-        <translation>la première ligne doit être l'en-tête %1</translation>
+        <translation>la première ligne doit être l&apos;en-tête %1</translation>
     </message>
     <message>
-        <source>the line does not have the header's 9 columns</source>
-        <translation>la ligne n'a pas les 9 colonnes de l'en-tête</translation>
+        <source>the line does not have the header&apos;s 9 columns</source>
+        <translation>la ligne n&apos;a pas les 9 colonnes de l&apos;en-tête</translation>
     </message>
     <message>
         <source>the quoting is broken</source>
@@ -598,22 +586,22 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>this is no valid value</source>
-        <translation>ce n'est pas une valeur valide</translation>
+        <translation>ce n&apos;est pas une valeur valide</translation>
     </message>
     <message>
         <source>line %1, column %2: %3</source>
-        <translation>ligne %1, colonne %2 : %3</translation>
+        <translation>ligne %1, colonne %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>the id is on an earlier line too</source>
-        <translation>l'id figure aussi sur une ligne précédente</translation>
+        <translation>l&apos;id figure aussi sur une ligne précédente</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <source>your records already hold %n entry(s); give --add to add the file's entries to them</source>
+        <source>your records already hold %n entry(s); give --add to add the file&apos;s entries to them</source>
         <translation>
             <numerusform>vos dossiers contiennent déjà %n inscription; donnez --add pour y ajouter les inscriptions du fichier</numerusform>
             <numerusform>vos dossiers contiennent déjà %n inscriptions; donnez --add pour y ajouter les inscriptions du fichier</numerusform>
@@ -629,11 +617,11 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>your records %1 were written by a later version of Tenvik and are left as they are</source>
-        <translation>vos dossiers %1 viennent d'une version plus récente de Tenvik et restent tels quels</translation>
+        <translation>vos dossiers %1 viennent d&apos;une version plus récente de Tenvik et restent tels quels</translation>
     </message>
     <message>
         <source>cannot open your records %1: %2</source>
-        <translation>impossible d'ouvrir vos dossiers %1 : %2</translation>
+        <translation>impossible d&apos;ouvrir vos dossiers %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1, %2 to %3</source>
@@ -645,19 +633,19 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation>impossible de lire %1 : %2</translation>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot import %1: %2</source>
-        <translation>impossible d'importer %1 : %2</translation>
+        <translation>impossible d&apos;importer %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n entry(s) imported into %2
 </source>
         <translation>
-            <numerusform>%1 : %n inscription importée dans %2
+            <numerusform>%1&#xa0;: %n inscription importée dans %2
 </numerusform>
-            <numerusform>%1 : %n inscriptions importées dans %2
+            <numerusform>%1&#xa0;: %n inscriptions importées dans %2
 </numerusform>
         </translation>
     </message>
@@ -665,17 +653,17 @@ rien et se termine avec 1.
         <source>%1: %n entry(s)
 </source>
         <translation>
-            <numerusform>%1 : %n inscription
+            <numerusform>%1&#xa0;: %n inscription
 </numerusform>
-            <numerusform>%1 : %n inscriptions
+            <numerusform>%1&#xa0;: %n inscriptions
 </numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n pay period(s)</source>
         <translation>
-            <numerusform>%1 : %n période de paie</numerusform>
-            <numerusform>%1 : %n périodes de paie</numerusform>
+            <numerusform>%1&#xa0;: %n période de paie</numerusform>
+            <numerusform>%1&#xa0;: %n périodes de paie</numerusform>
         </translation>
     </message>
 </context>
@@ -775,7 +763,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>Darkgoldenrod</source>
-        <translation>Verge d'or foncé</translation>
+        <translation>Verge d&apos;or foncé</translation>
     </message>
     <message>
         <source>Darkgray</source>
@@ -891,7 +879,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>Goldenrod</source>
-        <translation>Verge d'or</translation>
+        <translation>Verge d&apos;or</translation>
     </message>
     <message>
         <source>Gray</source>
@@ -963,7 +951,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>Lightgoldenrodyellow</source>
-        <translation>Jaune verge d'or clair</translation>
+        <translation>Jaune verge d&apos;or clair</translation>
     </message>
     <message>
         <source>Lightgray</source>
@@ -1115,7 +1103,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>Palegoldenrod</source>
-        <translation>Verge d'or pâle</translation>
+        <translation>Verge d&apos;or pâle</translation>
     </message>
     <message>
         <source>Palegreen</source>
@@ -1278,23 +1266,23 @@ rien et se termine avec 1.
     <name>tenvik::EventPhrases</name>
     <message>
         <source>On duty - %1</source>
-        <extracomment>Title of a duty day in the calendar file. %1: the assignment group, "A2"</extracomment>
+        <extracomment>Title of a duty day in the calendar file. %1: the assignment group, &quot;A2&quot;</extracomment>
         <translation>En service - %1</translation>
     </message>
     <message>
         <source>%1, group %2: %3 platoon on duty.</source>
-        <extracomment>%1: the agency, %2: the assignment group ("A2"), %3: the platoon letter ("A")</extracomment>
-        <translation>%1, groupe %2 : peloton %3 en service.</translation>
+        <extracomment>%1: the agency, %2: the assignment group (&quot;A2&quot;), %3: the platoon letter (&quot;A&quot;)</extracomment>
+        <translation>%1, groupe %2&#xa0;: peloton %3 en service.</translation>
     </message>
     <message>
         <source>RDO - %1</source>
-        <extracomment>Title of the user's Regular Day Off. %1: the assignment group</extracomment>
+        <extracomment>Title of the user&apos;s Regular Day Off. %1: the assignment group</extracomment>
         <translation>RDO - %1</translation>
     </message>
     <message>
         <source>%1, group %2: Regular Day Off.</source>
         <extracomment>%1: the agency, %2: the assignment group</extracomment>
-        <translation>%1, groupe %2 : jour de repos régulier (RDO).</translation>
+        <translation>%1, groupe %2&#xa0;: jour de repos régulier (RDO).</translation>
     </message>
     <message>
         <source>Payday - %1</source>
@@ -1304,17 +1292,17 @@ rien et se termine avec 1.
     <message>
         <source>%1: payday.</source>
         <extracomment>%1: the agency</extracomment>
-        <translation>%1 : jour de paie.</translation>
+        <translation>%1&#xa0;: jour de paie.</translation>
     </message>
     <message>
         <source>%1 begins - %2</source>
-        <extracomment>%1: the pay period, "PP7"; %2: the agency</extracomment>
+        <extracomment>%1: the pay period, &quot;PP7&quot;; %2: the agency</extracomment>
         <translation>Début de %1 - %2</translation>
     </message>
     <message>
         <source>%1: pay period %2 begins today and runs %3 days.</source>
-        <extracomment>%1: the agency, %2: the pay period ("PP7"), %3: its length in days (14)</extracomment>
-        <translation>%1 : la période de paie %2 commence aujourd'hui et dure %3 jours.</translation>
+        <extracomment>%1: the agency, %2: the pay period (&quot;PP7&quot;), %3: its length in days (14)</extracomment>
+        <translation>%1&#xa0;: la période de paie %2 commence aujourd&apos;hui et dure %3 jours.</translation>
     </message>
     <message>
         <source>Duty</source>
@@ -1323,7 +1311,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>RDO</source>
-        <extracomment>Category of the user's Regular Days Off</extracomment>
+        <extracomment>Category of the user&apos;s Regular Days Off</extracomment>
         <translation>RDO</translation>
     </message>
     <message>
@@ -1347,11 +1335,11 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>double-click on background of Settings tab</source>
-        <translation>double-cliquez sur le fond de l'onglet Paramètres</translation>
+        <translation>double-cliquez sur le fond de l&apos;onglet Paramètres</translation>
     </message>
     <message>
-        <source>For information only: the department's official roster prevails.</source>
-        <translation>À titre indicatif seulement : l'horaire officiel du service prévaut.</translation>
+        <source>For information only: the department&apos;s official roster prevails.</source>
+        <translation>À titre indicatif seulement&#xa0;: l&apos;horaire officiel du service prévaut.</translation>
     </message>
     <message>
         <source>Your settings are kept in Quorvell/Tenvik/Tenvik.ini in your configuration folder.</source>
@@ -1359,8 +1347,8 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>email: </source>
-        <extracomment>The caption of the support address, "email: support@..."</extracomment>
-        <translation>courriel : </translation>
+        <extracomment>The caption of the support address, &quot;email: support@...&quot;</extracomment>
+        <translation>courriel&#xa0;: </translation>
     </message>
     <message>
         <source>A platoon</source>
@@ -1373,7 +1361,7 @@ rien et se termine avec 1.
     <message>
         <source>today</source>
         <extracomment>Said of the day that is today, after its date</extracomment>
-        <translation>aujourd'hui</translation>
+        <translation>aujourd&apos;hui</translation>
     </message>
     <message>
         <source>your RDO</source>
@@ -1381,7 +1369,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>RDO group %1</source>
-        <extracomment>%1: the group whose Regular Day Off the day is, "B2"</extracomment>
+        <extracomment>%1: the group whose Regular Day Off the day is, &quot;B2&quot;</extracomment>
         <translation>RDO du groupe %1</translation>
     </message>
     <message>
@@ -1395,8 +1383,8 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>Legend: %1, %2</source>
-        <extracomment>A legend cell read aloud. %1: "A platoon" or "B platoon", %2: the name of its colour</extracomment>
-        <translation>Légende : %1, %2</translation>
+        <extracomment>A legend cell read aloud. %1: &quot;A platoon&quot; or &quot;B platoon&quot;, %2: the name of its colour</extracomment>
+        <translation>Légende&#xa0;: %1, %2</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -1408,7 +1396,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>Print Year…</source>
-        <translation>Imprimer l'année…</translation>
+        <translation>Imprimer l&apos;année…</translation>
     </message>
     <message>
         <source>Export to Calendar</source>
@@ -1420,7 +1408,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation>Impossible d'écrire dans %1</translation>
+        <translation>Impossible d&apos;écrire dans %1</translation>
     </message>
     <message>
         <source>Back</source>
@@ -1444,7 +1432,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>Today</source>
-        <translation>Aujourd'hui</translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Go to date</source>
@@ -1526,11 +1514,11 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>Help picture</source>
-        <translation>Image d'aide</translation>
+        <translation>Image d&apos;aide</translation>
     </message>
     <message>
         <source>The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title</source>
-        <translation>La page Paramètres avec ses commandes étiquetées : Enregistrer, Affectation, Afficher les jours de paie, Afficher les RDO, Afficher les périodes de paie, Couleurs des pelotons A et B, Couleur des RDO, Fond, Couleur des jours des mois voisins, Titre</translation>
+        <translation>La page Paramètres avec ses commandes étiquetées&#xa0;: Enregistrer, Affectation, Afficher les jours de paie, Afficher les RDO, Afficher les périodes de paie, Couleurs des pelotons A et B, Couleur des RDO, Fond, Couleur des jours des mois voisins, Titre</translation>
     </message>
     <message>
         <source>About</source>
@@ -1542,11 +1530,11 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>Unable to write to %1: the file is busy, another Tenvik window is saving it. Try again in a moment.</source>
-        <translation>Impossible d'écrire dans %1 : le fichier est occupé, une autre fenêtre de Tenvik l'enregistre. Réessayez dans un instant.</translation>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: le fichier est occupé, une autre fenêtre de Tenvik l&apos;enregistre. Réessayez dans un instant.</translation>
     </message>
     <message>
         <source>Unable to write to %1: it is a link into the folder %2, which is missing.</source>
-        <translation>Impossible d'écrire dans %1 : c'est un lien vers le dossier %2, qui n'existe pas.</translation>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: c&apos;est un lien vers le dossier %2, qui n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Calendar saved to %1</source>
@@ -1558,7 +1546,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>Unable to print to %1</source>
-        <translation>Impossible d'imprimer sur %1</translation>
+        <translation>Impossible d&apos;imprimer sur %1</translation>
     </message>
     <message>
         <source>Year %1 sent to %2</source>
@@ -1570,7 +1558,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the status line, Today, the date field and the menu a right click opens</source>
-        <translation>La page Calendrier et ses marques expliquées : les numéros des jours dans les couleurs des pelotons A et B, votre RDO, les jours de paie soulignés, le groupe de RDO et le premier jour d'une période de paie dans le coin d'un jour, la légende, la ligne d'état, Aujourd'hui, le champ de date et le menu qu'ouvre un clic droit</translation>
+        <translation>La page Calendrier et ses marques expliquées&#xa0;: les numéros des jours dans les couleurs des pelotons A et B, votre RDO, les jours de paie soulignés, le groupe de RDO et le premier jour d&apos;une période de paie dans le coin d&apos;un jour, la légende, la ligne d&apos;état, Aujourd&apos;hui, le champ de date et le menu qu&apos;ouvre un clic droit</translation>
     </message>
     <message>
         <source>Pay-period start…</source>
@@ -1583,17 +1571,17 @@ rien et se termine avec 1.
     <message>
         <source>“%1” is no date from %2 to %3</source>
         <extracomment>%1 is what the user typed into the date field, %2 and %3 the first and the last date the calendar shows</extracomment>
-        <translation>« %1 » n’est pas une date du %2 au %3</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une date du %2 au %3</translation>
     </message>
     <message>
         <source>%1 “%2”</source>
         <extracomment>One setting that could not be read: %1 its name on the Settings page, %2 the text the settings file holds for it</extracomment>
-        <translation>%1 « %2 »</translation>
+        <translation>%1 «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>Some settings could not be read and use their defaults until you save: %1</source>
         <extracomment>%1 lists the settings, each with the text the file holds</extracomment>
-        <translation>Certains paramètres n’ont pu être lus et gardent leur valeur par défaut jusqu’à l’enregistrement : %1</translation>
+        <translation>Certains paramètres n’ont pu être lus et gardent leur valeur par défaut jusqu’à l’enregistrement&#xa0;: %1</translation>
     </message>
 </context>
 </TS>
