@@ -2,7 +2,7 @@
 
 #include "bridge/FilePath.h"
 #include "bridge/QtText.h"
-#include "export/IsoDate.h"
+#include "core/IsoDate.h"
 #include "export/OutputFile.h"
 
 #include <QCoreApplication>

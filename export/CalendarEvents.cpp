@@ -2,7 +2,7 @@
 
 #include "core/AsciiText.h"
 #include "core/DayMarks.h"
-#include "export/IsoDate.h"
+#include "core/IsoDate.h"
 
 #include <algorithm>
 #include <string>

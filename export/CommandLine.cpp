@@ -1,8 +1,8 @@
 #include "export/CommandLine.h"
 
+#include "core/IsoDate.h"
 #include "core/Profile.h"
 #include "core/Rotation.h"
-#include "export/IsoDate.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 #include "export/ICalendar.h"
 
 #include "Version.h"
-#include "export/IsoDate.h"
+#include "core/IsoDate.h"
 #include "settings/Utf8.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "app/ExportCommandLine.h"
 #include "app/WindowCommandLine.h"
-#include "export/IsoDate.h"
+#include "core/IsoDate.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,7 +47,8 @@ TEST(ExportCommandLineTest, TakesEveryOptionInBothForms)
     EXPECT_FALSE(command.request.kinds.duty || command.request.kinds.rdo || command.request.kinds.payday
                  || command.request.kinds.payPeriodStart);
 
-    const auto records = Parse({u"--entries-csv"_s, u"e.csv"_s, u"--pay-periods-csv=-"_s, u"--ics"_s, u"c.ics"_s, u"--with-entries"_s});
+    const auto records =
+        Parse({u"--entries-csv"_s, u"e.csv"_s, u"--pay-periods-csv=-"_s, u"--ics"_s, u"c.ics"_s, u"--with-entries"_s});
     ASSERT_TRUE(std::holds_alternative<ExportCommand>(records)) << std::get<UsageError>(records).message.toStdString();
     EXPECT_EQ(std::get<ExportCommand>(records).entriesCsvName, QStringLiteral("e.csv"));
     EXPECT_EQ(std::get<ExportCommand>(records).payPeriodsCsvName, QStringLiteral("-"));
@@ -87,7 +88,8 @@ TEST(ExportCommandLineTest, SaysWhatIsWrong)
         {{u"--ics"_s, u"a"_s, u"--ics"_s, u"b"_s}, "--ics is given twice"},
         {{u"--pdf"_s, u"y"_s, u"--year"_s, u"2027"_s, u"--year"_s, u"2028"_s}, "--year is given twice"},
         {{u"--ics"_s, u"a"_s, u"--from"_s, u"2027-01-01"_s, u"--from"_s, u"2027-02-01"_s}, "--from is given twice"},
-        {{u"--ics"_s, u"a"_s, u"--from"_s, u"2026-02-30"_s}, "--from: '2026-02-30' is not a date; write it as yyyy-MM-dd"},
+        {{u"--ics"_s, u"a"_s, u"--from"_s, u"2026-02-30"_s},
+         "--from: '2026-02-30' is not a date; write it as yyyy-MM-dd"},
         {{u"--ics"_s, u"a"_s, u"--to"_s, u"2061-01-01"_s},
          "--to: 2061-01-01 is outside the calendar's range, 1901-01-01 to 2060-12-31"},
         {{u"--ics"_s, u"a"_s, u"--to"_s, u"2020-01-01"_s}, "the range ends before it begins: 2026-12-10 to 2020-01-01"},
@@ -110,8 +112,10 @@ TEST(ExportCommandLineTest, SaysWhatIsWrong)
         {{u"--pdf"_s, u"y"_s, u"--colour"_s}, "unknown option '--colour'; see --help"},
         {{u"--pdf"_s, u"y"_s, u"-x"_s}, "unknown option '-x'; see --help"},
         {{u"--pdf"_s, u"y"_s, u"extra"_s}, "unexpected argument 'extra'; see --help"},
-        {{u"--ics"_s, u"-"_s, u"--pdf"_s, u"-"_s}, "--ics and --pdf name the same file, standard output; give each its own"},
-        {{u"--ics"_s, u"same"_s, u"--pdf"_s, u"./same"_s}, "--ics and --pdf name the same file, same; give each its own"},
+        {{u"--ics"_s, u"-"_s, u"--pdf"_s, u"-"_s},
+         "--ics and --pdf name the same file, standard output; give each its own"},
+        {{u"--ics"_s, u"same"_s, u"--pdf"_s, u"./same"_s},
+         "--ics and --pdf name the same file, same; give each its own"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());

@@ -1,5 +1,5 @@
+#include "core/IsoDate.h"
 #include "export/CommandLine.h"
-#include "export/IsoDate.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // scroll.
 #include "WindowFixture.h"
 
+#include "ui/widgets/CellGrid.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
-#include "ui/widgets/CellGrid.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Notice.h"
 #include "ui/widgets/ScrollPage.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-// ISO 8601 calendar dates, "2026-12-10", as the command line takes them, and the basic
-// form "20261210" that calendar files use.
+// ISO 8601 calendar dates, "2026-12-10", as the command line and the CSV files take them,
+// and the basic form "20261210" that calendar files use.
 namespace tenvik {
 
 // Exactly four digits, a hyphen, two digits, a hyphen, two digits, naming a real day.

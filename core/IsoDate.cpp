@@ -1,4 +1,4 @@
-#include "export/IsoDate.h"
+#include "core/IsoDate.h"
 
 #include <cstdio>
 
