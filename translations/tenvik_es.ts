@@ -301,10 +301,6 @@ cosas sin ventana.
         <translation>salida estándar</translation>
     </message>
     <message>
-        <source>--ics and --pdf name the same file, %1; give each its own</source>
-        <translation>--ics y --pdf nombran el mismo archivo, %1; indique uno distinto para cada uno</translation>
-    </message>
-    <message>
         <source>FILE may be - for standard output; the summary then goes to standard error.
 A link is kept and the file it points to replaced; a pipe or a device is
 written to as it is. Dates run from 1901-01-01 to 2060-12-31.
@@ -345,14 +341,6 @@ actualiza sus eventos.
 Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
 2 si los argumentos son incorrectos (entonces no se lee ni se escribe nada).
 </translation>
-    </message>
-    <message>
-        <source>nothing to write: give --ics FILE, --pdf FILE or both</source>
-        <translation>nada que escribir: indique --ics ARCHIVO, --pdf ARCHIVO o ambos</translation>
-    </message>
-    <message>
-        <source>--from and --to set the days of --ics; give --ics FILE too</source>
-        <translation>--from y --to fijan los días de --ics; indique también --ics ARCHIVO</translation>
     </message>
     <message>
         <source>%1: %2 is not a date; write it as yyyy-MM-dd</source>
@@ -422,7 +410,7 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
         <extracomment>%1 is a key of the settings file (PPStart), %2 its value there, %3 the file, %4 the value used instead, as the file would hold it (2020-12-20)</extracomment>
         <translation>no se puede leer %1=%2 en la configuración %3; se usa %4</translation>
     </message>
-<message>
+    <message>
         <source>a file name (- for standard input)</source>
         <translation>un nombre de archivo (- para la entrada estándar)</translation>
     </message>
@@ -1273,6 +1261,222 @@ rechazada no cambia nada y termina con 1.
     </message>
 </context>
 <context>
+    <name>tenvik::DayEntriesDialog</name>
+    <message>
+        <source>Vacation</source>
+        <translation>Vacaciones</translation>
+    </message>
+    <message>
+        <source>Sick leave</source>
+        <translation>Baja por enfermedad</translation>
+    </message>
+    <message>
+        <source>Compensatory time</source>
+        <translation>Tiempo compensatorio</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Día festivo</translation>
+    </message>
+    <message>
+        <source>Other leave</source>
+        <translation>Otro permiso</translation>
+    </message>
+    <message>
+        <source>Overtime</source>
+        <translation>Horas extra</translation>
+    </message>
+    <message>
+        <source>Callback</source>
+        <translation>Llamada al servicio</translation>
+    </message>
+    <message>
+        <source>I worked for %1: %2 h</source>
+        <translation>Trabajé por %1: %2 h</translation>
+    </message>
+    <message>
+        <source>%1 worked for me: %2 h</source>
+        <extracomment>A trade: %1 the colleague, %2 the hours ("24")</extracomment>
+        <translation>%1 trabajó por mí: %2 h</translation>
+    </message>
+    <message>
+        <source> (pays back)</source>
+        <translation> (devuelve)</translation>
+    </message>
+    <message>
+        <source>%1: %2 h</source>
+        <extracomment>Leave: %1 its kind ("Vacation"), %2 the hours</extracomment>
+        <translation>%1: %2 h</translation>
+    </message>
+    <message>
+        <source>%1: %2 h, paid</source>
+        <translation>%1: %2 h, pagadas</translation>
+    </message>
+    <message>
+        <source>%1: %2 h, banked</source>
+        <extracomment>Extra hours: %1 "Overtime" or "Callback", %2 the hours</extracomment>
+        <translation>%1: %2 h, acumuladas</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Nota: %1</translation>
+    </message>
+    <message>
+        <source>The hours must be from 0 to 48.</source>
+        <translation>Las horas deben estar entre 0 y 48.</translation>
+    </message>
+    <message>
+        <source>Entries can be kept for the years 1901 to 2060 only.</source>
+        <translation>Solo se pueden guardar anotaciones de los años 1901 a 2060.</translation>
+    </message>
+    <message>
+        <source>The text may not hold tabs, line breaks or other control characters.</source>
+        <translation>El texto no puede contener tabulaciones, saltos de línea ni otros caracteres de control.</translation>
+    </message>
+    <message>
+        <source>The text holds characters that cannot be stored.</source>
+        <translation>El texto contiene caracteres que no se pueden guardar.</translation>
+    </message>
+    <message>
+        <source>The text is too long.</source>
+        <translation>El texto es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>A trade needs the colleague's name.</source>
+        <translation>Un cambio de turno necesita el nombre del compañero.</translation>
+    </message>
+    <message>
+        <source>A note needs some text.</source>
+        <translation>Una nota necesita algún texto.</translation>
+    </message>
+    <message>
+        <source>A trade can only pay back an earlier trade the other way round with the same colleague.</source>
+        <translation>Un cambio solo puede devolver un cambio anterior en sentido contrario con el mismo compañero.</translation>
+    </message>
+    <message>
+        <source>The entry is no longer there.</source>
+        <translation>La anotación ya no existe.</translation>
+    </message>
+    <message>
+        <source>Entries for %1</source>
+        <extracomment>The title of the day's entries; %1 the date</extracomment>
+        <translation>Anotaciones del %1</translation>
+    </message>
+    <message>
+        <source>Entries of the day</source>
+        <translation>Anotaciones del día</translation>
+    </message>
+    <message>
+        <source>Trade</source>
+        <translation>Cambio de turno</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Permiso</translation>
+    </message>
+    <message>
+        <source>Extra hours</source>
+        <translation>Horas adicionales</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>I worked for them (they owe me)</source>
+        <translation>Trabajé por él (me debe)</translation>
+    </message>
+    <message>
+        <source>They worked for me (I owe them)</source>
+        <translation>Trabajó por mí (le debo)</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Pagadas</translation>
+    </message>
+    <message>
+        <source>Banked as compensatory time</source>
+        <translation>Acumuladas como tiempo compensatorio</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>&amp;Trade:</source>
+        <translation>Ca&amp;mbio:</translation>
+    </message>
+    <message>
+        <source>&amp;Colleague:</source>
+        <translation>&amp;Compañero:</translation>
+    </message>
+    <message>
+        <source>&amp;Leave:</source>
+        <translation>&amp;Permiso:</translation>
+    </message>
+    <message>
+        <source>&amp;Extra:</source>
+        <translation>&amp;Adicional:</translation>
+    </message>
+    <message>
+        <source>&amp;Pay:</source>
+        <translation>P&amp;ago:</translation>
+    </message>
+    <message>
+        <source>&amp;Hours:</source>
+        <translation>&amp;Horas:</translation>
+    </message>
+    <message>
+        <source>Pays &amp;back:</source>
+        <translation>&amp;Devuelve:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w</source>
+        <translation>N&amp;ueva</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Aña&amp;dir</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>&amp;Guardar cambios</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The records could not be read: %1</source>
+        <translation>No se pudieron leer los registros: %1</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nada</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An earlier trade to pay back: %1 its date, %2 the line that describes it</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The hours must be a number such as 24 or 10.5.</source>
+        <translation>Las horas deben ser un número como 24 o 10,5.</translation>
+    </message>
+    <message>
+        <source>The records could not be written: %1</source>
+        <translation>No se pudieron escribir los registros: %1</translation>
+    </message>
+</context>
+<context>
     <name>tenvik::EventPhrases</name>
     <message>
         <source>On duty - %1</source>
@@ -1592,6 +1796,39 @@ rechazada no cambia nada y termina con 1.
         <source>Some settings could not be read and use their defaults until you save: %1</source>
         <extracomment>%1 lists the settings, each with the text the file holds</extracomment>
         <translation>Algunos ajustes no se pudieron leer y usan sus valores predeterminados hasta que guarde: %1</translation>
+    </message>
+    <message>
+        <source>Day Entries…</source>
+        <translation>Anotaciones del día…</translation>
+    </message>
+    <message>
+        <source>Your records in %1 could not be opened: %2</source>
+        <extracomment>%1 the records file, %2 why it could not be opened</extracomment>
+        <translation>No se pudieron abrir sus registros en %1: %2</translation>
+    </message>
+    <message>
+        <source>Your records in %1 were written by a newer version of Tenvik. This version leaves them as they are; please use the newer one.</source>
+        <extracomment>%1 the records file</extracomment>
+        <translation>Sus registros en %1 fueron escritos por una versión más reciente de Tenvik. Esta versión los deja como están; use la más reciente.</translation>
+    </message>
+    <message>
+        <source>Your records file %1 was damaged and could not be read. It was kept, untouched, as %2, and a new, empty records file was started.</source>
+        <extracomment>%1 the damaged file, %2 the name it was set aside under</extracomment>
+        <translation>Su archivo de registros %1 estaba dañado y no se pudo leer. Se guardó intacto como %2 y se empezó un archivo nuevo y vacío.</translation>
+    </message>
+    <message>
+        <source>There is no backup to restore.</source>
+        <translation>No hay ninguna copia de seguridad que restaurar.</translation>
+    </message>
+    <message>
+        <source>Restore your records from the newest backup, %1?</source>
+        <extracomment>%1 the backup file's name, which holds its date</extracomment>
+        <translation>¿Restaurar sus registros desde la copia de seguridad más reciente, %1?</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be restored: %2</source>
+        <extracomment>%1 the backup file's name, %2 why it failed</extracomment>
+        <translation>No se pudo restaurar la copia de seguridad %1: %2</translation>
     </message>
 </context>
 </TS>

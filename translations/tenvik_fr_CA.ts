@@ -301,10 +301,6 @@ l'année...; tenvik-export fait les deux sans fenêtre.
         <translation>sortie standard</translation>
     </message>
     <message>
-        <source>--ics and --pdf name the same file, %1; give each its own</source>
-        <translation>--ics et --pdf nomment le même fichier, %1; donnez-en un à chacun</translation>
-    </message>
-    <message>
         <source>FILE may be - for standard output; the summary then goes to standard error.
 A link is kept and the file it points to replaced; a pipe or a device is
 written to as it is. Dates run from 1901-01-01 to 2060-12-31.
@@ -346,14 +342,6 @@ du même groupe met ses événements à jour.
 Code de sortie : 0 quand tout a été écrit, 1 quand un fichier n'a pas pu être
 écrit, 2 quand les arguments sont erronés (rien n'est alors lu ni écrit).
 </translation>
-    </message>
-    <message>
-        <source>nothing to write: give --ics FILE, --pdf FILE or both</source>
-        <translation>rien à écrire : donnez --ics FICHIER, --pdf FICHIER ou les deux</translation>
-    </message>
-    <message>
-        <source>--from and --to set the days of --ics; give --ics FILE too</source>
-        <translation>--from et --to fixent les jours de --ics; donnez aussi --ics FICHIER</translation>
     </message>
     <message>
         <source>%1: %2 is not a date; write it as yyyy-MM-dd</source>
@@ -423,7 +411,7 @@ Code de sortie : 0 quand tout a été écrit, 1 quand un fichier n'a pas pu êt
         <extracomment>%1 is a key of the settings file (PPStart), %2 its value there, %3 the file, %4 the value used instead, as the file would hold it (2020-12-20)</extracomment>
         <translation>impossible de lire %1=%2 dans les paramètres %3; %4 est utilisé</translation>
     </message>
-<message>
+    <message>
         <source>a file name (- for standard input)</source>
         <translation>un nom de fichier (- pour l'entrée standard)</translation>
     </message>
@@ -1275,6 +1263,222 @@ rien et se termine avec 1.
     </message>
 </context>
 <context>
+    <name>tenvik::DayEntriesDialog</name>
+    <message>
+        <source>Vacation</source>
+        <translation>Vacances</translation>
+    </message>
+    <message>
+        <source>Sick leave</source>
+        <translation>Congé de maladie</translation>
+    </message>
+    <message>
+        <source>Compensatory time</source>
+        <translation>Congé compensatoire</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Jour férié</translation>
+    </message>
+    <message>
+        <source>Other leave</source>
+        <translation>Autre congé</translation>
+    </message>
+    <message>
+        <source>Overtime</source>
+        <translation>Heures supplémentaires</translation>
+    </message>
+    <message>
+        <source>Callback</source>
+        <translation>Rappel au travail</translation>
+    </message>
+    <message>
+        <source>I worked for %1: %2 h</source>
+        <translation>J'ai travaillé pour %1 : %2 h</translation>
+    </message>
+    <message>
+        <source>%1 worked for me: %2 h</source>
+        <extracomment>A trade: %1 the colleague, %2 the hours ("24")</extracomment>
+        <translation>%1 a travaillé pour moi : %2 h</translation>
+    </message>
+    <message>
+        <source> (pays back)</source>
+        <translation> (rembourse)</translation>
+    </message>
+    <message>
+        <source>%1: %2 h</source>
+        <extracomment>Leave: %1 its kind ("Vacation"), %2 the hours</extracomment>
+        <translation>%1 : %2 h</translation>
+    </message>
+    <message>
+        <source>%1: %2 h, paid</source>
+        <translation>%1 : %2 h, payées</translation>
+    </message>
+    <message>
+        <source>%1: %2 h, banked</source>
+        <extracomment>Extra hours: %1 "Overtime" or "Callback", %2 the hours</extracomment>
+        <translation>%1 : %2 h, mises en banque</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Note : %1</translation>
+    </message>
+    <message>
+        <source>The hours must be from 0 to 48.</source>
+        <translation>Les heures doivent être de 0 à 48.</translation>
+    </message>
+    <message>
+        <source>Entries can be kept for the years 1901 to 2060 only.</source>
+        <translation>On ne peut garder des inscriptions que pour les années 1901 à 2060.</translation>
+    </message>
+    <message>
+        <source>The text may not hold tabs, line breaks or other control characters.</source>
+        <translation>Le texte ne peut contenir ni tabulations, ni sauts de ligne, ni autres caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>The text holds characters that cannot be stored.</source>
+        <translation>Le texte contient des caractères qui ne peuvent pas être enregistrés.</translation>
+    </message>
+    <message>
+        <source>The text is too long.</source>
+        <translation>Le texte est trop long.</translation>
+    </message>
+    <message>
+        <source>A trade needs the colleague's name.</source>
+        <translation>Un échange de quart a besoin du nom du collègue.</translation>
+    </message>
+    <message>
+        <source>A note needs some text.</source>
+        <translation>Une note a besoin d'un texte.</translation>
+    </message>
+    <message>
+        <source>A trade can only pay back an earlier trade the other way round with the same colleague.</source>
+        <translation>Un échange ne peut rembourser qu'un échange antérieur en sens inverse avec le même collègue.</translation>
+    </message>
+    <message>
+        <source>The entry is no longer there.</source>
+        <translation>L'inscription n'existe plus.</translation>
+    </message>
+    <message>
+        <source>Entries for %1</source>
+        <extracomment>The title of the day's entries; %1 the date</extracomment>
+        <translation>Inscriptions du %1</translation>
+    </message>
+    <message>
+        <source>Entries of the day</source>
+        <translation>Inscriptions du jour</translation>
+    </message>
+    <message>
+        <source>Trade</source>
+        <translation>Échange de quart</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Congé</translation>
+    </message>
+    <message>
+        <source>Extra hours</source>
+        <translation>Heures en plus</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>I worked for them (they owe me)</source>
+        <translation>J'ai travaillé pour lui (il me doit)</translation>
+    </message>
+    <message>
+        <source>They worked for me (I owe them)</source>
+        <translation>Il a travaillé pour moi (je lui dois)</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Payées</translation>
+    </message>
+    <message>
+        <source>Banked as compensatory time</source>
+        <translation>Mises en banque en congé compensatoire</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Genre :</translation>
+    </message>
+    <message>
+        <source>&amp;Trade:</source>
+        <translation>É&amp;change :</translation>
+    </message>
+    <message>
+        <source>&amp;Colleague:</source>
+        <translation>&amp;Collègue :</translation>
+    </message>
+    <message>
+        <source>&amp;Leave:</source>
+        <translation>&amp;Congé :</translation>
+    </message>
+    <message>
+        <source>&amp;Extra:</source>
+        <translation>&amp;Heures en plus :</translation>
+    </message>
+    <message>
+        <source>&amp;Pay:</source>
+        <translation>&amp;Paiement :</translation>
+    </message>
+    <message>
+        <source>&amp;Hours:</source>
+        <translation>H&amp;eures :</translation>
+    </message>
+    <message>
+        <source>Pays &amp;back:</source>
+        <translation>&amp;Rembourse :</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Note :</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w</source>
+        <translation>&amp;Nouvelle</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>Enregi&amp;strer les modifications</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Supp&amp;rimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The records could not be read: %1</source>
+        <translation>Les registres n'ont pas pu être lus : %1</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Rien</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An earlier trade to pay back: %1 its date, %2 the line that describes it</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>The hours must be a number such as 24 or 10.5.</source>
+        <translation>Les heures doivent être un nombre comme 24 ou 10,5.</translation>
+    </message>
+    <message>
+        <source>The records could not be written: %1</source>
+        <translation>Les registres n'ont pas pu être écrits : %1</translation>
+    </message>
+</context>
+<context>
     <name>tenvik::EventPhrases</name>
     <message>
         <source>On duty - %1</source>
@@ -1594,6 +1798,39 @@ rien et se termine avec 1.
         <source>Some settings could not be read and use their defaults until you save: %1</source>
         <extracomment>%1 lists the settings, each with the text the file holds</extracomment>
         <translation>Certains paramètres n’ont pu être lus et gardent leur valeur par défaut jusqu’à l’enregistrement : %1</translation>
+    </message>
+    <message>
+        <source>Day Entries…</source>
+        <translation>Inscriptions du jour…</translation>
+    </message>
+    <message>
+        <source>Your records in %1 could not be opened: %2</source>
+        <extracomment>%1 the records file, %2 why it could not be opened</extracomment>
+        <translation>Vos registres dans %1 n'ont pas pu être ouverts : %2</translation>
+    </message>
+    <message>
+        <source>Your records in %1 were written by a newer version of Tenvik. This version leaves them as they are; please use the newer one.</source>
+        <extracomment>%1 the records file</extracomment>
+        <translation>Vos registres dans %1 ont été écrits par une version plus récente de Tenvik. Cette version les laisse tels quels; veuillez utiliser la plus récente.</translation>
+    </message>
+    <message>
+        <source>Your records file %1 was damaged and could not be read. It was kept, untouched, as %2, and a new, empty records file was started.</source>
+        <extracomment>%1 the damaged file, %2 the name it was set aside under</extracomment>
+        <translation>Votre fichier de registres %1 était endommagé et n'a pas pu être lu. Il a été gardé, intact, sous le nom %2, et un nouveau fichier vide a été commencé.</translation>
+    </message>
+    <message>
+        <source>There is no backup to restore.</source>
+        <translation>Il n'y a aucune sauvegarde à restaurer.</translation>
+    </message>
+    <message>
+        <source>Restore your records from the newest backup, %1?</source>
+        <extracomment>%1 the backup file's name, which holds its date</extracomment>
+        <translation>Restaurer vos registres à partir de la sauvegarde la plus récente, %1?</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be restored: %2</source>
+        <extracomment>%1 the backup file's name, %2 why it failed</extracomment>
+        <translation>La sauvegarde %1 n'a pas pu être restaurée : %2</translation>
     </message>
 </context>
 </TS>

@@ -71,6 +71,9 @@ void TMainForm::buildExportMenu()
     miExportCalendar->setObjectName(QStringLiteral("miExportCalendar"));
     miPrintYear = pmCalendar->addAction(tr("Print Year…"));
     miPrintYear->setObjectName(QStringLiteral("miPrintYear"));
+    pmCalendar->addSeparator();
+    miDayEntries = pmCalendar->addAction(tr("Day Entries…"));
+    miDayEntries->setObjectName(QStringLiteral("miDayEntries"));
 
     gloCal->setContextMenuPolicy(Qt::CustomContextMenu);
 
