@@ -1541,6 +1541,125 @@ nichts und endet mit 1.
     </message>
 </context>
 <context>
+    <name>tenvik::RecordsSummaryDialog</name>
+    <message>
+        <source>My Records %1</source>
+        <extracomment>%1 the year the summary is for</extracomment>
+        <translation>Meine Aufzeichnungen %1</translation>
+    </message>
+    <message>
+        <source>Colleague</source>
+        <translation>Kollege/Kollegin</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>&amp;Trades</source>
+        <translation>&amp;Tausch</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Abwesenheit</translation>
+    </message>
+    <message>
+        <source>Taken %1</source>
+        <translation>Genommen %1</translation>
+    </message>
+    <message>
+        <source>Balance on 1 January</source>
+        <translation>Stand am 1. Januar</translation>
+    </message>
+    <message>
+        <source>Added each pay period</source>
+        <translation>Zugang je Lohnperiode</translation>
+    </message>
+    <message>
+        <source>Left today</source>
+        <translation>Rest heute</translation>
+    </message>
+    <message>
+        <source>Left at year end</source>
+        <translation>Rest am Jahresende</translation>
+    </message>
+    <message>
+        <source>Give a starting balance and what each pay period adds to see what is left.</source>
+        <translation>Geben Sie einen Anfangsstand und den Zugang je Lohnperiode an, um den Rest zu sehen.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave</source>
+        <translation>&amp;Abwesenheit</translation>
+    </message>
+    <message>
+        <source>Pay period</source>
+        <translation>Lohnperiode</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Scheduled</source>
+        <translation>Geplant</translation>
+    </message>
+    <message>
+        <source>Trades in</source>
+        <translation>Tausch für andere</translation>
+    </message>
+    <message>
+        <source>Trades out</source>
+        <translation>Tausch für mich</translation>
+    </message>
+    <message>
+        <source>Extra</source>
+        <translation>Mehrarbeit</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>&amp;Pay Periods</source>
+        <translation>&amp;Lohnperioden</translation>
+    </message>
+    <message>
+        <source>The records could not be read: %1</source>
+        <translation>Die Aufzeichnungen konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 owes you %2 h</source>
+        <extracomment>%1 the colleague, %2 the hours</extracomment>
+        <translation>%1 schuldet Ihnen %2 h</translation>
+    </message>
+    <message>
+        <source>You owe %1 %2 h</source>
+        <extracomment>%1 the colleague, %2 the hours</extracomment>
+        <translation>Sie schulden %1 %2 h</translation>
+    </message>
+    <message>
+        <source>Settled</source>
+        <translation>Ausgeglichen</translation>
+    </message>
+    <message>
+        <source>Open since %1</source>
+        <extracomment>An open trade: %1 its date, %2 the trade</extracomment>
+        <translation>Offen seit %1</translation>
+    </message>
+    <message>
+        <source>No trades recorded</source>
+        <translation>Kein Tausch aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>A starting balance must be within 9999 hours either way, and a pay period can add 0 to 48 hours.</source>
+        <translation>Ein Anfangsstand muss zwischen -9999 und 9999 Stunden liegen, und eine Lohnperiode kann 0 bis 48 Stunden hinzufügen.</translation>
+    </message>
+</context>
+<context>
     <name>tenvik::TMainForm</name>
     <message>
         <source>Tenvik for Ostrand Fire v%1</source>
@@ -1832,6 +1951,10 @@ nichts und endet mit 1.
         <source>The backup %1 could not be restored: %2</source>
         <extracomment>%1 the backup file's name, %2 why it failed</extracomment>
         <translation>Die Sicherung %1 konnte nicht wiederhergestellt werden: %2</translation>
+    </message>
+    <message>
+        <source>My Records…</source>
+        <translation>Meine Aufzeichnungen…</translation>
     </message>
 </context>
 </TS>

@@ -1538,6 +1538,125 @@ rechazada no cambia nada y termina con 1.
     </message>
 </context>
 <context>
+    <name>tenvik::RecordsSummaryDialog</name>
+    <message>
+        <source>My Records %1</source>
+        <extracomment>%1 the year the summary is for</extracomment>
+        <translation>Mis registros %1</translation>
+    </message>
+    <message>
+        <source>Colleague</source>
+        <translation>Compañero</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>&amp;Trades</source>
+        <translation>&amp;Cambios</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Permiso</translation>
+    </message>
+    <message>
+        <source>Taken %1</source>
+        <translation>Tomado %1</translation>
+    </message>
+    <message>
+        <source>Balance on 1 January</source>
+        <translation>Saldo al 1 de enero</translation>
+    </message>
+    <message>
+        <source>Added each pay period</source>
+        <translation>Añadido por período de pago</translation>
+    </message>
+    <message>
+        <source>Left today</source>
+        <translation>Queda hoy</translation>
+    </message>
+    <message>
+        <source>Left at year end</source>
+        <translation>Queda a fin de año</translation>
+    </message>
+    <message>
+        <source>Give a starting balance and what each pay period adds to see what is left.</source>
+        <translation>Indique un saldo inicial y lo que añade cada período de pago para ver lo que queda.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave</source>
+        <translation>&amp;Permisos</translation>
+    </message>
+    <message>
+        <source>Pay period</source>
+        <translation>Período de pago</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Scheduled</source>
+        <translation>Programadas</translation>
+    </message>
+    <message>
+        <source>Trades in</source>
+        <translation>Cambios hechos</translation>
+    </message>
+    <message>
+        <source>Trades out</source>
+        <translation>Cambios recibidos</translation>
+    </message>
+    <message>
+        <source>Extra</source>
+        <translation>Adicionales</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>&amp;Pay Periods</source>
+        <translation>Períodos de &amp;pago</translation>
+    </message>
+    <message>
+        <source>The records could not be read: %1</source>
+        <translation>No se pudieron leer los registros: %1</translation>
+    </message>
+    <message>
+        <source>%1 owes you %2 h</source>
+        <extracomment>%1 the colleague, %2 the hours</extracomment>
+        <translation>%1 le debe %2 h</translation>
+    </message>
+    <message>
+        <source>You owe %1 %2 h</source>
+        <extracomment>%1 the colleague, %2 the hours</extracomment>
+        <translation>Usted le debe a %1 %2 h</translation>
+    </message>
+    <message>
+        <source>Settled</source>
+        <translation>Saldado</translation>
+    </message>
+    <message>
+        <source>Open since %1</source>
+        <extracomment>An open trade: %1 its date, %2 the trade</extracomment>
+        <translation>Pendiente desde %1</translation>
+    </message>
+    <message>
+        <source>No trades recorded</source>
+        <translation>Ningún cambio registrado</translation>
+    </message>
+    <message>
+        <source>A starting balance must be within 9999 hours either way, and a pay period can add 0 to 48 hours.</source>
+        <translation>Un saldo inicial debe estar entre -9999 y 9999 horas, y un período de pago puede añadir de 0 a 48 horas.</translation>
+    </message>
+</context>
+<context>
     <name>tenvik::TMainForm</name>
     <message>
         <source>Tenvik for Ostrand Fire v%1</source>
@@ -1829,6 +1948,10 @@ rechazada no cambia nada y termina con 1.
         <source>The backup %1 could not be restored: %2</source>
         <extracomment>%1 the backup file's name, %2 why it failed</extracomment>
         <translation>No se pudo restaurar la copia de seguridad %1: %2</translation>
+    </message>
+    <message>
+        <source>My Records…</source>
+        <translation>Mis registros…</translation>
     </message>
 </context>
 </TS>

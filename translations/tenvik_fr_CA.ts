@@ -1540,6 +1540,125 @@ rien et se termine avec 1.
     </message>
 </context>
 <context>
+    <name>tenvik::RecordsSummaryDialog</name>
+    <message>
+        <source>My Records %1</source>
+        <extracomment>%1 the year the summary is for</extracomment>
+        <translation>Mes registres %1</translation>
+    </message>
+    <message>
+        <source>Colleague</source>
+        <translation>Collègue</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Solde</translation>
+    </message>
+    <message>
+        <source>&amp;Trades</source>
+        <translation>É&amp;changes</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Congé</translation>
+    </message>
+    <message>
+        <source>Taken %1</source>
+        <translation>Pris en %1</translation>
+    </message>
+    <message>
+        <source>Balance on 1 January</source>
+        <translation>Solde au 1er janvier</translation>
+    </message>
+    <message>
+        <source>Added each pay period</source>
+        <translation>Ajouté par période de paie</translation>
+    </message>
+    <message>
+        <source>Left today</source>
+        <translation>Reste aujourd'hui</translation>
+    </message>
+    <message>
+        <source>Left at year end</source>
+        <translation>Reste en fin d'année</translation>
+    </message>
+    <message>
+        <source>Give a starting balance and what each pay period adds to see what is left.</source>
+        <translation>Indiquez un solde de départ et ce que chaque période de paie ajoute pour voir ce qui reste.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave</source>
+        <translation>&amp;Congés</translation>
+    </message>
+    <message>
+        <source>Pay period</source>
+        <translation>Période de paie</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Scheduled</source>
+        <translation>Prévues</translation>
+    </message>
+    <message>
+        <source>Trades in</source>
+        <translation>Échanges faits</translation>
+    </message>
+    <message>
+        <source>Trades out</source>
+        <translation>Échanges reçus</translation>
+    </message>
+    <message>
+        <source>Extra</source>
+        <translation>En plus</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>&amp;Pay Periods</source>
+        <translation>&amp;Périodes de paie</translation>
+    </message>
+    <message>
+        <source>The records could not be read: %1</source>
+        <translation>Les registres n'ont pas pu être lus : %1</translation>
+    </message>
+    <message>
+        <source>%1 owes you %2 h</source>
+        <extracomment>%1 the colleague, %2 the hours</extracomment>
+        <translation>%1 vous doit %2 h</translation>
+    </message>
+    <message>
+        <source>You owe %1 %2 h</source>
+        <extracomment>%1 the colleague, %2 the hours</extracomment>
+        <translation>Vous devez %2 h à %1</translation>
+    </message>
+    <message>
+        <source>Settled</source>
+        <translation>Réglé</translation>
+    </message>
+    <message>
+        <source>Open since %1</source>
+        <extracomment>An open trade: %1 its date, %2 the trade</extracomment>
+        <translation>Ouvert depuis le %1</translation>
+    </message>
+    <message>
+        <source>No trades recorded</source>
+        <translation>Aucun échange inscrit</translation>
+    </message>
+    <message>
+        <source>A starting balance must be within 9999 hours either way, and a pay period can add 0 to 48 hours.</source>
+        <translation>Un solde de départ doit être entre -9999 et 9999 heures, et une période de paie peut ajouter de 0 à 48 heures.</translation>
+    </message>
+</context>
+<context>
     <name>tenvik::TMainForm</name>
     <message>
         <source>Tenvik for Ostrand Fire v%1</source>
@@ -1831,6 +1950,10 @@ rien et se termine avec 1.
         <source>The backup %1 could not be restored: %2</source>
         <extracomment>%1 the backup file's name, %2 why it failed</extracomment>
         <translation>La sauvegarde %1 n'a pas pu être restaurée : %2</translation>
+    </message>
+    <message>
+        <source>My Records…</source>
+        <translation>Mes registres…</translation>
     </message>
 </context>
 </TS>

@@ -30,6 +30,8 @@ QString HoursText(records::Hours hours)
     return FromStd(records::FormatHours(hours));
 }
 
+} // namespace
+
 QString LeaveName(records::LeaveKind kind)
 {
     switch (kind) {
@@ -46,6 +48,8 @@ QString LeaveName(records::LeaveKind kind)
     }
     return DayEntriesDialog::tr("Other leave");
 }
+
+namespace {
 
 QString ExtraName(records::ExtraKind kind)
 {

@@ -27,6 +27,8 @@ namespace records {
 class EntryStore;
 }
 
+// A kind of leave in the user's words: "Sick leave".
+QString LeaveName(records::LeaveKind kind);
 // One entry in a line of the list: "I worked for Dana Ruiz: 24 h".
 QString EntryLine(const records::Entry& entry);
 // What is wrong with an entry, in the user's words.

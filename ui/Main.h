@@ -122,6 +122,7 @@ public:
     QAction* miExportCalendar = nullptr;
     QAction* miPrintYear = nullptr;
     QAction* miDayEntries = nullptr; // the selected day's trades, leave, extra hours and notes
+    QAction* miMyRecords = nullptr;  // what the records add up to; Ctrl+R anywhere in the window
     // Says over the window that an export was written; goes away by itself.
     Notice* lblNotice = nullptr;
     // Says over the foot of the grid, right above deDate, that its text is no date.
@@ -204,6 +205,7 @@ public:
     void miPrintYearClick();
     void gR00DblClick(Rectangle* sender);
     void miDayEntriesClick();
+    void miMyRecordsClick();
 
     // Handlers (settings, help, about)
     void bSaveClick();

@@ -74,6 +74,11 @@ void TMainForm::buildExportMenu()
     pmCalendar->addSeparator();
     miDayEntries = pmCalendar->addAction(tr("Day Entries…"));
     miDayEntries->setObjectName(QStringLiteral("miDayEntries"));
+    miMyRecords = pmCalendar->addAction(tr("My Records…"));
+    miMyRecords->setObjectName(QStringLiteral("miMyRecords"));
+    miMyRecords->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    // The window holds it too, so that its shortcut works while the menu is closed.
+    addAction(miMyRecords);
 
     gloCal->setContextMenuPolicy(Qt::CustomContextMenu);
 

@@ -483,6 +483,7 @@ void TMainForm::bindHandlers()
     connect(miExportCalendar, &QAction::triggered, this, &TMainForm::miExportCalendarClick);
     connect(miPrintYear, &QAction::triggered, this, &TMainForm::miPrintYearClick);
     connect(miDayEntries, &QAction::triggered, this, &TMainForm::miDayEntriesClick);
+    connect(miMyRecords, &QAction::triggered, this, &TMainForm::miMyRecordsClick);
 }
 
 } // namespace tenvik

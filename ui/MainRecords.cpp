@@ -9,6 +9,7 @@
 #include "ui/Main.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
+#include "ui/RecordsSummaryDialog.h"
 #include "ui/widgets/DateEdit.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/Tag.h"
@@ -115,6 +116,20 @@ void TMainForm::openDayEntries()
     const int day = static_cast<int>(WholeDay(CurrentDate));
     const QString title = environment().longDateLocale.toString(DayNumberToQDate(CurrentDate), QLocale::LongFormat);
     DayEntriesDialog dialog(*store, day, title, records::Hours::Whole(m_shiftHours), this);
+    if (m_environment.runDialog)
+        m_environment.runDialog(dialog);
+    else
+        dialog.exec();
+    RefreshAll();
+}
+
+void TMainForm::miMyRecordsClick()
+{
+    records::EntryStore* store = recordsStore();
+    if (store == nullptr)
+        return;
+    RecordsSummaryDialog dialog(*store, WindowProfile(), CalendarYear(CurrentDate),
+                                static_cast<int>(WholeDay(TodayDate(*TheClock))), m_shiftHours, this);
     if (m_environment.runDialog)
         m_environment.runDialog(dialog);
     else

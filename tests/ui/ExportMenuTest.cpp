@@ -124,7 +124,7 @@ TEST_F(ExportMenuWindowTest, RightClickOnTheGridOpensTheMenuAndChangesNothing)
         w.pmCalendar->hide();
     }
     const QList<QAction*> actions = w.pmCalendar->actions();
-    ASSERT_EQ(actions.size(), 4);
+    ASSERT_EQ(actions.size(), 5);
     EXPECT_EQ(actions[0], w.miExportCalendar);
     EXPECT_EQ(actions[0]->text(), QStringLiteral("Export to Calendar\u2026"));
     EXPECT_EQ(actions[1], w.miPrintYear);
@@ -132,6 +132,8 @@ TEST_F(ExportMenuWindowTest, RightClickOnTheGridOpensTheMenuAndChangesNothing)
     EXPECT_TRUE(actions[2]->isSeparator());
     EXPECT_EQ(actions[3], w.miDayEntries);
     EXPECT_EQ(actions[3]->text(), QStringLiteral("Day Entries\u2026"));
+    EXPECT_EQ(actions[4], w.miMyRecords);
+    EXPECT_EQ(actions[4]->text(), QStringLiteral("My Records\u2026"));
     EXPECT_TRUE(m_questions.empty());
 }
 
