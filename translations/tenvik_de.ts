@@ -1956,5 +1956,13 @@ nichts und endet mit 1.
         <source>My Records…</source>
         <translation>Meine Aufzeichnungen…</translation>
     </message>
+    <message>
+        <source>Add your own entries (trades, leave, extra hours and notes) to the calendar file? Their names and notes can be read by anyone you give the file to.</source>
+        <translation>Ihre eigenen Einträge (Tausch, Abwesenheit, Mehrarbeit und Notizen) in die Kalenderdatei aufnehmen? Namen und Notizen kann jeder lesen, dem Sie die Datei geben.</translation>
+    </message>
+    <message>
+        <source>Your records could not be read: %1</source>
+        <translation>Ihre Aufzeichnungen konnten nicht gelesen werden: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1953,5 +1953,13 @@ rechazada no cambia nada y termina con 1.
         <source>My Records…</source>
         <translation>Mis registros…</translation>
     </message>
+    <message>
+        <source>Add your own entries (trades, leave, extra hours and notes) to the calendar file? Their names and notes can be read by anyone you give the file to.</source>
+        <translation>¿Añadir sus propias anotaciones (cambios, permisos, horas adicionales y notas) al archivo de calendario? Cualquiera a quien dé el archivo podrá leer sus nombres y notas.</translation>
+    </message>
+    <message>
+        <source>Your records could not be read: %1</source>
+        <translation>No se pudieron leer sus registros: %1</translation>
+    </message>
 </context>
 </TS>

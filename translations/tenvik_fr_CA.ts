@@ -1955,5 +1955,13 @@ rien et se termine avec 1.
         <source>My Records…</source>
         <translation>Mes registres…</translation>
     </message>
+    <message>
+        <source>Add your own entries (trades, leave, extra hours and notes) to the calendar file? Their names and notes can be read by anyone you give the file to.</source>
+        <translation>Ajouter vos propres inscriptions (échanges, congés, heures en plus et notes) au fichier de calendrier? Toute personne à qui vous donnez le fichier pourra lire leurs noms et leurs notes.</translation>
+    </message>
+    <message>
+        <source>Your records could not be read: %1</source>
+        <translation>Vos registres n'ont pas pu être lus : %1</translation>
+    </message>
 </context>
 </TS>

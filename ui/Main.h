@@ -269,7 +269,8 @@ private:
     // Whether it was written.
     bool saveExport(const QString& path, std::string_view bytes);
     void reportError(const QString& message);
-    bool askYesNo(const QString& question);
+    // yesByDefault: which button Enter presses.
+    bool askYesNo(const QString& question, bool yesByDefault = true);
     // The selected day's entries, in their dialog.
     void openDayEntries();
 

@@ -137,11 +137,12 @@ void TMainForm::miMyRecordsClick()
     RefreshAll();
 }
 
-bool TMainForm::askYesNo(const QString& question)
+bool TMainForm::askYesNo(const QString& question, bool yesByDefault)
 {
     if (m_environment.askYesNo)
         return m_environment.askYesNo(this, question);
-    return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+    return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No,
+                                 yesByDefault ? QMessageBox::Yes : QMessageBox::No)
         == QMessageBox::Yes;
 }
 

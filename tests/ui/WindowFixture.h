@@ -116,7 +116,7 @@ protected:
     std::vector<QString> m_dialogsRun;          // the objectName of each dialog run
     std::function<void(QDialog&)> m_dialogHand; // what the user does in it
     std::vector<QString> m_questionsAsked;
-    bool m_answerYes = true;
+    bool m_answerYes = false;
     std::unique_ptr<TMainForm> m_form;
 };
 
