@@ -5,6 +5,7 @@
 #include "export/CommandLine.h"
 #include "records/EntriesCsv.h"
 #include "records/EntryStore.h"
+#include "translations/EntryEventWords.h"
 
 #include <QString>
 
@@ -13,14 +14,10 @@
 #include <variant>
 #include <vector>
 
-// What tenvik-export makes of the user's records: the entries as calendar events in the
-// user's language, the pay periods a CSV covers, and an import that never doubles entries.
+// What tenvik-export makes of the user's records (the entries as calendar events are in
+// translations/EntryEventWords.h, shared with the window): the pay periods a CSV covers, and an import that never
+// doubles entries.
 namespace tenvik {
-
-// Each entry as an event: what it is, with whom and how many hours as the title, its note
-// or remark as the description.
-std::vector<EntryEventText> EntryEventTexts(std::span<const records::Entry> entries);
-QString EntryEventCategory();
 
 // The pay periods of the year asked for, or, when --from or --to chose days, every pay
 // period that has a day among them, each once and whole.

@@ -1264,6 +1264,222 @@ nichts und endet mit 1.
     </message>
 </context>
 <context>
+    <name>tenvik::DayEntriesDialog</name>
+    <message>
+        <source>Vacation</source>
+        <translation>Urlaub</translation>
+    </message>
+    <message>
+        <source>Sick leave</source>
+        <translation>Krankheit</translation>
+    </message>
+    <message>
+        <source>Compensatory time</source>
+        <translation>Freizeitausgleich</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Feiertag</translation>
+    </message>
+    <message>
+        <source>Other leave</source>
+        <translation>Sonstige Abwesenheit</translation>
+    </message>
+    <message>
+        <source>Overtime</source>
+        <translation>Überstunden</translation>
+    </message>
+    <message>
+        <source>Callback</source>
+        <translation>Rückruf</translation>
+    </message>
+    <message>
+        <source>I worked for %1: %2 h</source>
+        <translation>Ich habe für %1 gearbeitet: %2 h</translation>
+    </message>
+    <message>
+        <source>%1 worked for me: %2 h</source>
+        <extracomment>A trade: %1 the colleague, %2 the hours ("24")</extracomment>
+        <translation>%1 hat für mich gearbeitet: %2 h</translation>
+    </message>
+    <message>
+        <source> (pays back)</source>
+        <translation> (gleicht aus)</translation>
+    </message>
+    <message>
+        <source>%1: %2 h</source>
+        <extracomment>Leave: %1 its kind ("Vacation"), %2 the hours</extracomment>
+        <translation>%1: %2 h</translation>
+    </message>
+    <message>
+        <source>%1: %2 h, paid</source>
+        <translation>%1: %2 h, bezahlt</translation>
+    </message>
+    <message>
+        <source>%1: %2 h, banked</source>
+        <extracomment>Extra hours: %1 "Overtime" or "Callback", %2 the hours</extracomment>
+        <translation>%1: %2 h, gutgeschrieben</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Notiz: %1</translation>
+    </message>
+    <message>
+        <source>The hours must be from 0 to 48.</source>
+        <translation>Die Stunden müssen zwischen 0 und 48 liegen.</translation>
+    </message>
+    <message>
+        <source>Entries can be kept for the years 1901 to 2060 only.</source>
+        <translation>Einträge sind nur für die Jahre 1901 bis 2060 möglich.</translation>
+    </message>
+    <message>
+        <source>The text may not hold tabs, line breaks or other control characters.</source>
+        <translation>Der Text darf keine Tabulatoren, Zeilenumbrüche oder andere Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The text holds characters that cannot be stored.</source>
+        <translation>Der Text enthält Zeichen, die nicht gespeichert werden können.</translation>
+    </message>
+    <message>
+        <source>The text is too long.</source>
+        <translation>Der Text ist zu lang.</translation>
+    </message>
+    <message>
+        <source>A trade needs the colleague's name.</source>
+        <translation>Ein Schichttausch braucht den Namen der Kollegin oder des Kollegen.</translation>
+    </message>
+    <message>
+        <source>A note needs some text.</source>
+        <translation>Eine Notiz braucht Text.</translation>
+    </message>
+    <message>
+        <source>A trade can only pay back an earlier trade the other way round with the same colleague.</source>
+        <translation>Ein Tausch kann nur einen früheren Tausch in umgekehrter Richtung mit derselben Person ausgleichen.</translation>
+    </message>
+    <message>
+        <source>The entry is no longer there.</source>
+        <translation>Der Eintrag ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>Entries for %1</source>
+        <extracomment>The title of the day's entries; %1 the date</extracomment>
+        <translation>Einträge für %1</translation>
+    </message>
+    <message>
+        <source>Entries of the day</source>
+        <translation>Einträge des Tages</translation>
+    </message>
+    <message>
+        <source>Trade</source>
+        <translation>Schichttausch</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Abwesenheit</translation>
+    </message>
+    <message>
+        <source>Extra hours</source>
+        <translation>Mehrarbeit</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>I worked for them (they owe me)</source>
+        <translation>Ich habe für sie gearbeitet (sie schulden mir)</translation>
+    </message>
+    <message>
+        <source>They worked for me (I owe them)</source>
+        <translation>Sie haben für mich gearbeitet (ich schulde ihnen)</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <source>Banked as compensatory time</source>
+        <translation>Als Freizeitausgleich gutgeschrieben</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>&amp;Trade:</source>
+        <translation>&amp;Tausch:</translation>
+    </message>
+    <message>
+        <source>&amp;Colleague:</source>
+        <translation>&amp;Kollege/Kollegin:</translation>
+    </message>
+    <message>
+        <source>&amp;Leave:</source>
+        <translation>Ab&amp;wesenheit:</translation>
+    </message>
+    <message>
+        <source>&amp;Extra:</source>
+        <translation>&amp;Mehrarbeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Pay:</source>
+        <translation>&amp;Vergütung:</translation>
+    </message>
+    <message>
+        <source>&amp;Hours:</source>
+        <translation>&amp;Stunden:</translation>
+    </message>
+    <message>
+        <source>Pays &amp;back:</source>
+        <translation>&amp;Gleicht aus:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Notiz:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>Änderungen s&amp;peichern</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The records could not be read: %1</source>
+        <translation>Die Aufzeichnungen konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nichts</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An earlier trade to pay back: %1 its date, %2 the line that describes it</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The hours must be a number such as 24 or 10.5.</source>
+        <translation>Die Stunden müssen eine Zahl sein, etwa 24 oder 10,5.</translation>
+    </message>
+    <message>
+        <source>The records could not be written: %1</source>
+        <translation>Die Aufzeichnungen konnten nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>tenvik::EventPhrases</name>
     <message>
         <source>On duty - %1</source>
@@ -1322,6 +1538,125 @@ nichts und endet mit 1.
     <message>
         <source>Pay period</source>
         <translation>Lohnperiode</translation>
+    </message>
+</context>
+<context>
+    <name>tenvik::RecordsSummaryDialog</name>
+    <message>
+        <source>My Records %1</source>
+        <extracomment>%1 the year the summary is for</extracomment>
+        <translation>Meine Aufzeichnungen %1</translation>
+    </message>
+    <message>
+        <source>Colleague</source>
+        <translation>Kollege/Kollegin</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>&amp;Trades</source>
+        <translation>&amp;Tausch</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Abwesenheit</translation>
+    </message>
+    <message>
+        <source>Taken %1</source>
+        <translation>Genommen %1</translation>
+    </message>
+    <message>
+        <source>Balance on 1 January</source>
+        <translation>Stand am 1. Januar</translation>
+    </message>
+    <message>
+        <source>Added each pay period</source>
+        <translation>Zugang je Lohnperiode</translation>
+    </message>
+    <message>
+        <source>Left today</source>
+        <translation>Rest heute</translation>
+    </message>
+    <message>
+        <source>Left at year end</source>
+        <translation>Rest am Jahresende</translation>
+    </message>
+    <message>
+        <source>Give a starting balance and what each pay period adds to see what is left.</source>
+        <translation>Geben Sie einen Anfangsstand und den Zugang je Lohnperiode an, um den Rest zu sehen.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave</source>
+        <translation>&amp;Abwesenheit</translation>
+    </message>
+    <message>
+        <source>Pay period</source>
+        <translation>Lohnperiode</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Scheduled</source>
+        <translation>Geplant</translation>
+    </message>
+    <message>
+        <source>Trades in</source>
+        <translation>Tausch für andere</translation>
+    </message>
+    <message>
+        <source>Trades out</source>
+        <translation>Tausch für mich</translation>
+    </message>
+    <message>
+        <source>Extra</source>
+        <translation>Mehrarbeit</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>&amp;Pay Periods</source>
+        <translation>&amp;Lohnperioden</translation>
+    </message>
+    <message>
+        <source>The records could not be read: %1</source>
+        <translation>Die Aufzeichnungen konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 owes you %2 h</source>
+        <extracomment>%1 the colleague, %2 the hours</extracomment>
+        <translation>%1 schuldet Ihnen %2 h</translation>
+    </message>
+    <message>
+        <source>You owe %1 %2 h</source>
+        <extracomment>%1 the colleague, %2 the hours</extracomment>
+        <translation>Sie schulden %1 %2 h</translation>
+    </message>
+    <message>
+        <source>Settled</source>
+        <translation>Ausgeglichen</translation>
+    </message>
+    <message>
+        <source>Open since %1</source>
+        <extracomment>An open trade: %1 its date, %2 the trade</extracomment>
+        <translation>Offen seit %1</translation>
+    </message>
+    <message>
+        <source>No trades recorded</source>
+        <translation>Kein Tausch aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>A starting balance must be within 9999 hours either way, and a pay period can add 0 to 48 hours.</source>
+        <translation>Ein Anfangsstand muss zwischen -9999 und 9999 Stunden liegen, und eine Lohnperiode kann 0 bis 48 Stunden hinzufügen.</translation>
     </message>
 </context>
 <context>
@@ -1583,6 +1918,51 @@ nichts und endet mit 1.
         <source>Some settings could not be read and use their defaults until you save: %1</source>
         <extracomment>%1 lists the settings, each with the text the file holds</extracomment>
         <translation>Einige Einstellungen konnten nicht gelesen werden und gelten bis zum Speichern mit ihren Vorgaben: %1</translation>
+    </message>
+    <message>
+        <source>Day Entries…</source>
+        <translation>Einträge des Tages…</translation>
+    </message>
+    <message>
+        <source>Your records in %1 could not be opened: %2</source>
+        <extracomment>%1 the records file, %2 why it could not be opened</extracomment>
+        <translation>Ihre Aufzeichnungen in %1 konnten nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Your records in %1 were written by a newer version of Tenvik. This version leaves them as they are; please use the newer one.</source>
+        <extracomment>%1 the records file</extracomment>
+        <translation>Ihre Aufzeichnungen in %1 wurden von einer neueren Version von Tenvik geschrieben. Diese Version lässt sie unverändert; bitte verwenden Sie die neuere.</translation>
+    </message>
+    <message>
+        <source>Your records file %1 was damaged and could not be read. It was kept, untouched, as %2, and a new, empty records file was started.</source>
+        <extracomment>%1 the damaged file, %2 the name it was set aside under</extracomment>
+        <translation>Ihre Aufzeichnungsdatei %1 war beschädigt und konnte nicht gelesen werden. Sie wurde unverändert als %2 aufbewahrt, und eine neue, leere Datei wurde angelegt.</translation>
+    </message>
+    <message>
+        <source>There is no backup to restore.</source>
+        <translation>Es gibt keine Sicherung zum Wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Restore your records from the newest backup, %1?</source>
+        <extracomment>%1 the backup file's name, which holds its date</extracomment>
+        <translation>Ihre Aufzeichnungen aus der neuesten Sicherung %1 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be restored: %2</source>
+        <extracomment>%1 the backup file's name, %2 why it failed</extracomment>
+        <translation>Die Sicherung %1 konnte nicht wiederhergestellt werden: %2</translation>
+    </message>
+    <message>
+        <source>My Records…</source>
+        <translation>Meine Aufzeichnungen…</translation>
+    </message>
+    <message>
+        <source>Add your own entries (trades, leave, extra hours and notes) to the calendar file? Their names and notes can be read by anyone you give the file to.</source>
+        <translation>Ihre eigenen Einträge (Tausch, Abwesenheit, Mehrarbeit und Notizen) in die Kalenderdatei aufnehmen? Namen und Notizen kann jeder lesen, dem Sie die Datei geben.</translation>
+    </message>
+    <message>
+        <source>Your records could not be read: %1</source>
+        <translation>Ihre Aufzeichnungen konnten nicht gelesen werden: %1</translation>
     </message>
 </context>
 </TS>

@@ -1261,6 +1261,222 @@ rechazada no cambia nada y termina con 1.
     </message>
 </context>
 <context>
+    <name>tenvik::DayEntriesDialog</name>
+    <message>
+        <source>Vacation</source>
+        <translation>Vacaciones</translation>
+    </message>
+    <message>
+        <source>Sick leave</source>
+        <translation>Baja por enfermedad</translation>
+    </message>
+    <message>
+        <source>Compensatory time</source>
+        <translation>Tiempo compensatorio</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Día festivo</translation>
+    </message>
+    <message>
+        <source>Other leave</source>
+        <translation>Otro permiso</translation>
+    </message>
+    <message>
+        <source>Overtime</source>
+        <translation>Horas extra</translation>
+    </message>
+    <message>
+        <source>Callback</source>
+        <translation>Llamada al servicio</translation>
+    </message>
+    <message>
+        <source>I worked for %1: %2 h</source>
+        <translation>Trabajé por %1: %2 h</translation>
+    </message>
+    <message>
+        <source>%1 worked for me: %2 h</source>
+        <extracomment>A trade: %1 the colleague, %2 the hours ("24")</extracomment>
+        <translation>%1 trabajó por mí: %2 h</translation>
+    </message>
+    <message>
+        <source> (pays back)</source>
+        <translation> (devuelve)</translation>
+    </message>
+    <message>
+        <source>%1: %2 h</source>
+        <extracomment>Leave: %1 its kind ("Vacation"), %2 the hours</extracomment>
+        <translation>%1: %2 h</translation>
+    </message>
+    <message>
+        <source>%1: %2 h, paid</source>
+        <translation>%1: %2 h, pagadas</translation>
+    </message>
+    <message>
+        <source>%1: %2 h, banked</source>
+        <extracomment>Extra hours: %1 "Overtime" or "Callback", %2 the hours</extracomment>
+        <translation>%1: %2 h, acumuladas</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Nota: %1</translation>
+    </message>
+    <message>
+        <source>The hours must be from 0 to 48.</source>
+        <translation>Las horas deben estar entre 0 y 48.</translation>
+    </message>
+    <message>
+        <source>Entries can be kept for the years 1901 to 2060 only.</source>
+        <translation>Solo se pueden guardar anotaciones de los años 1901 a 2060.</translation>
+    </message>
+    <message>
+        <source>The text may not hold tabs, line breaks or other control characters.</source>
+        <translation>El texto no puede contener tabulaciones, saltos de línea ni otros caracteres de control.</translation>
+    </message>
+    <message>
+        <source>The text holds characters that cannot be stored.</source>
+        <translation>El texto contiene caracteres que no se pueden guardar.</translation>
+    </message>
+    <message>
+        <source>The text is too long.</source>
+        <translation>El texto es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>A trade needs the colleague's name.</source>
+        <translation>Un cambio de turno necesita el nombre del compañero.</translation>
+    </message>
+    <message>
+        <source>A note needs some text.</source>
+        <translation>Una nota necesita algún texto.</translation>
+    </message>
+    <message>
+        <source>A trade can only pay back an earlier trade the other way round with the same colleague.</source>
+        <translation>Un cambio solo puede devolver un cambio anterior en sentido contrario con el mismo compañero.</translation>
+    </message>
+    <message>
+        <source>The entry is no longer there.</source>
+        <translation>La anotación ya no existe.</translation>
+    </message>
+    <message>
+        <source>Entries for %1</source>
+        <extracomment>The title of the day's entries; %1 the date</extracomment>
+        <translation>Anotaciones del %1</translation>
+    </message>
+    <message>
+        <source>Entries of the day</source>
+        <translation>Anotaciones del día</translation>
+    </message>
+    <message>
+        <source>Trade</source>
+        <translation>Cambio de turno</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Permiso</translation>
+    </message>
+    <message>
+        <source>Extra hours</source>
+        <translation>Horas adicionales</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>I worked for them (they owe me)</source>
+        <translation>Trabajé por él (me debe)</translation>
+    </message>
+    <message>
+        <source>They worked for me (I owe them)</source>
+        <translation>Trabajó por mí (le debo)</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Pagadas</translation>
+    </message>
+    <message>
+        <source>Banked as compensatory time</source>
+        <translation>Acumuladas como tiempo compensatorio</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>&amp;Trade:</source>
+        <translation>Ca&amp;mbio:</translation>
+    </message>
+    <message>
+        <source>&amp;Colleague:</source>
+        <translation>&amp;Compañero:</translation>
+    </message>
+    <message>
+        <source>&amp;Leave:</source>
+        <translation>&amp;Permiso:</translation>
+    </message>
+    <message>
+        <source>&amp;Extra:</source>
+        <translation>&amp;Adicional:</translation>
+    </message>
+    <message>
+        <source>&amp;Pay:</source>
+        <translation>P&amp;ago:</translation>
+    </message>
+    <message>
+        <source>&amp;Hours:</source>
+        <translation>&amp;Horas:</translation>
+    </message>
+    <message>
+        <source>Pays &amp;back:</source>
+        <translation>&amp;Devuelve:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Nota:</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w</source>
+        <translation>N&amp;ueva</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Aña&amp;dir</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>&amp;Guardar cambios</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>The records could not be read: %1</source>
+        <translation>No se pudieron leer los registros: %1</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nada</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An earlier trade to pay back: %1 its date, %2 the line that describes it</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The hours must be a number such as 24 or 10.5.</source>
+        <translation>Las horas deben ser un número como 24 o 10,5.</translation>
+    </message>
+    <message>
+        <source>The records could not be written: %1</source>
+        <translation>No se pudieron escribir los registros: %1</translation>
+    </message>
+</context>
+<context>
     <name>tenvik::EventPhrases</name>
     <message>
         <source>On duty - %1</source>
@@ -1319,6 +1535,125 @@ rechazada no cambia nada y termina con 1.
     <message>
         <source>Pay period</source>
         <translation>Período de pago</translation>
+    </message>
+</context>
+<context>
+    <name>tenvik::RecordsSummaryDialog</name>
+    <message>
+        <source>My Records %1</source>
+        <extracomment>%1 the year the summary is for</extracomment>
+        <translation>Mis registros %1</translation>
+    </message>
+    <message>
+        <source>Colleague</source>
+        <translation>Compañero</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>&amp;Trades</source>
+        <translation>&amp;Cambios</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Permiso</translation>
+    </message>
+    <message>
+        <source>Taken %1</source>
+        <translation>Tomado %1</translation>
+    </message>
+    <message>
+        <source>Balance on 1 January</source>
+        <translation>Saldo al 1 de enero</translation>
+    </message>
+    <message>
+        <source>Added each pay period</source>
+        <translation>Añadido por período de pago</translation>
+    </message>
+    <message>
+        <source>Left today</source>
+        <translation>Queda hoy</translation>
+    </message>
+    <message>
+        <source>Left at year end</source>
+        <translation>Queda a fin de año</translation>
+    </message>
+    <message>
+        <source>Give a starting balance and what each pay period adds to see what is left.</source>
+        <translation>Indique un saldo inicial y lo que añade cada período de pago para ver lo que queda.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave</source>
+        <translation>&amp;Permisos</translation>
+    </message>
+    <message>
+        <source>Pay period</source>
+        <translation>Período de pago</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Scheduled</source>
+        <translation>Programadas</translation>
+    </message>
+    <message>
+        <source>Trades in</source>
+        <translation>Cambios hechos</translation>
+    </message>
+    <message>
+        <source>Trades out</source>
+        <translation>Cambios recibidos</translation>
+    </message>
+    <message>
+        <source>Extra</source>
+        <translation>Adicionales</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>&amp;Pay Periods</source>
+        <translation>Períodos de &amp;pago</translation>
+    </message>
+    <message>
+        <source>The records could not be read: %1</source>
+        <translation>No se pudieron leer los registros: %1</translation>
+    </message>
+    <message>
+        <source>%1 owes you %2 h</source>
+        <extracomment>%1 the colleague, %2 the hours</extracomment>
+        <translation>%1 le debe %2 h</translation>
+    </message>
+    <message>
+        <source>You owe %1 %2 h</source>
+        <extracomment>%1 the colleague, %2 the hours</extracomment>
+        <translation>Usted le debe a %1 %2 h</translation>
+    </message>
+    <message>
+        <source>Settled</source>
+        <translation>Saldado</translation>
+    </message>
+    <message>
+        <source>Open since %1</source>
+        <extracomment>An open trade: %1 its date, %2 the trade</extracomment>
+        <translation>Pendiente desde %1</translation>
+    </message>
+    <message>
+        <source>No trades recorded</source>
+        <translation>Ningún cambio registrado</translation>
+    </message>
+    <message>
+        <source>A starting balance must be within 9999 hours either way, and a pay period can add 0 to 48 hours.</source>
+        <translation>Un saldo inicial debe estar entre -9999 y 9999 horas, y un período de pago puede añadir de 0 a 48 horas.</translation>
     </message>
 </context>
 <context>
@@ -1580,6 +1915,51 @@ rechazada no cambia nada y termina con 1.
         <source>Some settings could not be read and use their defaults until you save: %1</source>
         <extracomment>%1 lists the settings, each with the text the file holds</extracomment>
         <translation>Algunos ajustes no se pudieron leer y usan sus valores predeterminados hasta que guarde: %1</translation>
+    </message>
+    <message>
+        <source>Day Entries…</source>
+        <translation>Anotaciones del día…</translation>
+    </message>
+    <message>
+        <source>Your records in %1 could not be opened: %2</source>
+        <extracomment>%1 the records file, %2 why it could not be opened</extracomment>
+        <translation>No se pudieron abrir sus registros en %1: %2</translation>
+    </message>
+    <message>
+        <source>Your records in %1 were written by a newer version of Tenvik. This version leaves them as they are; please use the newer one.</source>
+        <extracomment>%1 the records file</extracomment>
+        <translation>Sus registros en %1 fueron escritos por una versión más reciente de Tenvik. Esta versión los deja como están; use la más reciente.</translation>
+    </message>
+    <message>
+        <source>Your records file %1 was damaged and could not be read. It was kept, untouched, as %2, and a new, empty records file was started.</source>
+        <extracomment>%1 the damaged file, %2 the name it was set aside under</extracomment>
+        <translation>Su archivo de registros %1 estaba dañado y no se pudo leer. Se guardó intacto como %2 y se empezó un archivo nuevo y vacío.</translation>
+    </message>
+    <message>
+        <source>There is no backup to restore.</source>
+        <translation>No hay ninguna copia de seguridad que restaurar.</translation>
+    </message>
+    <message>
+        <source>Restore your records from the newest backup, %1?</source>
+        <extracomment>%1 the backup file's name, which holds its date</extracomment>
+        <translation>¿Restaurar sus registros desde la copia de seguridad más reciente, %1?</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be restored: %2</source>
+        <extracomment>%1 the backup file's name, %2 why it failed</extracomment>
+        <translation>No se pudo restaurar la copia de seguridad %1: %2</translation>
+    </message>
+    <message>
+        <source>My Records…</source>
+        <translation>Mis registros…</translation>
+    </message>
+    <message>
+        <source>Add your own entries (trades, leave, extra hours and notes) to the calendar file? Their names and notes can be read by anyone you give the file to.</source>
+        <translation>¿Añadir sus propias anotaciones (cambios, permisos, horas adicionales y notas) al archivo de calendario? Cualquiera a quien dé el archivo podrá leer sus nombres y notas.</translation>
+    </message>
+    <message>
+        <source>Your records could not be read: %1</source>
+        <translation>No se pudieron leer sus registros: %1</translation>
     </message>
 </context>
 </TS>

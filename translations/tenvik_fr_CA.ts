@@ -1263,6 +1263,222 @@ rien et se termine avec 1.
     </message>
 </context>
 <context>
+    <name>tenvik::DayEntriesDialog</name>
+    <message>
+        <source>Vacation</source>
+        <translation>Vacances</translation>
+    </message>
+    <message>
+        <source>Sick leave</source>
+        <translation>Congé de maladie</translation>
+    </message>
+    <message>
+        <source>Compensatory time</source>
+        <translation>Congé compensatoire</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <translation>Jour férié</translation>
+    </message>
+    <message>
+        <source>Other leave</source>
+        <translation>Autre congé</translation>
+    </message>
+    <message>
+        <source>Overtime</source>
+        <translation>Heures supplémentaires</translation>
+    </message>
+    <message>
+        <source>Callback</source>
+        <translation>Rappel au travail</translation>
+    </message>
+    <message>
+        <source>I worked for %1: %2 h</source>
+        <translation>J'ai travaillé pour %1 : %2 h</translation>
+    </message>
+    <message>
+        <source>%1 worked for me: %2 h</source>
+        <extracomment>A trade: %1 the colleague, %2 the hours ("24")</extracomment>
+        <translation>%1 a travaillé pour moi : %2 h</translation>
+    </message>
+    <message>
+        <source> (pays back)</source>
+        <translation> (rembourse)</translation>
+    </message>
+    <message>
+        <source>%1: %2 h</source>
+        <extracomment>Leave: %1 its kind ("Vacation"), %2 the hours</extracomment>
+        <translation>%1 : %2 h</translation>
+    </message>
+    <message>
+        <source>%1: %2 h, paid</source>
+        <translation>%1 : %2 h, payées</translation>
+    </message>
+    <message>
+        <source>%1: %2 h, banked</source>
+        <extracomment>Extra hours: %1 "Overtime" or "Callback", %2 the hours</extracomment>
+        <translation>%1 : %2 h, mises en banque</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Note : %1</translation>
+    </message>
+    <message>
+        <source>The hours must be from 0 to 48.</source>
+        <translation>Les heures doivent être de 0 à 48.</translation>
+    </message>
+    <message>
+        <source>Entries can be kept for the years 1901 to 2060 only.</source>
+        <translation>On ne peut garder des inscriptions que pour les années 1901 à 2060.</translation>
+    </message>
+    <message>
+        <source>The text may not hold tabs, line breaks or other control characters.</source>
+        <translation>Le texte ne peut contenir ni tabulations, ni sauts de ligne, ni autres caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>The text holds characters that cannot be stored.</source>
+        <translation>Le texte contient des caractères qui ne peuvent pas être enregistrés.</translation>
+    </message>
+    <message>
+        <source>The text is too long.</source>
+        <translation>Le texte est trop long.</translation>
+    </message>
+    <message>
+        <source>A trade needs the colleague's name.</source>
+        <translation>Un échange de quart a besoin du nom du collègue.</translation>
+    </message>
+    <message>
+        <source>A note needs some text.</source>
+        <translation>Une note a besoin d'un texte.</translation>
+    </message>
+    <message>
+        <source>A trade can only pay back an earlier trade the other way round with the same colleague.</source>
+        <translation>Un échange ne peut rembourser qu'un échange antérieur en sens inverse avec le même collègue.</translation>
+    </message>
+    <message>
+        <source>The entry is no longer there.</source>
+        <translation>L'inscription n'existe plus.</translation>
+    </message>
+    <message>
+        <source>Entries for %1</source>
+        <extracomment>The title of the day's entries; %1 the date</extracomment>
+        <translation>Inscriptions du %1</translation>
+    </message>
+    <message>
+        <source>Entries of the day</source>
+        <translation>Inscriptions du jour</translation>
+    </message>
+    <message>
+        <source>Trade</source>
+        <translation>Échange de quart</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Congé</translation>
+    </message>
+    <message>
+        <source>Extra hours</source>
+        <translation>Heures en plus</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>I worked for them (they owe me)</source>
+        <translation>J'ai travaillé pour lui (il me doit)</translation>
+    </message>
+    <message>
+        <source>They worked for me (I owe them)</source>
+        <translation>Il a travaillé pour moi (je lui dois)</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Payées</translation>
+    </message>
+    <message>
+        <source>Banked as compensatory time</source>
+        <translation>Mises en banque en congé compensatoire</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Genre :</translation>
+    </message>
+    <message>
+        <source>&amp;Trade:</source>
+        <translation>É&amp;change :</translation>
+    </message>
+    <message>
+        <source>&amp;Colleague:</source>
+        <translation>&amp;Collègue :</translation>
+    </message>
+    <message>
+        <source>&amp;Leave:</source>
+        <translation>&amp;Congé :</translation>
+    </message>
+    <message>
+        <source>&amp;Extra:</source>
+        <translation>&amp;Heures en plus :</translation>
+    </message>
+    <message>
+        <source>&amp;Pay:</source>
+        <translation>&amp;Paiement :</translation>
+    </message>
+    <message>
+        <source>&amp;Hours:</source>
+        <translation>H&amp;eures :</translation>
+    </message>
+    <message>
+        <source>Pays &amp;back:</source>
+        <translation>&amp;Rembourse :</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Note :</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w</source>
+        <translation>&amp;Nouvelle</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>&amp;Save Changes</source>
+        <translation>Enregi&amp;strer les modifications</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Supp&amp;rimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The records could not be read: %1</source>
+        <translation>Les registres n'ont pas pu être lus : %1</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Rien</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>An earlier trade to pay back: %1 its date, %2 the line that describes it</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>The hours must be a number such as 24 or 10.5.</source>
+        <translation>Les heures doivent être un nombre comme 24 ou 10,5.</translation>
+    </message>
+    <message>
+        <source>The records could not be written: %1</source>
+        <translation>Les registres n'ont pas pu être écrits : %1</translation>
+    </message>
+</context>
+<context>
     <name>tenvik::EventPhrases</name>
     <message>
         <source>On duty - %1</source>
@@ -1321,6 +1537,125 @@ rien et se termine avec 1.
     <message>
         <source>Pay period</source>
         <translation>Période de paie</translation>
+    </message>
+</context>
+<context>
+    <name>tenvik::RecordsSummaryDialog</name>
+    <message>
+        <source>My Records %1</source>
+        <extracomment>%1 the year the summary is for</extracomment>
+        <translation>Mes registres %1</translation>
+    </message>
+    <message>
+        <source>Colleague</source>
+        <translation>Collègue</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Solde</translation>
+    </message>
+    <message>
+        <source>&amp;Trades</source>
+        <translation>É&amp;changes</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Congé</translation>
+    </message>
+    <message>
+        <source>Taken %1</source>
+        <translation>Pris en %1</translation>
+    </message>
+    <message>
+        <source>Balance on 1 January</source>
+        <translation>Solde au 1er janvier</translation>
+    </message>
+    <message>
+        <source>Added each pay period</source>
+        <translation>Ajouté par période de paie</translation>
+    </message>
+    <message>
+        <source>Left today</source>
+        <translation>Reste aujourd'hui</translation>
+    </message>
+    <message>
+        <source>Left at year end</source>
+        <translation>Reste en fin d'année</translation>
+    </message>
+    <message>
+        <source>Give a starting balance and what each pay period adds to see what is left.</source>
+        <translation>Indiquez un solde de départ et ce que chaque période de paie ajoute pour voir ce qui reste.</translation>
+    </message>
+    <message>
+        <source>&amp;Leave</source>
+        <translation>&amp;Congés</translation>
+    </message>
+    <message>
+        <source>Pay period</source>
+        <translation>Période de paie</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Scheduled</source>
+        <translation>Prévues</translation>
+    </message>
+    <message>
+        <source>Trades in</source>
+        <translation>Échanges faits</translation>
+    </message>
+    <message>
+        <source>Trades out</source>
+        <translation>Échanges reçus</translation>
+    </message>
+    <message>
+        <source>Extra</source>
+        <translation>En plus</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>&amp;Pay Periods</source>
+        <translation>&amp;Périodes de paie</translation>
+    </message>
+    <message>
+        <source>The records could not be read: %1</source>
+        <translation>Les registres n'ont pas pu être lus : %1</translation>
+    </message>
+    <message>
+        <source>%1 owes you %2 h</source>
+        <extracomment>%1 the colleague, %2 the hours</extracomment>
+        <translation>%1 vous doit %2 h</translation>
+    </message>
+    <message>
+        <source>You owe %1 %2 h</source>
+        <extracomment>%1 the colleague, %2 the hours</extracomment>
+        <translation>Vous devez %2 h à %1</translation>
+    </message>
+    <message>
+        <source>Settled</source>
+        <translation>Réglé</translation>
+    </message>
+    <message>
+        <source>Open since %1</source>
+        <extracomment>An open trade: %1 its date, %2 the trade</extracomment>
+        <translation>Ouvert depuis le %1</translation>
+    </message>
+    <message>
+        <source>No trades recorded</source>
+        <translation>Aucun échange inscrit</translation>
+    </message>
+    <message>
+        <source>A starting balance must be within 9999 hours either way, and a pay period can add 0 to 48 hours.</source>
+        <translation>Un solde de départ doit être entre -9999 et 9999 heures, et une période de paie peut ajouter de 0 à 48 heures.</translation>
     </message>
 </context>
 <context>
@@ -1582,6 +1917,51 @@ rien et se termine avec 1.
         <source>Some settings could not be read and use their defaults until you save: %1</source>
         <extracomment>%1 lists the settings, each with the text the file holds</extracomment>
         <translation>Certains paramètres n’ont pu être lus et gardent leur valeur par défaut jusqu’à l’enregistrement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Day Entries…</source>
+        <translation>Inscriptions du jour…</translation>
+    </message>
+    <message>
+        <source>Your records in %1 could not be opened: %2</source>
+        <extracomment>%1 the records file, %2 why it could not be opened</extracomment>
+        <translation>Vos registres dans %1 n'ont pas pu être ouverts : %2</translation>
+    </message>
+    <message>
+        <source>Your records in %1 were written by a newer version of Tenvik. This version leaves them as they are; please use the newer one.</source>
+        <extracomment>%1 the records file</extracomment>
+        <translation>Vos registres dans %1 ont été écrits par une version plus récente de Tenvik. Cette version les laisse tels quels; veuillez utiliser la plus récente.</translation>
+    </message>
+    <message>
+        <source>Your records file %1 was damaged and could not be read. It was kept, untouched, as %2, and a new, empty records file was started.</source>
+        <extracomment>%1 the damaged file, %2 the name it was set aside under</extracomment>
+        <translation>Votre fichier de registres %1 était endommagé et n'a pas pu être lu. Il a été gardé, intact, sous le nom %2, et un nouveau fichier vide a été commencé.</translation>
+    </message>
+    <message>
+        <source>There is no backup to restore.</source>
+        <translation>Il n'y a aucune sauvegarde à restaurer.</translation>
+    </message>
+    <message>
+        <source>Restore your records from the newest backup, %1?</source>
+        <extracomment>%1 the backup file's name, which holds its date</extracomment>
+        <translation>Restaurer vos registres à partir de la sauvegarde la plus récente, %1?</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be restored: %2</source>
+        <extracomment>%1 the backup file's name, %2 why it failed</extracomment>
+        <translation>La sauvegarde %1 n'a pas pu être restaurée : %2</translation>
+    </message>
+    <message>
+        <source>My Records…</source>
+        <translation>Mes registres…</translation>
+    </message>
+    <message>
+        <source>Add your own entries (trades, leave, extra hours and notes) to the calendar file? Their names and notes can be read by anyone you give the file to.</source>
+        <translation>Ajouter vos propres inscriptions (échanges, congés, heures en plus et notes) au fichier de calendrier? Toute personne à qui vous donnez le fichier pourra lire leurs noms et leurs notes.</translation>
+    </message>
+    <message>
+        <source>Your records could not be read: %1</source>
+        <translation>Vos registres n'ont pas pu être lus : %1</translation>
     </message>
 </context>
 </TS>

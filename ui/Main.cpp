@@ -2,6 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/Profile.h"
+#include "records/EntryStore.h"
 #include "settings/Settings.h"
 #include "ui/AboutText.h"
 #include "ui/MainAccessibility.h"

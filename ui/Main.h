@@ -15,12 +15,17 @@
 #include <vector>
 
 class QAction;
+class QDialog;
 class QKeyEvent;
 class QLineEdit;
 class QMenu;
 class QPrinter;
 
 namespace tenvik {
+
+namespace records {
+class EntryStore;
+}
 
 class ArrowButton;
 class ColorComboBox;
@@ -63,6 +68,12 @@ struct StartupEnvironment {
     // The translation the window's texts are in ("es", "fr_CA"); empty for English. The Help
     // page shows its pictures drawn in that language where they exist.
     QString language;
+    // Runs one of the window's own dialogs (the day's entries) until the user closes it.
+    // Unset, it is the dialog's exec(); tests act in the user's place and return.
+    std::function<void(QDialog& dialog)> runDialog;
+    // Asks the user a question to be answered yes or no; true for yes. Unset, a message
+    // box; tests answer for the user.
+    std::function<bool(QWidget* parent, const QString& question)> askYesNo;
 };
 
 // The calendar window. Its handlers are named after the widget and the event they serve;
@@ -110,6 +121,8 @@ public:
     QMenu* pmCalendar = nullptr;
     QAction* miExportCalendar = nullptr;
     QAction* miPrintYear = nullptr;
+    QAction* miDayEntries = nullptr; // the selected day's trades, leave, extra hours and notes
+    QAction* miMyRecords = nullptr;  // what the records add up to; Ctrl+R anywhere in the window
     // Says over the window that an export was written; goes away by itself.
     Notice* lblNotice = nullptr;
     // Says over the foot of the grid, right above deDate, that its text is no date.
@@ -162,6 +175,11 @@ public:
     Label* lblAbout = nullptr;
     Image* imgSextant = nullptr;
 
+    // The user's records, opened (or made) beside the settings file at their first need,
+    // never at start-up. Null when they cannot be opened; the user has been told why.
+    records::EntryStore* recordsStore();
+    bool recordsOpened() const { return m_records != nullptr; }
+
     // Every rectangle and text of the window in creation order (each cell's rectangle right
     // before its two texts): the order the refresh pass paints them in.
     const std::vector<QWidget*>& paintOrder() const { return m_paintOrder; }
@@ -185,6 +203,9 @@ public:
     void gloCalContextMenu(const QPoint& position);
     void miExportCalendarClick();
     void miPrintYearClick();
+    void gR00DblClick(Rectangle* sender);
+    void miDayEntriesClick();
+    void miMyRecordsClick();
 
     // Handlers (settings, help, about)
     void bSaveClick();
@@ -248,6 +269,10 @@ private:
     // Whether it was written.
     bool saveExport(const QString& path, std::string_view bytes);
     void reportError(const QString& message);
+    // yesByDefault: which button Enter presses.
+    bool askYesNo(const QString& question, bool yesByDefault = true);
+    // The selected day's entries, in their dialog.
+    void openDayEntries();
 
     StartupEnvironment m_environment;
     std::vector<QWidget*> m_paintOrder;
@@ -256,6 +281,8 @@ private:
     bool m_frameKnown = false;
     QSize m_sizedFor; // the inside and the outside size the bands and fonts were last sized for
     QSize m_sizedForOutside;
+    std::unique_ptr<records::EntryStore> m_records;
+    int m_shiftHours = 24; // the hours a new trade starts with, as the settings file says
 };
 
 } // namespace tenvik

@@ -8,7 +8,10 @@
 #include "export/ICalendar.h"
 #include "export/OutputFile.h"
 #include "print/YearSheet.h"
+#include "records/DatabaseError.h"
+#include "records/EntryStore.h"
 #include "settings/SystemErrorText.h"
+#include "translations/EntryEventWords.h"
 #include "translations/EventWords.h"
 #include "ui/Main.h"
 #include "ui/MainState.h"
@@ -71,6 +74,14 @@ void TMainForm::buildExportMenu()
     miExportCalendar->setObjectName(QStringLiteral("miExportCalendar"));
     miPrintYear = pmCalendar->addAction(tr("Print Year…"));
     miPrintYear->setObjectName(QStringLiteral("miPrintYear"));
+    pmCalendar->addSeparator();
+    miDayEntries = pmCalendar->addAction(tr("Day Entries…"));
+    miDayEntries->setObjectName(QStringLiteral("miDayEntries"));
+    miMyRecords = pmCalendar->addAction(tr("My Records…"));
+    miMyRecords->setObjectName(QStringLiteral("miMyRecords"));
+    miMyRecords->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    // The window holds it too, so that its shortcut works while the menu is closed.
+    addAction(miMyRecords);
 
     gloCal->setContextMenuPolicy(Qt::CustomContextMenu);
 
@@ -92,10 +103,25 @@ void TMainForm::miExportCalendarClick()
     if (path.isEmpty())
         return;
     const UserProfile profile = ExportedProfile();
+    std::vector<DayEvent> events = EventsFor(first, last, profile, {}, TranslatedEventPhrases());
+    // Names and notes are private: the entries go into the file only when the user says so.
+    if (askYesNo(tr("Add your own entries (trades, leave, extra hours and notes) to the calendar file? "
+                    "Their names and notes can be read by anyone you give the file to."),
+                 false)) {
+        records::EntryStore* store = recordsStore();
+        if (store == nullptr)
+            return;
+        try {
+            const auto entries =
+                store->EntriesBetween(static_cast<int>(WholeDay(first)), static_cast<int>(WholeDay(last)));
+            AddEntryEvents(events, EntryEventTexts(entries), first, last, EntryEventCategory().toStdString());
+        } catch (const records::DatabaseError& error) {
+            reportError(tr("Your records could not be read: %1").arg(QString::fromUtf8(error.what())));
+            return;
+        }
+    }
     const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    if (saveExport(
-            path,
-            ICalendarText(EventsFor(first, last, profile, {}, TranslatedEventPhrases()), ProfileTitle(profile), now)))
+    if (saveExport(path, ICalendarText(events, ProfileTitle(profile), now)))
         lblNotice->showMessage(tr("Calendar saved to %1").arg(FileNameOf(path)));
 }
 

@@ -456,6 +456,7 @@ void TMainForm::bindHandlers()
     for (int cell = 0; cell <= FirstUnclickableCell; ++cell) {
         Rectangle* rect = gR[static_cast<std::size_t>(cell)];
         connect(rect, &Rectangle::clicked, this, [this, rect] { gR00Click(rect); });
+        connect(rect, &Rectangle::doubleClicked, this, [this, rect] { gR00DblClick(rect); });
     }
     connect(gloCal, &TapArea::longTapped, this, &TMainForm::gloCalGesture);
     for (StateColorButton* back : {sbBack2, sbBack3, sbBack4})
@@ -481,6 +482,8 @@ void TMainForm::bindHandlers()
     connect(gloCal, &QWidget::customContextMenuRequested, this, &TMainForm::gloCalContextMenu);
     connect(miExportCalendar, &QAction::triggered, this, &TMainForm::miExportCalendarClick);
     connect(miPrintYear, &QAction::triggered, this, &TMainForm::miPrintYearClick);
+    connect(miDayEntries, &QAction::triggered, this, &TMainForm::miDayEntriesClick);
+    connect(miMyRecords, &QAction::triggered, this, &TMainForm::miMyRecordsClick);
 }
 
 } // namespace tenvik

@@ -84,6 +84,12 @@ void TMainForm::FormKeyDown(QKeyEvent* event)
         CurrentDate += 7;
         SavedDate = CurrentDate;
         break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // The selected day's entries, from the calendar; a held key opens them once.
+        if (tabCtrl->currentWidget() == tabCalendar && !event->isAutoRepeat())
+            openDayEntries();
+        break;
     default:
         break;
     }

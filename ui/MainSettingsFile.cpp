@@ -28,6 +28,7 @@ SettingsRecord TMainForm::readSettingsFile()
     const IniFile ini(SettingsPath, *m_environment.fileStore);
     const SettingsRecord stored = ReadSettings(ini, LocaleFormats);
     AgencyName = stored.agency;
+    m_shiftHours = stored.shiftHours;
     // The assignment is selected in cbPlt later in start-up, once the title can show it.
     swPaydays->setChecked(stored.showPaydays);
     swDebitDays->setChecked(stored.showDebit);

@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "records/EntryStore.h"
+
 #include "print/YearSheet.h"
 #include "settings/Color.h"
 #include "ui/widgets/Notice.h"
@@ -40,6 +42,10 @@ protected:
         environment.configBase = m_config.path().toStdString();
         environment.fileStore = m_fileStore;
         environment.reportError = [this](QWidget*, const QString& message) { m_reportedErrors.push_back(message); };
+        environment.askYesNo = [this](QWidget*, const QString& question) {
+            m_questionsAsked.push_back(question);
+            return m_answerYes;
+        };
         environment.chooseSaveFile = [this](QWidget*, const QString& caption, const QString& suggested,
                                             const QString& filter) {
             m_questions.push_back({caption, suggested, filter});
@@ -124,11 +130,16 @@ TEST_F(ExportMenuWindowTest, RightClickOnTheGridOpensTheMenuAndChangesNothing)
         w.pmCalendar->hide();
     }
     const QList<QAction*> actions = w.pmCalendar->actions();
-    ASSERT_EQ(actions.size(), 2);
+    ASSERT_EQ(actions.size(), 5);
     EXPECT_EQ(actions[0], w.miExportCalendar);
     EXPECT_EQ(actions[0]->text(), QStringLiteral("Export to Calendar\u2026"));
     EXPECT_EQ(actions[1], w.miPrintYear);
     EXPECT_EQ(actions[1]->text(), QStringLiteral("Print Year\u2026"));
+    EXPECT_TRUE(actions[2]->isSeparator());
+    EXPECT_EQ(actions[3], w.miDayEntries);
+    EXPECT_EQ(actions[3]->text(), QStringLiteral("Day Entries\u2026"));
+    EXPECT_EQ(actions[4], w.miMyRecords);
+    EXPECT_EQ(actions[4]->text(), QStringLiteral("My Records\u2026"));
     EXPECT_TRUE(m_questions.empty());
 }
 
@@ -196,6 +207,33 @@ TEST_F(ExportMenuWindowTest, ExportToCalendarAgreesWithTheGridForEveryDay)
     }
     EXPECT_EQ(events, fromGrid);
     EXPECT_EQ(fromGrid.count({BasicDate(Day(2026, 12, 27)), "pp"}), 1u); // PP1 from 3 January 2021
+}
+
+// The user's entries go into the file only on a yes, as tenvik-export's --with-entries
+// writes them; on a no the records are not even opened.
+TEST_F(ExportMenuWindowTest, ExportToCalendarAddsTheEntriesOnlyWhenAsked)
+{
+    TMainForm& w = openWithDialogs();
+    m_answer = configPath(QStringLiteral("mine.ics"));
+    w.miExportCalendar->trigger();
+    ASSERT_EQ(m_questionsAsked.size(), 1u);
+    EXPECT_TRUE(m_questionsAsked[0].contains(QStringLiteral("entries")));
+    EXPECT_FALSE(w.recordsOpened());
+    EXPECT_EQ(readOutput(QStringLiteral("mine.ics")).find("My entries"), std::string::npos);
+
+    records::Entry trade;
+    trade.day = static_cast<int>(WholeDay(Today + 3));
+    trade.kind = records::EntryKind::Trade;
+    trade.colleague = "Dana Ruiz";
+    trade.hours = records::Hours::Whole(24);
+    ASSERT_NE(w.recordsStore(), nullptr);
+    ASSERT_TRUE(w.recordsStore()->Add(trade));
+    m_answerYes = true;
+    w.miExportCalendar->trigger();
+    const std::string file = std::regex_replace(readOutput(QStringLiteral("mine.ics")), std::regex("\r\n "), "");
+    EXPECT_NE(file.find("SUMMARY:Worked for Dana Ruiz (24 h)\r\n"), std::string::npos) << file;
+    EXPECT_NE(file.find("UID:" + BasicDate(Today + 3) + "-entry-"), std::string::npos);
+    EXPECT_TRUE(m_reportedErrors.empty());
 }
 
 TEST_F(ExportMenuWindowTest, PrintYearOffersThePrintDialogAndSavesThePdfTenvikExportWrites)

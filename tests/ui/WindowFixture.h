@@ -11,6 +11,7 @@
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
@@ -20,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -76,6 +78,17 @@ protected:
         environment.configBase = m_config.path().toStdString();
         environment.fileStore = m_fileStore;
         environment.reportError = [this](QWidget*, const QString& message) { m_reportedErrors.push_back(message); };
+        // The window's own dialogs never block a test: each is handed to the test's hand,
+        // which acts in the user's place and returns.
+        environment.runDialog = [this](QDialog& dialog) {
+            m_dialogsRun.push_back(dialog.objectName());
+            if (m_dialogHand)
+                m_dialogHand(dialog);
+        };
+        environment.askYesNo = [this](QWidget*, const QString& question) {
+            m_questionsAsked.push_back(question);
+            return m_answerYes;
+        };
         m_form = std::make_unique<TMainForm>(std::move(environment));
         if (show == Show::Yes) {
             m_form->show();
@@ -100,6 +113,10 @@ protected:
     QString m_language; // the translation the window is told it is in; empty for English
     std::shared_ptr<FileStore> m_fileStore = std::make_shared<DiskFileStore>(); // the next window's
     std::vector<QString> m_reportedErrors;
+    std::vector<QString> m_dialogsRun;          // the objectName of each dialog run
+    std::function<void(QDialog&)> m_dialogHand; // what the user does in it
+    std::vector<QString> m_questionsAsked;
+    bool m_answerYes = false;
     std::unique_ptr<TMainForm> m_form;
 };
 

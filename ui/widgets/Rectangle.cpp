@@ -99,4 +99,17 @@ void Rectangle::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
+// The first click of the pair has been reported; the release that ends this press reports
+// no second one.
+void Rectangle::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    m_pressed = false;
+    event->accept();
+    emit doubleClicked();
+}
+
 } // namespace tenvik

@@ -29,12 +29,14 @@ public:
     bool hitTest() const;
 
 signals:
-    void clicked(); // a left press and release both inside the rectangle
+    void clicked();       // a left press and release both inside the rectangle
+    void doubleClicked(); // the second left press of a double-click
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     TAlphaColor m_fill = 0xFFE0E0E0;
