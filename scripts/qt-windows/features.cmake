@@ -21,7 +21,8 @@ set(FEATURE_dynamicgl OFF CACHE BOOL "")
 set(FEATURE_vulkan OFF CACHE BOOL "")
 # Debian's source leaves out the Wintab header (src/3rdparty/wintab) for licence reasons.
 set(FEATURE_tabletevent OFF CACHE BOOL "")
-set(FEATURE_direct2d OFF CACHE BOOL "")
+# Direct2D stays: without it Qt Gui leaves out its DirectWrite font engine, which the
+# Windows print engine still calls, and Qt PrintSupport fails to link.
 set(FEATURE_sessionmanager OFF CACHE BOOL "")
 # The pictures are PNG; the icon is ICO.
 set(FEATURE_jpeg OFF CACHE BOOL "")
