@@ -126,6 +126,9 @@ TEST(ExportCommandLineTest, SaysWhatIsWrong)
 // After links are followed: a link to the calendar file is the calendar file.
 TEST(ExportCommandLineTest, TheSameFileThroughALinkIsRefused)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "QFile::link makes a shell shortcut (.lnk) on Windows, which no file call follows";
+#endif
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString file = folder.filePath(QStringLiteral("year"));

@@ -296,7 +296,7 @@ TEST_F(SettingsPassTest, ADateSavedUnderOneLocaleReadsAsTheSameDayUnderAnother)
     SettingsRecord values;
     values.payPeriodStart = 44170; // 5 December 2020
     Save(values);
-    EXPECT_NE(FileText().find("PPStart=2020-12-05\n"), std::string::npos) << FileText();
+    EXPECT_NE(FileText().find(NewFileText("PPStart=2020-12-05\n")), std::string::npos) << FileText();
     for (const FormatSettings& locale : {UsEnglishFormatSettings(), german, british, cLocale}) {
         SCOPED_TRACE(locale.ShortDateFormat);
         const SettingsRecord read = ReadSettings(IniFile{File()}, locale);

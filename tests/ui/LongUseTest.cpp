@@ -10,7 +10,9 @@
 #include <QAccessible>
 #include <QApplication>
 
+#ifndef _WIN32
 #include <malloc.h>
+#endif
 
 #include <cstddef>
 #include <optional>
@@ -40,6 +42,8 @@ std::optional<std::size_t> HeapInUse()
 {
 #if defined(TENVIK_UNDER_ASAN)
     return std::nullopt; // the sanitizer's allocator keeps its own books
+#elif defined(_WIN32)
+    return std::nullopt; // the heap's own count is glibc's; Windows keeps none to compare
 #else
     std::vector<AccessibleNotice>().swap(AccessibleNotices());
     const struct mallinfo2 heap = mallinfo2();
