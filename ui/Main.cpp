@@ -127,6 +127,9 @@ TMainForm::TMainForm(StartupEnvironment environment, QWidget* parent)
 
 TMainForm::~TMainForm()
 {
+    // QWidget's destructor closes the window, which takes the focus from the date field;
+    // a typed date left there must not reach a form that is already half gone.
+    deDate->disconnect(this);
     if (MainForm == this)
         ResetState();
 }
