@@ -7,8 +7,7 @@
 // With --language, in that locale's dates and translation (the callouts too).
 // Usage: tenvik_helppicture [--language es_ES] SETTINGS.png CALENDAR.png
 #include "core/DayMarks.h"
-#include "tools/ShowcaseWindow.h"
-#include "translations/Translations.h"
+#include "tools/PictureTool.h"
 #include "ui/Main.h"
 #include "ui/MainAccessibility.h"
 #include "ui/MainState.h"
@@ -252,21 +251,19 @@ QImage HelpPicture(TMainForm& w)
     draw.leader({QPointF(b.center().x(), crewY), QPointF(b.center().x(), b.top() - GapToControl)}, callout::CrewColors);
     draw.junction(QPointF(b.center().x(), crewY), callout::CrewColors);
 
-    // Title: the agency field names the calendar's title bar; its label sits below it.
+    // Title: the agency field names the calendar's title bar; its label sits beside it, as
+    // the rows' do, since the pay-period link takes the room below it.
     const QRectF agency = draw.on(*w.edAgency);
-    const QSizeF titleSize = draw.textSize(titleText);
-    const QRectF titleLabel =
-        draw.label(titleText, callout::Title,
-                   QPointF(agency.center().x(), agency.bottom() + 56 + titleSize.height() / 2), Qt::AlignHCenter);
-    draw.leader({QPointF(agency.center().x(), titleLabel.top() - 4),
-                 QPointF(agency.center().x(), agency.bottom() + GapToControl)},
+    draw.label(titleText, callout::Title, QPointF(columnX, agency.center().y()), Qt::AlignLeft);
+    draw.leader({QPointF(columnX - GapToLabel, agency.center().y()),
+                 QPointF(agency.right() + GapToControl, agency.center().y())},
                 callout::Title);
 
     // Leading / trailing colour: its button is boxed in by the others, so the line comes
     // up the free margin on the left and turns onto it.
     const QRectF ldTr = draw.on(*w.bLdTr);
     const QRectF ldTrLabel = draw.label(ldTrText, callout::LeadingTrailing,
-                                        QPointF(laneX - LineWidth, titleLabel.bottom() + 48), Qt::AlignLeft);
+                                        QPointF(laneX - LineWidth, draw.on(*w.bPPStart).bottom() + 48), Qt::AlignLeft);
     draw.leader({QPointF(laneX, ldTrLabel.top() - 4), QPointF(laneX, ldTr.center().y()),
                  QPointF(ldTr.left() - GapToControl, ldTr.center().y())},
                 callout::LeadingTrailing);
@@ -527,33 +524,17 @@ private:
 
 int main(int argc, char* argv[])
 {
-    const bool languageGiven = argc == 5 && std::strcmp(argv[1], "--language") == 0;
-    if (argc != 3 && !languageGiven) {
-        std::fprintf(stderr, "usage: %s [--language LOCALE] SETTINGS.png CALENDAR.png\n", argv[0]);
-        return 2;
-    }
-    const QLocale locale =
-        languageGiven ? QLocale(QString::fromLocal8Bit(argv[2])) : QLocale(QLocale::English, QLocale::UnitedStates);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QLocale::setDefault(locale);
-    QApplication app(argc, argv);
-    const tenvik::Translations translations(locale);
-    if (languageGiven && translations.language().isEmpty()) {
-        std::fprintf(stderr, "no translation for %s\n", argv[2]);
-        return 2;
-    }
-
-    const auto showcase = tenvik::ShowcaseWindow::Open(locale, translations.language());
-    if (!showcase)
-        return 1;
-    TMainForm& window = showcase->window();
-    window.show();
-    QApplication::processEvents();
+    int exitCode = 0;
+    const auto tool = tenvik::PictureTool::Start(argc, argv, 2, "SETTINGS.png CALENDAR.png", exitCode);
+    if (!tool)
+        return exitCode;
+    TMainForm& window = tool->window();
+    const QString& output = tool->outputs()[0];
+    const QString& calendarOutput = tool->outputs()[1];
 
     // The Calendar page at the size the window opens at.
-    const QString calendarOutput = QString::fromLocal8Bit(argv[argc - 1]);
     if (!CalendarKey(window).draw().save(calendarOutput, "PNG")) {
-        std::fprintf(stderr, "cannot save %s\n", argv[argc - 1]);
+        std::fprintf(stderr, "cannot save %s\n", qPrintable(calendarOutput));
         return 1;
     }
 
@@ -570,9 +551,8 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    const QString output = QString::fromLocal8Bit(argv[argc - 2]);
     if (!HelpPicture(window).save(output, "PNG")) {
-        std::fprintf(stderr, "cannot save %s\n", argv[argc - 2]);
+        std::fprintf(stderr, "cannot save %s\n", qPrintable(output));
         return 1;
     }
     return 0;
