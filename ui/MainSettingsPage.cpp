@@ -13,6 +13,7 @@
 #include "ui/widgets/TabControl.h"
 #include "ui/widgets/Tag.h"
 
+#include <QDir>
 #include <QGraphicsOpacityEffect>
 #include <QLineEdit>
 
@@ -29,7 +30,7 @@ constexpr int PromptAlphaWhenFaded = 255;
 
 QString SaveErrorText(const EIniFileException& error)
 {
-    const QString path = QString::fromUtf8(error.PathText());
+    const QString path = QDir::toNativeSeparators(QString::fromUtf8(error.PathText()));
     switch (error.WhatFailed()) {
     case EIniFileException::Cause::Busy:
         return TMainForm::tr("Unable to write to %1: the file is busy, another Tenvik window is saving it. "
@@ -37,7 +38,7 @@ QString SaveErrorText(const EIniFileException& error)
             .arg(path);
     case EIniFileException::Cause::LinkTargetFolderMissing:
         return TMainForm::tr("Unable to write to %1: it is a link into the folder %2, which is missing.")
-            .arg(path, QString::fromUtf8(error.FolderText()));
+            .arg(path, QDir::toNativeSeparators(QString::fromUtf8(error.FolderText())));
     case EIniFileException::Cause::Failed:
         break;
     }

@@ -1,9 +1,11 @@
 #include "WindowFixture.h"
 
+#include "bridge/FilePath.h"
 #include "settings/SettingsFolder.h"
 #include "ui/AppIdentity.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStandardPaths>
 #include <QWindow>
 
@@ -96,13 +98,23 @@ TEST_F(AppIdentityTest, SettingsFolderIsTheOneQtWouldNameForTheApplication)
 {
     const SavedIdentity saved;
     SetApplicationIdentity();
+#ifdef _WIN32
+    // Windows keeps the settings in the roaming profile, where Qt keeps the application's
+    // data, in the folders Qt names after the organisation and the application.
+    const QString base = QDir::fromNativeSeparators(DisplayPathOf(RoamingConfigBase()));
+    EXPECT_EQ(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), base + u"/Quorvell/Tenvik");
+    const std::filesystem::path settings = FindSettingsPath(FilePathOf(m_config.path()));
+    EXPECT_EQ(QDir::fromNativeSeparators(DisplayPathOf(settings)),
+              configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini")));
+#else
     qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
 
     const std::filesystem::path settings = FindSettingsPath(RoamingConfigBase());
-    EXPECT_EQ(QString::fromStdString(settings.string()), configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini")));
+    EXPECT_EQ(DisplayPathOf(settings), configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini")));
     // Anything Qt keeps for the application lands beside the settings file.
     EXPECT_EQ(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation),
-              QString::fromStdString(settings.parent_path().string()));
+              DisplayPathOf(settings.parent_path()));
+#endif
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // adds, edits and deletes entries, refusing bad ones with nothing written.
 #include "WindowFixture.h"
 
+#include "bridge/FilePath.h"
 #include "records/RecordsFile.h"
 #include "ui/DayEntriesDialog.h"
 #include "ui/widgets/CellGrid.h"
@@ -50,7 +51,7 @@ Entry Trade(int day, records::TradeDirection direction, const std::string& colle
 
 class DayEntriesTest : public WindowTest {
 protected:
-    fs::path recordsPath() const { return configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.db")).toStdString(); }
+    fs::path recordsPath() const { return FilePathOf(configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.db"))); }
 
     records::OpenedRecords openRecordsOn(CivilDate date)
     {
@@ -166,8 +167,8 @@ class DayEntriesDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        auto opened = records::OpenRecords(fs::path(m_folder.path().toStdString()) / "Tenvik.db",
-                                           records::Moment{PinnedToday, 8, 0, 0});
+        auto opened =
+            records::OpenRecords(FilePathOf(m_folder.path()) / "Tenvik.db", records::Moment{PinnedToday, 8, 0, 0});
         m_store = std::move(opened.store);
     }
 

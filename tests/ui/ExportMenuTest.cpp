@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 
+#include "bridge/FilePath.h"
 #include "records/EntryStore.h"
 
 #include "print/YearSheet.h"
@@ -39,7 +40,7 @@ protected:
         StartupEnvironment environment;
         environment.clock = std::make_shared<FixedClock>(PinnedToday);
         environment.locale = m_locale;
-        environment.configBase = m_config.path().toStdString();
+        environment.configBase = FilePathOf(m_config.path());
         environment.fileStore = m_fileStore;
         environment.reportError = [this](QWidget*, const QString& message) { m_reportedErrors.push_back(message); };
         environment.askYesNo = [this](QWidget*, const QString& question) {
@@ -310,8 +311,9 @@ TEST_F(ExportMenuWindowTest, CancelWritesNothingAndAFailedWriteIsReported)
     m_answer = configPath(QStringLiteral("no/such/folder/year.pdf"));
     w.miPrintYear->trigger();
     ASSERT_EQ(m_reportedErrors.size(), 2u);
-    EXPECT_TRUE(m_reportedErrors[0].startsWith(QStringLiteral("Unable to write to ")
-                                               + configPath(QStringLiteral("no/such/folder/mine.ics"))))
+    EXPECT_TRUE(m_reportedErrors[0].startsWith(
+        QStringLiteral("Unable to write to ")
+        + QDir::toNativeSeparators(configPath(QStringLiteral("no/such/folder/mine.ics")))))
         << m_reportedErrors[0].toStdString();
     EXPECT_TRUE(m_reportedErrors[1].contains(QStringLiteral("year.pdf")));
     EXPECT_FALSE(QFile::exists(configPath(QStringLiteral("no/such/folder/mine.ics"))));
@@ -320,8 +322,11 @@ TEST_F(ExportMenuWindowTest, CancelWritesNothingAndAFailedWriteIsReported)
 
 // The file dialog may name a link, a pipe or a folder: the window writes as the command
 // line does.
-TEST_F(ExportMenuWindowTest, ExportsKeepLinksAndRefuseFolders)
+TEST_F(ExportMenuWindowTest, ExportsKeepLinks)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "QFile::link makes a shell shortcut (.lnk) on Windows, which no file call follows";
+#endif
     TMainForm& w = openWithDialogs();
     const QString target = configPath(QStringLiteral("synced/Tenvik.ics"));
     ASSERT_TRUE(QDir().mkpath(configPath(QStringLiteral("synced"))));
@@ -331,7 +336,12 @@ TEST_F(ExportMenuWindowTest, ExportsKeepLinksAndRefuseFolders)
     EXPECT_TRUE(m_reportedErrors.empty());
     EXPECT_TRUE(QFileInfo(m_answer).isSymLink());
     EXPECT_TRUE(readOutput(QStringLiteral("synced/Tenvik.ics")).starts_with("BEGIN:VCALENDAR\r\n"));
+}
 
+TEST_F(ExportMenuWindowTest, ExportsRefuseFolders)
+{
+    TMainForm& w = openWithDialogs();
+    ASSERT_TRUE(QDir().mkpath(configPath(QStringLiteral("synced"))));
     m_answer = configPath(QStringLiteral("synced"));
     w.miPrintYear->trigger();
     ASSERT_EQ(m_reportedErrors.size(), 1u);

@@ -2,6 +2,7 @@
 // twice the pixels. Each scale is a process of its own (tenvik_scale_probe), since Qt
 // takes the scale factor only before the application starts.
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QProcess>
 #include <QRect>
@@ -49,10 +50,13 @@ constexpr const char* FramelessScreen = R"({
                  "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]
 })";
 
+// The platform's options are separated by colons, so the configuration is named relative to
+// the probe's working folder: a Windows path's drive letter would end the option.
 ProbeReport RunProbe(const QString& platformConfig, int scaleFactor)
 {
+    const QFileInfo config(platformConfig);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + platformConfig);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config.fileName());
     environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scaleFactor));
     // Nothing else may scale the probe: only the factor under test differs between runs.
     for (const char* other : {"QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI",
@@ -61,6 +65,7 @@ ProbeReport RunProbe(const QString& platformConfig, int scaleFactor)
 
     QProcess probe;
     probe.setProcessEnvironment(environment);
+    probe.setWorkingDirectory(config.absolutePath());
     probe.start(QStringLiteral(TENVIK_SCALE_PROBE), {});
     const bool finished = probe.waitForFinished(60000);
     EXPECT_TRUE(finished) << "the probe did not finish";
@@ -68,7 +73,8 @@ ProbeReport RunProbe(const QString& platformConfig, int scaleFactor)
     EXPECT_EQ(probe.exitCode(), 0) << probe.readAllStandardError().toStdString();
 
     ProbeReport report;
-    const QString output = QString::fromLocal8Bit(probe.readAllStandardOutput());
+    // A Windows program's standard output ends its lines with CR LF.
+    const QString output = QString::fromLocal8Bit(probe.readAllStandardOutput()).remove(u'\r');
     for (const QString& line : output.split(u'\n', Qt::SkipEmptyParts)) {
         const QStringList f = line.split(u' ');
         if (f[0] == QLatin1String("scale") && f.size() == 2) {

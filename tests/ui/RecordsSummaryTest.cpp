@@ -2,6 +2,7 @@
 // shows of trades, leave and pay periods for the shown year.
 #include "WindowFixture.h"
 
+#include "bridge/FilePath.h"
 #include "records/RecordsFile.h"
 #include "ui/RecordsSummaryDialog.h"
 #include "ui/widgets/CellGrid.h"
@@ -42,8 +43,7 @@ class RecordsSummaryTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_store = records::OpenRecords(fs::path(m_folder.path().toStdString()) / "Tenvik.db",
-                                       records::Moment{PinnedToday, 8, 0, 0})
+        m_store = records::OpenRecords(FilePathOf(m_folder.path()) / "Tenvik.db", records::Moment{PinnedToday, 8, 0, 0})
                       .store;
         m_profile.group = "A1";
     }

@@ -2,6 +2,7 @@
 
 #include "../settings/SettingsTestSupport.h"
 
+#include "bridge/FilePath.h"
 #include "ui/ColorButtonTags.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/ColorComboBox.h"
@@ -18,6 +19,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QDir>
 #include <QGraphicsOpacityEffect>
 #include <QLineEdit>
 
@@ -313,7 +315,7 @@ TEST_F(SettingsWindowTest, AFailedWriteIsReportedAndLeavesThePageAndTheFileAsThe
 
     const QString path = configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini"));
     ASSERT_EQ(m_reportedErrors.size(), 1u);
-    EXPECT_EQ(m_reportedErrors[0], QStringLiteral("Unable to write to ") + path);
+    EXPECT_EQ(m_reportedErrors[0], QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(path));
     EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabSettings);
     EXPECT_EQ(PayPeriodStart, Day(2021, 1, 3)); // in force, as every other edit
     EXPECT_FALSE(w.dePPStart->isHidden());
@@ -333,7 +335,7 @@ TEST_F(SettingsWindowTest, ASaveThatFindsTheFileBusySaysSo)
     std::promise<void> locked;
     std::promise<void> release;
     std::thread otherWindow{[&] {
-        DiskFileStore().Update(path.toStdString(), [&](std::optional<std::string> bytes) {
+        DiskFileStore().Update(FilePathOf(path), [&](std::optional<std::string> bytes) {
             locked.set_value();
             release.get_future().wait();
             return bytes.value_or("");
@@ -346,7 +348,7 @@ TEST_F(SettingsWindowTest, ASaveThatFindsTheFileBusySaysSo)
 
     ASSERT_EQ(m_reportedErrors.size(), 1u);
     EXPECT_EQ(m_reportedErrors[0],
-              QStringLiteral("Unable to write to ") + path
+              QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(path)
                   + QStringLiteral(": the file is busy, another Tenvik window is saving it. "
                                    "Try again in a moment."));
     EXPECT_EQ(w.tabCtrl->currentWidget(), w.tabSettings);

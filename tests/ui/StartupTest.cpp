@@ -1,6 +1,7 @@
 #include "Version.h"
 #include "WindowFixture.h"
 
+#include "bridge/FilePath.h"
 #include "ui/widgets/ArrowButton.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/ColorComboBox.h"
@@ -15,6 +16,7 @@
 #include "ui/widgets/TabControl.h"
 #include "ui/widgets/Text.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 
@@ -42,7 +44,8 @@ TEST_F(WindowTest, FirstStartOpensTodayWithTheDefaults)
     // The folder is made at start-up; the file only by Save.
     EXPECT_TRUE(QFileInfo(configPath(QStringLiteral("Quorvell/Tenvik"))).isDir());
     EXPECT_FALSE(QFileInfo::exists(configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini"))));
-    EXPECT_EQ(QString::fromStdString(SettingsPath.string()), configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini")));
+    EXPECT_EQ(QDir::fromNativeSeparators(DisplayPathOf(SettingsPath)),
+              configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini")));
 
     EXPECT_EQ(w.edAgency->text(), QStringLiteral("Velmora Fire"));
     EXPECT_EQ(w.lblToolbar1->rawText(), QStringLiteral("Velmora Fire"));

@@ -1,8 +1,10 @@
 #pragma once
 
 // The checks the window tests share come with the fixture.
+#include "QStringPrinter.h"
 #include "TextClipping.h"
 
+#include "bridge/FilePath.h"
 #include "core/Clock.h"
 #include "core/DayNumber.h"
 #include "settings/FileStore.h"
@@ -75,7 +77,7 @@ protected:
         environment.locale = m_locale;
         environment.longDateLocale = m_longDateLocale;
         environment.language = m_language;
-        environment.configBase = m_config.path().toStdString();
+        environment.configBase = FilePathOf(m_config.path());
         environment.fileStore = m_fileStore;
         environment.reportError = [this](QWidget*, const QString& message) { m_reportedErrors.push_back(message); };
         // The window's own dialogs never block a test: each is handed to the test's hand,
@@ -100,11 +102,12 @@ protected:
 
     QString configPath(const QString& relative) const { return m_config.path() + u'/' + relative; }
 
-    // The settings file as the window left it; empty when there is none.
+    // The settings file as the window left it, its lines ended by LF whatever the
+    // platform writes (CRLF on Windows); empty when there is none.
     QByteArray settingsText() const
     {
         QFile file(configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return file.open(QIODevice::ReadOnly) ? file.readAll().replace("\r\n", "\n") : QByteArray();
     }
 
     QTemporaryDir m_config;
