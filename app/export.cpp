@@ -207,6 +207,14 @@ QString IsoText(DayNumber day)
     return QString::fromStdString(FormatIsoDate(day));
 }
 
+QString PublishSummary(std::size_t changed)
+{
+    const int n = static_cast<int>(changed);
+    //: %1: the folder, %2: the number of feeds, %3 and %4: the first and last day they cover
+    return QCoreApplication::translate("tenvik-export", "%1: %2 feeds and index.html, %3 to %4; %n file(s) changed",
+                                       nullptr, n);
+}
+
 #ifdef TENVIK_PUBLISH
 // Every feed and the page into a new generation of the folder, switched in at once.
 int Publish(const ExportCommand& command, const UserProfile& profile, const QString& language)
@@ -224,12 +232,11 @@ int Publish(const ExportCommand& command, const UserProfile& profile, const QStr
                          FeedPageHtml(PublishPageTexts(language, profile.agency, window), request.baseUrl,
                                       PublishPageSections(feeds))});
         const PublishOutcome outcome = PublishFolder(FilePathOf(command.publishName), files);
-        //: %1: the folder, %2: the number of feeds, %3 and %4: the first and last day
-        Print(
-            stdout,
-            QCoreApplication::translate("tenvik-export", "%1: %2 feeds and index.html, %3 to %4; %n file(s) changed\n",
-                                        nullptr, static_cast<int>(outcome.changed))
-                .arg(command.publishName, QString::number(feeds.size()), IsoText(window.first), IsoText(window.last)));
+        Print(stdout,
+              PublishSummary(outcome.changed)
+                      .arg(command.publishName, QString::number(feeds.size()), IsoText(window.first),
+                           IsoText(window.last))
+                  + u'\n');
         return 0;
     } catch (const PublishError& error) {
         QString why;
