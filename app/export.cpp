@@ -207,6 +207,7 @@ QString IsoText(DayNumber day)
     return QString::fromStdString(FormatIsoDate(day));
 }
 
+#ifdef TENVIK_PUBLISH
 QString PublishSummary(std::size_t changed)
 {
     const int n = static_cast<int>(changed);
@@ -215,7 +216,6 @@ QString PublishSummary(std::size_t changed)
                                        nullptr, n);
 }
 
-#ifdef TENVIK_PUBLISH
 // Every feed and the page into a new generation of the folder, switched in at once.
 int Publish(const ExportCommand& command, const UserProfile& profile, const QString& language)
 {
