@@ -4,6 +4,7 @@
 #include "core/Rotation.h"
 #include "export/ICalendar.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace tenvik {
