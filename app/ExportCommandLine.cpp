@@ -37,7 +37,13 @@ QString Needs(const QCommandLineOption& option)
         what = QCoreApplication::translate("tenvik-export", "a file name (- for standard output)");
     else if (name == u"import-csv")
         what = QCoreApplication::translate("tenvik-export", "a file name (- for standard input)");
-    else if (name == u"from" || name == u"to")
+    else if (name == u"publish")
+        what = QCoreApplication::translate("tenvik-export", "a folder");
+    else if (name == u"base-url")
+        what = QCoreApplication::translate("tenvik-export", "an address (https://...)");
+    else if (name == u"agency")
+        what = QCoreApplication::translate("tenvik-export", "a name");
+    else if (name == u"from" || name == u"to" || name == u"pay-period-start")
         what = QCoreApplication::translate("tenvik-export", "a date (yyyy-MM-dd)");
     else if (name == u"year")
         what = QCoreApplication::translate("tenvik-export", "a year");
@@ -82,12 +88,33 @@ ExportCommandLine::ExportCommandLine()
             QCoreApplication::translate("tenvik-export",
                                         "With --import-csv: add to the entries you have rather than only filling "
                                         "empty records.")),
+      m_publish(QStringLiteral("publish"),
+                QCoreApplication::translate("tenvik-export",
+                                            "Publish every group's calendar for a department: a feed per group, "
+                                            "per platoon and of the paydays, and a page to subscribe from, "
+                                            "into FOLDER, for a web server to serve."),
+                QCoreApplication::translate("tenvik-export", "FOLDER")),
+      m_baseUrl(QStringLiteral("base-url"),
+                QCoreApplication::translate("tenvik-export",
+                                            "With --publish: the address the web server serves FOLDER at, such as "
+                                            "https://calendar.example.org/shifts/."),
+                QCoreApplication::translate("tenvik-export", "URL")),
+      m_agency(QStringLiteral("agency"),
+               QCoreApplication::translate("tenvik-export", "Use this agency name instead of the saved one."),
+               QCoreApplication::translate("tenvik-export", "NAME")),
+      m_payPeriodStart(
+          QStringLiteral("pay-period-start"),
+          QCoreApplication::translate("tenvik-export", "Use this pay-period start instead of the saved one."),
+          QCoreApplication::translate("tenvik-export", "yyyy-MM-dd")),
       m_from(QStringLiteral("from"),
-             QCoreApplication::translate("tenvik-export", "First day of the calendar file (default today)."),
+             QCoreApplication::translate("tenvik-export",
+                                         "First day of the calendar file (default today; for --publish the first "
+                                         "day of the quarter before this one)."),
              QCoreApplication::translate("tenvik-export", "yyyy-MM-dd")),
       m_to(QStringLiteral("to"),
            QCoreApplication::translate("tenvik-export",
-                                       "Last day of the calendar file (default 365 days after --from)."),
+                                       "Last day of the calendar file (default 365 days after --from; for "
+                                       "--publish the end of next year)."),
            QCoreApplication::translate("tenvik-export", "yyyy-MM-dd")),
       m_year(QStringLiteral("year"),
              QCoreApplication::translate("tenvik-export",
@@ -115,8 +142,10 @@ ExportCommandLine::ExportCommandLine()
 {
     m_parser.setApplicationDescription(QCoreApplication::translate(
         "tenvik-export", "Writes your shift calendar from the settings Tenvik saved, without a window or a display."));
-    m_parser.addOptions({m_ics, m_pdf, m_entriesCsv, m_payPeriodsCsv, m_withEntries, m_importCsv, m_add, m_from, m_to,
-                         m_year, m_group, m_paper, m_noDuty, m_noRdo, m_noPaydays, m_noPayPeriods, m_help, m_version});
+    m_parser.addOptions({m_ics,       m_pdf,          m_entriesCsv,     m_payPeriodsCsv, m_withEntries, m_importCsv,
+                         m_add,       m_publish,      m_baseUrl,        m_from,          m_to,          m_year,
+                         m_group,     m_agency,       m_payPeriodStart, m_paper,         m_noDuty,      m_noRdo,
+                         m_noPaydays, m_noPayPeriods, m_help,           m_version});
 }
 
 std::variant<ExportCommand, UsageError> ExportCommandLine::parse(const QStringList& arguments, DayNumber today)
@@ -132,8 +161,9 @@ std::variant<ExportCommand, UsageError> ExportCommandLine::parse(const QStringLi
         return command;
     }
 
-    const QList<QCommandLineOption> valued = {m_ics,  m_pdf, m_entriesCsv, m_payPeriodsCsv, m_importCsv,
-                                              m_from, m_to,  m_year,       m_group,         m_paper};
+    const QList<QCommandLineOption> valued = {
+        m_ics,  m_pdf, m_entriesCsv, m_payPeriodsCsv, m_importCsv, m_publish,        m_baseUrl,
+        m_from, m_to,  m_year,       m_group,         m_agency,    m_payPeriodStart, m_paper};
     if (!parsed) {
         if (const QStringList unknown = m_parser.unknownOptionNames(); !unknown.isEmpty()) {
             const QString name = unknown.constFirst();
@@ -174,6 +204,10 @@ std::variant<ExportCommand, UsageError> ExportCommandLine::parse(const QStringLi
     options.importCsv = m_parser.isSet(m_importCsv);
     options.addToEntries = m_parser.isSet(m_add);
     options.withEntries = m_parser.isSet(m_withEntries);
+    options.publish = m_parser.isSet(m_publish);
+    options.baseUrl = text(m_baseUrl);
+    options.agency = text(m_agency);
+    options.payPeriodStart = text(m_payPeriodStart);
     options.from = text(m_from);
     options.to = text(m_to);
     options.year = text(m_year);
@@ -193,6 +227,7 @@ std::variant<ExportCommand, UsageError> ExportCommandLine::parse(const QStringLi
     command.entriesCsvName = m_parser.value(m_entriesCsv);
     command.payPeriodsCsvName = m_parser.value(m_payPeriodsCsv);
     command.importName = m_parser.value(m_importCsv);
+    command.publishName = m_parser.value(m_publish);
 
     // The second write to one file would replace the first.
     QList<QCommandLineOption> outputs;
@@ -236,6 +271,11 @@ QString ExportCommandLine::helpText() const
                                       "old group's calendar in your calendar program, then import the new file.\n"
                                       "Importing a newer file of the same group updates its events.\n"
                                       "\n"
+                                      "--publish FOLDER keeps FOLDER as a link to the latest of its generations\n"
+                                      "beside it (FOLDER.tenvik-N) and switches the link in one step, so a web\n"
+                                      "server never serves half of a publish; a failed publish leaves the last\n"
+                                      "one. With the same settings and days it writes the same bytes.\n"
+                                      "\n"
                                       "Exit status: 0 when everything was written, 1 when a file could not be\n"
                                       "written, 2 when the arguments are wrong (then nothing is read or written).\n")
         + u'\n'
@@ -255,8 +295,8 @@ QString OptionErrorText(const OptionError& error)
     case OptionProblem::NothingToWrite:
         return QCoreApplication::translate(
             "tenvik-export",
-            "nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE or --import-csv "
-            "FILE");
+            "nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE, --import-csv "
+            "FILE or --publish FOLDER");
     case OptionProblem::EntriesWithoutCalendar:
         return QCoreApplication::translate("tenvik-export",
                                            "--with-entries puts your entries into --ics; give --ics FILE too");
@@ -267,7 +307,8 @@ QString OptionErrorText(const OptionError& error)
                                            "--import-csv reads entries in; run it on its own, then write files");
     case OptionProblem::RangeWithoutCalendar:
         return QCoreApplication::translate(
-            "tenvik-export", "--from and --to set the days of --ics or --pay-periods-csv; give one of them too");
+            "tenvik-export",
+            "--from and --to set the days of --ics, --pay-periods-csv or --publish; give one of them too");
     case OptionProblem::NotADate:
         return QCoreApplication::translate("tenvik-export", "%1: %2 is not a date; write it as yyyy-MM-dd")
             .arg(option, Quoted(error.value));
@@ -286,6 +327,23 @@ QString OptionErrorText(const OptionError& error)
     case OptionProblem::NotAPaper:
         return QCoreApplication::translate("tenvik-export", "--paper: %1 is no paper size; use a4 or letter")
             .arg(Quoted(error.value));
+    case OptionProblem::PublishWithOutput:
+        return QCoreApplication::translate("tenvik-export",
+                                           "--publish writes a folder of its own; run it without other files to "
+                                           "write");
+    case OptionProblem::PublishWithoutBaseUrl:
+        return QCoreApplication::translate(
+            "tenvik-export", "--publish needs --base-url URL, the address the web server serves the folder at");
+    case OptionProblem::BaseUrlWithoutPublish:
+        return QCoreApplication::translate("tenvik-export", "--base-url goes with --publish FOLDER");
+    case OptionProblem::NotABaseUrl:
+        return QCoreApplication::translate("tenvik-export",
+                                           "--base-url: %1 is no web address; write it as https://host/path/")
+            .arg(Quoted(error.value));
+    case OptionProblem::PublishUnavailable:
+        return QCoreApplication::translate("tenvik-export",
+                                           "--publish is not available on Windows: publish from Linux, or copy "
+                                           "the folder a Linux machine published");
     case OptionProblem::RangeReversed:
         return QCoreApplication::translate("tenvik-export", "the range ends before it begins: %1 to %2")
             .arg(IsoDate(error.first), IsoDate(error.last));

@@ -21,7 +21,8 @@ struct ExportCommand {
     QString pdfName; // empty: no printed year
     QString entriesCsvName;
     QString payPeriodsCsvName;
-    QString importName; // the entries CSV to read in, "-" for standard input
+    QString importName;  // the entries CSV to read in, "-" for standard input
+    QString publishName; // the folder --publish keeps as a link to its latest feeds
     ExportRequest request;
 };
 
@@ -50,6 +51,10 @@ private:
     QCommandLineOption m_withEntries;
     QCommandLineOption m_importCsv;
     QCommandLineOption m_add;
+    QCommandLineOption m_publish;
+    QCommandLineOption m_baseUrl;
+    QCommandLineOption m_agency;
+    QCommandLineOption m_payPeriodStart;
     QCommandLineOption m_from;
     QCommandLineOption m_to;
     QCommandLineOption m_year;

@@ -5,6 +5,7 @@
 // the one task that writes the records, and may make their folder.
 #include "app/ExportCommandLine.h"
 #include "app/ExportRecords.h"
+#include "app/PublishWords.h"
 #include "app/TextOutput.h"
 #include "bridge/FilePath.h"
 #include "bridge/LocaleCapture.h"
@@ -13,8 +14,10 @@
 #include "core/Profile.h"
 #include "export/CalendarEvents.h"
 #include "export/CommandLine.h"
+#include "export/Feeds.h"
 #include "export/ICalendar.h"
 #include "export/OutputFile.h"
+#include "export/PublishFolder.h"
 #include "export/SavedProfile.h"
 #include "print/YearSheet.h"
 #include "records/EntriesCsv.h"
@@ -130,6 +133,10 @@ SavedProfile LoadProfile(const std::filesystem::path& settingsPath, const Export
     }
     if (request.group)
         saved.profile.group = *request.group;
+    if (request.agency)
+        saved.profile.agency = AgencyOrDefault(*request.agency);
+    if (request.payPeriodStart)
+        saved.profile.payPeriodStart = *request.payPeriodStart;
     return saved;
 }
 
@@ -200,7 +207,59 @@ QString IsoText(DayNumber day)
     return QString::fromStdString(FormatIsoDate(day));
 }
 
-int Export(const ExportCommand& command)
+#ifdef TENVIK_PUBLISH
+QString PublishSummary(std::size_t changed)
+{
+    const int n = static_cast<int>(changed);
+    //: %1: the folder, %2: the number of feeds, %3 and %4: the first and last day they cover
+    return QCoreApplication::translate("tenvik-export", "%1: %2 feeds and index.html, %3 to %4; %n file(s) changed",
+                                       nullptr, n);
+}
+
+// Every feed and the page into a new generation of the folder, switched in at once.
+int Publish(const ExportCommand& command, const UserProfile& profile, const QString& language)
+{
+    const ExportRequest& request = command.request;
+    const FeedWindow window{request.from, request.to};
+    const std::vector<Feed> feeds = PublishedFeeds();
+    const EventPhrases phrases = TranslatedEventPhrases();
+    const FeedNames names = TranslatedFeedNames();
+    std::vector<PublishedFile> files;
+    for (const Feed& feed : feeds)
+        files.push_back({feed.fileName, FeedText(feed, window, profile, phrases, names)});
+    try {
+        files.push_back({"index.html",
+                         FeedPageHtml(PublishPageTexts(language, profile.agency, window), request.baseUrl,
+                                      PublishPageSections(feeds))});
+        const PublishOutcome outcome = PublishFolder(FilePathOf(command.publishName), files);
+        Print(stdout,
+              PublishSummary(outcome.changed)
+                      .arg(command.publishName, QString::number(feeds.size()), IsoText(window.first),
+                           IsoText(window.last))
+                  + u'\n');
+        return 0;
+    } catch (const PublishError& error) {
+        QString why;
+        if (error.problem == PublishProblem::NotALink)
+            why = QCoreApplication::translate("tenvik-export",
+                                              "it is a folder or file that --publish did not make; move it away "
+                                              "or publish to another name");
+        else
+            why = QCoreApplication::translate("tenvik-export", "%1: %2")
+                      .arg(DisplayPathOf(error.path), QString::fromUtf8(SystemErrorText(error.code)));
+        Say(ProgramName,
+            QCoreApplication::translate("tenvik-export", "cannot publish to %1: %2; the last publish stays in place")
+                .arg(command.publishName, why));
+    } catch (const std::exception& error) {
+        Say(ProgramName,
+            QCoreApplication::translate("tenvik-export", "cannot publish to %1: %2; the last publish stays in place")
+                .arg(command.publishName, QString::fromLocal8Bit(error.what())));
+    }
+    return ExitFailure;
+}
+#endif
+
+int Export(const ExportCommand& command, const QString& language)
 {
     const ExportRequest& request = command.request;
     // The calendar wrote the pay-period start in this locale's short date.
@@ -210,6 +269,11 @@ int Export(const ExportCommand& command)
     const std::filesystem::path settingsPath = LocateSettingsPath(RoamingConfigBase());
     const SavedProfile saved = LoadProfile(settingsPath, request, locale, store);
     const UserProfile& profile = saved.profile;
+#ifdef TENVIK_PUBLISH
+    if (request.publish)
+        return Publish(command, profile, language);
+#endif
+    (void)language;
     for (const ExportNotice notice : NoticesFor(request, profile))
         Say(ProgramName, NoticeText(notice));
 
@@ -359,5 +423,5 @@ int main(int argc, char* argv[])
     case ExportCommand::Action::Export:
         break;
     }
-    return command.request.importCsv ? Import(command) : Export(command);
+    return command.request.importCsv ? Import(command) : Export(command, translations.language());
 }

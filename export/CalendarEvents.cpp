@@ -101,4 +101,20 @@ std::vector<DayEvent> EventsFor(DayNumber first, DayNumber last, const UserProfi
     return events;
 }
 
+std::vector<DayEvent> PlatoonEventsFor(DayNumber first, DayNumber last, char platoon, std::string_view agency,
+                                       const EventPhrases& phrases)
+{
+    const std::string letter(1, platoon);
+    const auto code = static_cast<ShiftCode>(platoon);
+    std::vector<DayEvent> events;
+    for (auto day = static_cast<DayNumber>(WholeDay(first)); day <= last; day += 1) {
+        if (MarksFor(day, UserProfile{}).platoon != code)
+            continue;
+        events.push_back({day, EventKind::Duty, EventUid(day, EventKind::Duty, letter),
+                          FillIn(phrases.platoonSummary, {letter}),
+                          FillIn(phrases.platoonDescription, {agency, letter}), phrases.dutyCategory});
+    }
+    return events;
+}
+
 } // namespace tenvik

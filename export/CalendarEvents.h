@@ -74,4 +74,10 @@ void AddEntryEvents(std::vector<DayEvent>& events, std::span<const EntryEventTex
 std::vector<DayEvent> EventsFor(DayNumber first, DayNumber last, const UserProfile& profile,
                                 const EventKinds& kinds = {}, const EventPhrases& phrases = {});
 
+// Every day from first to last on which the platoon ('A' or 'B') works, RDOs or not: the
+// days of a platoon's published calendar. The identifiers name the platoon where a
+// group's name the group ("20261210-duty-a@tenvik.example.org").
+std::vector<DayEvent> PlatoonEventsFor(DayNumber first, DayNumber last, char platoon, std::string_view agency,
+                                       const EventPhrases& phrases = {});
+
 } // namespace tenvik

@@ -3,6 +3,7 @@
 #include "core/IsoDate.h"
 #include "core/Profile.h"
 #include "core/Rotation.h"
+#include "export/Feeds.h"
 
 #include <algorithm>
 #include <charconv>
@@ -69,6 +70,8 @@ std::variant<ExportRequest, OptionError> CheckExportOptions(const ExportOptions&
     request.importCsv = options.importCsv;
     request.addToEntries = options.addToEntries;
     request.withEntries = options.withEntries;
+    request.publish = options.publish;
+    request.agency = options.agency;
     request.kinds = options.kinds;
 
     std::optional<DayNumber> from;
@@ -77,6 +80,10 @@ std::variant<ExportRequest, OptionError> CheckExportOptions(const ExportOptions&
         return *error;
     if (auto error = ReadDate("--to", options.to, to))
         return *error;
+    std::optional<DayNumber> payPeriodStart;
+    if (auto error = ReadDate("--pay-period-start", options.payPeriodStart, payPeriodStart))
+        return *error;
+    request.payPeriodStart = payPeriodStart;
     std::optional<int> year;
     if (options.year) {
         auto parsed = YearOption(*options.year);
@@ -97,19 +104,45 @@ std::variant<ExportRequest, OptionError> CheckExportOptions(const ExportOptions&
     }
 
     const bool writes = options.calendar || options.sheet || options.entriesCsv || options.payPeriodsCsv;
+    if (options.publish) {
+#ifndef TENVIK_PUBLISH
+        return Problem(OptionProblem::PublishUnavailable, "--publish");
+#endif
+        if (writes || options.importCsv)
+            return Problem(OptionProblem::PublishWithOutput);
+        if (!options.baseUrl)
+            return Problem(OptionProblem::PublishWithoutBaseUrl);
+        const auto base = FeedBaseUrl(*options.baseUrl);
+        if (!base)
+            return Problem(OptionProblem::NotABaseUrl, "--base-url", *options.baseUrl);
+        request.baseUrl = *base;
+    } else if (options.baseUrl) {
+        return Problem(OptionProblem::BaseUrlWithoutPublish);
+    }
     if (options.importCsv && writes)
         return Problem(OptionProblem::ImportWithOutput);
-    if (!writes && !options.importCsv)
+    if (!writes && !options.importCsv && !options.publish)
         return Problem(OptionProblem::NothingToWrite);
     if (options.addToEntries && !options.importCsv)
         return Problem(OptionProblem::AddWithoutImport);
     if (options.withEntries && !options.calendar)
         return Problem(OptionProblem::EntriesWithoutCalendar);
-    if ((from || to) && !options.calendar && !options.payPeriodsCsv)
+    if ((from || to) && !options.calendar && !options.payPeriodsCsv && !options.publish)
         return Problem(OptionProblem::RangeWithoutCalendar);
 
     const DayNumber todayInView = std::clamp(static_cast<DayNumber>(WholeDay(today)), MinViewDate, MaxViewDate);
-    if (from || to) {
+    if (options.publish) {
+        const FeedWindow window = DefaultFeedWindow(todayInView);
+        request.rangeGiven = from || to;
+        request.from = from.value_or(window.first);
+        request.to = to.value_or(window.last);
+        if (request.from > request.to) {
+            OptionError reversed = Problem(OptionProblem::RangeReversed);
+            reversed.first = request.from;
+            reversed.last = request.to;
+            return reversed;
+        }
+    } else if (from || to) {
         request.rangeGiven = true;
         request.from = from.value_or(todayInView);
         request.to = to.value_or(CalendarFileEnd(request.from));

@@ -26,6 +26,10 @@ struct ExportOptions {
     bool importCsv = false;     // --import-csv was given
     bool addToEntries = false;  // --add
     bool withEntries = false;   // --with-entries
+    bool publish = false;       // --publish was given
+    std::optional<std::string> baseUrl;
+    std::optional<std::string> agency;
+    std::optional<std::string> payPeriodStart;
     std::optional<std::string> from;
     std::optional<std::string> to;
     std::optional<std::string> year;
@@ -40,9 +44,13 @@ struct ExportRequest {
     bool entriesCsv = false;
     bool payPeriodsCsv = false;
     bool importCsv = false;
-    bool addToEntries = false; // an import adds to the entries already there
-    bool withEntries = false;  // the calendar file carries the entries too
-    DayNumber from = 0;        // the days of the calendar file, both included
+    bool addToEntries = false;               // an import adds to the entries already there
+    bool withEntries = false;                // the calendar file carries the entries too
+    bool publish = false;                    // every group's feed and their page into a folder
+    std::string baseUrl;                     // with publish: the folder's address, a FeedBaseUrl
+    std::optional<std::string> agency;       // instead of the saved agency
+    std::optional<DayNumber> payPeriodStart; // instead of the saved start
+    DayNumber from = 0;                      // the days of the calendar file or the feeds, both included
     DayNumber to = 0;
     // --from or --to chose the days: the pay periods CSV then covers them rather than the year.
     bool rangeGiven = false;
@@ -65,6 +73,11 @@ enum class OptionProblem {
     NotAGroup,              // value
     NotAPaper,              // value
     RangeReversed,          // first and last are the range asked for
+    PublishWithOutput,      // --publish together with another file to write
+    PublishWithoutBaseUrl,  // --publish without --base-url
+    BaseUrlWithoutPublish,  // --base-url without --publish
+    NotABaseUrl,            // value
+    PublishUnavailable,     // --publish in a build without it (Windows)
 };
 
 struct OptionError {
@@ -75,7 +88,8 @@ struct OptionError {
     DayNumber last = 0;
 };
 
-// today fixes the default range (today and the CalendarFileDays after it) and the default year.
+// today fixes the default range (today and the CalendarFileDays after it; for --publish the
+// DefaultFeedWindow) and the default year.
 std::variant<ExportRequest, OptionError> CheckExportOptions(const ExportOptions& options, DayNumber today);
 
 // Whether the request reads the user's records: the entries CSV, the pay periods' hours

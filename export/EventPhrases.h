@@ -20,6 +20,9 @@ struct EventPhrases {
     std::string paydayDescription = "%1: payday.";                                         // agency
     std::string payPeriodSummary = "%1 begins - %2";                                       // pay-period label, agency
     std::string payPeriodDescription = "%1: pay period %2 begins today and runs %3 days."; // agency, label, days
+    // A platoon's feed: every day the platoon works, whoever of it has an RDO.
+    std::string platoonSummary = "%1 platoon on duty";          // platoon letter
+    std::string platoonDescription = "%1: %2 platoon on duty."; // agency, platoon letter
     // The categories a calendar program files the events under, one per kind.
     std::string dutyCategory = "Duty";
     std::string rdoCategory = "RDO";

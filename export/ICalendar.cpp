@@ -127,7 +127,9 @@ std::string ICalendarText(const std::vector<DayEvent>& events, std::string_view 
     // A published calendar, not an invitation; programs that subscribe to the file look
     // for a newer one weekly.
     AppendLine(file, "METHOD", "PUBLISH");
+    // The name the older programs read, and the one of RFC 7986.
     AppendLine(file, "X-WR-CALNAME", EscapeText(calendarName));
+    AppendLine(file, "NAME", EscapeText(calendarName));
     AppendLine(file, "REFRESH-INTERVAL;VALUE=DURATION", RefreshInterval);
     AppendLine(file, "X-PUBLISHED-TTL", RefreshInterval);
     if (events.empty())

@@ -35,6 +35,10 @@ EventPhrases TranslatedEventPhrases()
     //: %1: the agency, %2: the pay period ("PP7"), %3: its length in days (14)
     phrases.payPeriodDescription =
         Translated(QT_TRANSLATE_NOOP("tenvik::EventPhrases", "%1: pay period %2 begins today and runs %3 days."));
+    //: Title of a day in a platoon's published calendar. %1: the platoon letter ("A")
+    phrases.platoonSummary = Translated(QT_TRANSLATE_NOOP("tenvik::EventPhrases", "%1 platoon on duty"));
+    //: %1: the agency, %2: the platoon letter ("A")
+    phrases.platoonDescription = Translated(QT_TRANSLATE_NOOP("tenvik::EventPhrases", "%1: %2 platoon on duty."));
     //: Category of the duty days in a calendar program
     phrases.dutyCategory = Translated(QT_TRANSLATE_NOOP("tenvik::EventPhrases", "Duty"));
     //: Category of the user's Regular Days Off

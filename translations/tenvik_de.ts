@@ -221,16 +221,8 @@ tenvik-export kann beides ohne Fenster.
         <translation>Schreibt eine Seite mit einem ganzen Jahr, zum Drucken.</translation>
     </message>
     <message>
-        <source>First day of the calendar file (default today).</source>
-        <translation>Erster Tag der Kalenderdatei (Vorgabe: heute).</translation>
-    </message>
-    <message>
         <source>yyyy-MM-dd</source>
         <translation>JJJJ-MM-TT</translation>
-    </message>
-    <message>
-        <source>Last day of the calendar file (default 365 days after --from).</source>
-        <translation>Letzter Tag der Kalenderdatei (Vorgabe: 365 Tage nach --from).</translation>
     </message>
     <message>
         <source>The printed year (default this year); for --ics without --from or --to, the calendar file covers this year.</source>
@@ -299,50 +291,6 @@ tenvik-export kann beides ohne Fenster.
     <message>
         <source>standard output</source>
         <translation>Standardausgabe</translation>
-    </message>
-    <message>
-        <source>FILE may be - for standard output; the summary then goes to standard error.
-A link is kept and the file it points to replaced; a pipe or a device is
-written to as it is. Dates run from 1901-01-01 to 2060-12-31.
-
-The settings are read, never written, from
-$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
-
-The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
-(LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
-Philippines and the other countries whose locales print on it, a4 elsewhere.
-
-Import each group&apos;s calendar file into a calendar of its own: the calendar
-is named after the agency and the group. After a change of group, delete the
-old group&apos;s calendar in your calendar program, then import the new file.
-Importing a newer file of the same group updates its events.
-
-Exit status: 0 when everything was written, 1 when a file could not be
-written, 2 when the arguments are wrong (then nothing is read or written).
-</source>
-        <translation>DATEI darf - für die Standardausgabe sein; die Zusammenfassung geht dann auf die
-Standardfehlerausgabe. Ein Link bleibt erhalten und die Datei, auf die er zeigt,
-wird ersetzt; in eine Pipe oder ein Gerät wird unverändert geschrieben. Daten
-reichen von 1901-01-01 bis 2060-12-31.
-
-Die Einstellungen werden gelesen, nie geschrieben, aus
-$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normalerweise ~/.config/...).
-
-Das Papier ist --paper, sonst PAPERSIZE (a4 oder letter), sonst das Ihres
-Gebietsschemas (LC_ALL, LC_PAPER, LANG): letter in den USA, Kanada, Mexiko, auf
-den Philippinen und in den anderen Ländern, deren Gebietsschemas es verwenden,
-a4 überall sonst.
-
-Importieren Sie die Kalenderdatei jeder Gruppe in einen eigenen Kalender: Der
-Kalender trägt den Namen der Feuerwehr und der Gruppe. Löschen Sie nach einem
-Gruppenwechsel den Kalender der alten Gruppe in Ihrem Kalenderprogramm und
-importieren Sie dann die neue Datei. Eine neuere Datei derselben Gruppe
-aktualisiert beim Import ihre Termine.
-
-Exit-Status: 0, wenn alles geschrieben wurde, 1, wenn eine Datei nicht
-geschrieben werden konnte, 2, wenn die Argumente falsch sind (dann wird nichts
-gelesen oder geschrieben).
-</translation>
     </message>
     <message>
         <source>%1: %2 is not a date; write it as yyyy-MM-dd</source>
@@ -458,10 +406,6 @@ nichts und endet mit 1.
 </translation>
     </message>
     <message>
-        <source>nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE or --import-csv FILE</source>
-        <translation>nichts zu tun: geben Sie --ics DATEI, --pdf DATEI, --entries-csv DATEI, --pay-periods-csv DATEI oder --import-csv DATEI an</translation>
-    </message>
-    <message>
         <source>--with-entries puts your entries into --ics; give --ics FILE too</source>
         <translation>--with-entries schreibt Ihre Einträge in --ics; geben Sie auch --ics DATEI an</translation>
     </message>
@@ -472,10 +416,6 @@ nichts und endet mit 1.
     <message>
         <source>--import-csv reads entries in; run it on its own, then write files</source>
         <translation>--import-csv liest Einträge ein; rufen Sie es allein auf und schreiben Sie danach Dateien</translation>
-    </message>
-    <message>
-        <source>--from and --to set the days of --ics or --pay-periods-csv; give one of them too</source>
-        <translation>--from und --to legen die Tage von --ics oder --pay-periods-csv fest; geben Sie auch eines davon an</translation>
     </message>
     <message>
         <source>Vacation</source>
@@ -665,6 +605,262 @@ nichts und endet mit 1.
         <translation>
             <numerusform>%1: %n Lohnperiode</numerusform>
             <numerusform>%1: %n Lohnperioden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>einen Ordner</translation>
+    </message>
+    <message>
+        <source>an address (https://...)</source>
+        <translation>eine Adresse (https://...)</translation>
+    </message>
+    <message>
+        <source>a name</source>
+        <translation>einen Namen</translation>
+    </message>
+    <message>
+        <source>Publish every group&apos;s calendar for a department: a feed per group, per platoon and of the paydays, and a page to subscribe from, into FOLDER, for a web server to serve.</source>
+        <translation>Veröffentlicht den Kalender jeder Gruppe für eine Feuerwehr: ein Abonnement je Gruppe, je Wachabteilung und der Zahltage sowie eine Seite zum Abonnieren, in ORDNER, den ein Webserver ausliefert.</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>ORDNER</translation>
+    </message>
+    <message>
+        <source>With --publish: the address the web server serves FOLDER at, such as https://calendar.example.org/shifts/.</source>
+        <translation>Mit --publish: die Adresse, unter der der Webserver ORDNER ausliefert, etwa https://calendar.example.org/shifts/.</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Use this agency name instead of the saved one.</source>
+        <translation>Diesen Namen der Feuerwehr statt des gespeicherten verwenden.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Use this pay-period start instead of the saved one.</source>
+        <translation>Diesen Beginn der Abrechnungszeiträume statt des gespeicherten verwenden.</translation>
+    </message>
+    <message>
+        <source>First day of the calendar file (default today; for --publish the first day of the quarter before this one).</source>
+        <translation>Erster Tag der Kalenderdatei (Vorgabe: heute; bei --publish der erste Tag des Quartals vor dem laufenden).</translation>
+    </message>
+    <message>
+        <source>Last day of the calendar file (default 365 days after --from; for --publish the end of next year).</source>
+        <translation>Letzter Tag der Kalenderdatei (Vorgabe: 365 Tage nach --from; bei --publish das Ende des nächsten Jahres).</translation>
+    </message>
+    <message>
+        <source>FILE may be - for standard output; the summary then goes to standard error.
+A link is kept and the file it points to replaced; a pipe or a device is
+written to as it is. Dates run from 1901-01-01 to 2060-12-31.
+
+The settings are read, never written, from
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
+
+The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
+(LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
+Philippines and the other countries whose locales print on it, a4 elsewhere.
+
+Import each group&apos;s calendar file into a calendar of its own: the calendar
+is named after the agency and the group. After a change of group, delete the
+old group&apos;s calendar in your calendar program, then import the new file.
+Importing a newer file of the same group updates its events.
+
+--publish FOLDER keeps FOLDER as a link to the latest of its generations
+beside it (FOLDER.tenvik-N) and switches the link in one step, so a web
+server never serves half of a publish; a failed publish leaves the last
+one. With the same settings and days it writes the same bytes.
+
+Exit status: 0 when everything was written, 1 when a file could not be
+written, 2 when the arguments are wrong (then nothing is read or written).
+</source>
+        <translation>DATEI darf - für die Standardausgabe sein; die Zusammenfassung geht dann auf die
+Standardfehlerausgabe. Ein Link bleibt erhalten und die Datei, auf die er zeigt,
+wird ersetzt; in eine Pipe oder ein Gerät wird unverändert geschrieben. Daten
+reichen von 1901-01-01 bis 2060-12-31.
+
+Die Einstellungen werden gelesen, nie geschrieben, aus
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normalerweise ~/.config/...).
+
+Das Papier ist --paper, sonst PAPERSIZE (a4 oder letter), sonst das Ihres
+Gebietsschemas (LC_ALL, LC_PAPER, LANG): letter in den USA, Kanada, Mexiko, auf
+den Philippinen und in den anderen Ländern, deren Gebietsschemas es verwenden,
+a4 überall sonst.
+
+Importieren Sie die Kalenderdatei jeder Gruppe in einen eigenen Kalender: Der
+Kalender trägt den Namen der Feuerwehr und der Gruppe. Löschen Sie nach einem
+Gruppenwechsel den Kalender der alten Gruppe in Ihrem Kalenderprogramm und
+importieren Sie dann die neue Datei. Eine neuere Datei derselben Gruppe
+aktualisiert beim Import ihre Termine.
+
+--publish ORDNER hält ORDNER als Verweis auf die neueste seiner Generationen
+daneben (ORDNER.tenvik-N) und stellt den Verweis in einem Schritt um, sodass
+ein Webserver nie eine halbe Veröffentlichung ausliefert; eine gescheiterte
+Veröffentlichung lässt die letzte stehen. Mit denselben Einstellungen und Tagen
+schreibt sie dieselben Bytes.
+
+Exit-Status: 0, wenn alles geschrieben wurde, 1, wenn eine Datei nicht
+geschrieben werden konnte, 2, wenn die Argumente falsch sind (dann wird nichts
+gelesen oder geschrieben).
+</translation>
+    </message>
+    <message>
+        <source>nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE, --import-csv FILE or --publish FOLDER</source>
+        <translation>nichts zu tun: geben Sie --ics DATEI, --pdf DATEI, --entries-csv DATEI, --pay-periods-csv DATEI, --import-csv DATEI oder --publish ORDNER an</translation>
+    </message>
+    <message>
+        <source>--from and --to set the days of --ics, --pay-periods-csv or --publish; give one of them too</source>
+        <translation>--from und --to legen die Tage von --ics, --pay-periods-csv oder --publish fest; geben Sie auch eines davon an</translation>
+    </message>
+    <message>
+        <source>--publish writes a folder of its own; run it without other files to write</source>
+        <translation>--publish schreibt einen eigenen Ordner; rufen Sie es ohne weitere zu schreibende Dateien auf</translation>
+    </message>
+    <message>
+        <source>--publish needs --base-url URL, the address the web server serves the folder at</source>
+        <translation>--publish braucht --base-url URL, die Adresse, unter der der Webserver den Ordner ausliefert</translation>
+    </message>
+    <message>
+        <source>--base-url goes with --publish FOLDER</source>
+        <translation>--base-url gehört zu --publish ORDNER</translation>
+    </message>
+    <message>
+        <source>--base-url: %1 is no web address; write it as https://host/path/</source>
+        <translation>--base-url: %1 ist keine Webadresse; schreiben Sie sie als https://host/pfad/</translation>
+    </message>
+    <message>
+        <source>--publish is not available on Windows: publish from Linux, or copy the folder a Linux machine published</source>
+        <translation>--publish ist unter Windows nicht verfügbar: veröffentlichen Sie unter Linux oder kopieren Sie den Ordner, den ein Linux-Rechner veröffentlicht hat</translation>
+    </message>
+    <message>
+        <source>%1: shift calendars</source>
+        <extracomment>The published page&apos;s title. %1: the agency</extracomment>
+        <translation>%1: Dienstkalender</translation>
+    </message>
+    <message>
+        <source>Subscribe to your group&apos;s calendar once: your phone or computer then keeps it up to date by itself. The calendars cover %1 to %2.</source>
+        <extracomment>%1 and %2: the first and the last day the calendars cover, as long dates</extracomment>
+        <translation>Abonnieren Sie den Kalender Ihrer Gruppe einmal: Ihr Telefon oder Computer hält ihn dann von selbst aktuell. Die Kalender reichen vom %1 bis zum %2.</translation>
+    </message>
+    <message>
+        <source>How to subscribe</source>
+        <translation>So abonnieren Sie</translation>
+    </message>
+    <message>
+        <source>Subscribe</source>
+        <extracomment>The text of the link that subscribes a calendar program to a feed</extracomment>
+        <translation>Abonnieren</translation>
+    </message>
+    <message>
+        <source>Subscribe to %1</source>
+        <extracomment>What a screen reader says for the Subscribe link. %1: the feed&apos;s name (&quot;Group A1&quot;)</extracomment>
+        <translation>%1 abonnieren</translation>
+    </message>
+    <message>
+        <source>Address for your calendar program:</source>
+        <translation>Adresse für Ihr Kalenderprogramm:</translation>
+    </message>
+    <message>
+        <source>QR code of %1: %2</source>
+        <extracomment>The text alternative of a QR code. %1: the feed&apos;s name (&quot;Group A1&quot;), %2: the address it holds</extracomment>
+        <translation>QR-Code von %1: %2</translation>
+    </message>
+    <message>
+        <source>Google Calendar</source>
+        <translation>Google Kalender</translation>
+    </message>
+    <message>
+        <source>On a computer, open calendar.google.com, choose + beside Other calendars, then From URL; paste the address of your group&apos;s calendar and choose Add calendar. Your phone&apos;s Google Calendar then shows it by itself.</source>
+        <translation>Öffnen Sie am Computer calendar.google.com, wählen Sie + neben Weitere Kalender, dann Per URL; fügen Sie die Adresse des Kalenders Ihrer Gruppe ein und wählen Sie Kalender hinzufügen. Google Kalender auf Ihrem Telefon zeigt ihn danach von selbst.</translation>
+    </message>
+    <message>
+        <source>Apple Calendar (iPhone, iPad, Mac)</source>
+        <translation>Apple Kalender (iPhone, iPad, Mac)</translation>
+    </message>
+    <message>
+        <source>On an iPhone or iPad, point the camera at your group&apos;s code, or tap Subscribe, and confirm. On a Mac, click Subscribe, or choose File, New Calendar Subscription, and paste the address.</source>
+        <translation>Richten Sie auf einem iPhone oder iPad die Kamera auf den Code Ihrer Gruppe oder tippen Sie auf Abonnieren und bestätigen Sie. Klicken Sie auf einem Mac auf Abonnieren oder wählen Sie Ablage, Neues Kalenderabonnement, und fügen Sie die Adresse ein.</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>In Outlook on the web, choose Add calendar, then Subscribe from web, and paste the address. In Outlook for Windows, choose Add calendar, then From Internet.</source>
+        <translation>Wählen Sie in Outlook im Web Kalender hinzufügen, dann Aus dem Web abonnieren, und fügen Sie die Adresse ein. Wählen Sie in Outlook für Windows Kalender hinzufügen, dann Aus dem Internet.</translation>
+    </message>
+    <message>
+        <source>Calendar programs look for changes about once a week; a change can take a few days to reach every phone.</source>
+        <translation>Kalenderprogramme sehen etwa einmal pro Woche nach Änderungen; eine Änderung kann einige Tage brauchen, bis sie jedes Telefon erreicht.</translation>
+    </message>
+    <message>
+        <source>Assignment groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>Platoons and paydays</source>
+        <translation>Wachabteilungen und Zahltage</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <extracomment>%1: the assignment group (&quot;A1&quot;)</extracomment>
+        <translation>Gruppe %1</translation>
+    </message>
+    <message>
+        <source>Duty days and RDOs of group %1.</source>
+        <translation>Diensttage und RDOs der Gruppe %1.</translation>
+    </message>
+    <message>
+        <source>%1 platoon</source>
+        <extracomment>%1: the platoon letter (&quot;A&quot;)</extracomment>
+        <translation>Wachabteilung %1</translation>
+    </message>
+    <message>
+        <source>Every duty day of the %1 platoon, without RDOs.</source>
+        <translation>Jeder Diensttag der Wachabteilung %1, ohne RDOs.</translation>
+    </message>
+    <message>
+        <source>Paydays</source>
+        <translation>Zahltage</translation>
+    </message>
+    <message>
+        <source>Paydays and the first day of each pay period.</source>
+        <translation>Die Zahltage und der erste Tag jedes Abrechnungszeitraums.</translation>
+    </message>
+    <message>
+        <source>%1 - %2 platoon</source>
+        <extracomment>The name of a platoon&apos;s calendar. %1: the agency, %2: the platoon letter (&quot;A&quot;)</extracomment>
+        <translation>%1 - Wachabteilung %2</translation>
+    </message>
+    <message>
+        <source>%1 - Paydays</source>
+        <extracomment>The name of the paydays&apos; calendar. %1: the agency</extracomment>
+        <translation>%1 - Zahltage</translation>
+    </message>
+    <message>
+        <source>it is a folder or file that --publish did not make; move it away or publish to another name</source>
+        <translation>es ist ein Ordner oder eine Datei, die --publish nicht angelegt hat; verschieben Sie ihn oder veröffentlichen Sie unter einem anderen Namen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>cannot publish to %1: %2; the last publish stays in place</source>
+        <translation>kann nicht nach %1 veröffentlichen: %2; die letzte Veröffentlichung bleibt bestehen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 feeds and index.html, %3 to %4; %n file(s) changed</source>
+        <extracomment>%1: the folder, %2: the number of feeds, %3 and %4: the first and last day they cover</extracomment>
+        <translation>
+            <numerusform>%1: %2 Abonnements und index.html, %3 bis %4; %n Datei geändert</numerusform>
+            <numerusform>%1: %2 Abonnements und index.html, %3 bis %4; %n Dateien geändert</numerusform>
         </translation>
     </message>
 </context>
@@ -1299,7 +1495,7 @@ nichts und endet mit 1.
     </message>
     <message>
         <source>%1 worked for me: %2 h</source>
-        <extracomment>A trade: %1 the colleague, %2 the hours ("24")</extracomment>
+        <extracomment>A trade: %1 the colleague, %2 the hours (&quot;24&quot;)</extracomment>
         <translation>%1 hat für mich gearbeitet: %2 h</translation>
     </message>
     <message>
@@ -1308,7 +1504,7 @@ nichts und endet mit 1.
     </message>
     <message>
         <source>%1: %2 h</source>
-        <extracomment>Leave: %1 its kind ("Vacation"), %2 the hours</extracomment>
+        <extracomment>Leave: %1 its kind (&quot;Vacation&quot;), %2 the hours</extracomment>
         <translation>%1: %2 h</translation>
     </message>
     <message>
@@ -1317,7 +1513,7 @@ nichts und endet mit 1.
     </message>
     <message>
         <source>%1: %2 h, banked</source>
-        <extracomment>Extra hours: %1 "Overtime" or "Callback", %2 the hours</extracomment>
+        <extracomment>Extra hours: %1 &quot;Overtime&quot; or &quot;Callback&quot;, %2 the hours</extracomment>
         <translation>%1: %2 h, gutgeschrieben</translation>
     </message>
     <message>
@@ -1345,7 +1541,7 @@ nichts und endet mit 1.
         <translation>Der Text ist zu lang.</translation>
     </message>
     <message>
-        <source>A trade needs the colleague's name.</source>
+        <source>A trade needs the colleague&apos;s name.</source>
         <translation>Ein Schichttausch braucht den Namen der Kollegin oder des Kollegen.</translation>
     </message>
     <message>
@@ -1362,7 +1558,7 @@ nichts und endet mit 1.
     </message>
     <message>
         <source>Entries for %1</source>
-        <extracomment>The title of the day's entries; %1 the date</extracomment>
+        <extracomment>The title of the day&apos;s entries; %1 the date</extracomment>
         <translation>Einträge für %1</translation>
     </message>
     <message>
@@ -1538,6 +1734,16 @@ nichts und endet mit 1.
     <message>
         <source>Pay period</source>
         <translation>Lohnperiode</translation>
+    </message>
+    <message>
+        <source>%1 platoon on duty</source>
+        <extracomment>Title of a day in a platoon&apos;s published calendar. %1: the platoon letter (&quot;A&quot;)</extracomment>
+        <translation>Wachabteilung %1 im Dienst</translation>
+    </message>
+    <message>
+        <source>%1: %2 platoon on duty.</source>
+        <extracomment>%1: the agency, %2: the platoon letter (&quot;A&quot;)</extracomment>
+        <translation>%1: Wachabteilung %2 im Dienst.</translation>
     </message>
 </context>
 <context>
@@ -1944,12 +2150,12 @@ nichts und endet mit 1.
     </message>
     <message>
         <source>Restore your records from the newest backup, %1?</source>
-        <extracomment>%1 the backup file's name, which holds its date</extracomment>
+        <extracomment>%1 the backup file&apos;s name, which holds its date</extracomment>
         <translation>Ihre Aufzeichnungen aus der neuesten Sicherung %1 wiederherstellen?</translation>
     </message>
     <message>
         <source>The backup %1 could not be restored: %2</source>
-        <extracomment>%1 the backup file's name, %2 why it failed</extracomment>
+        <extracomment>%1 the backup file&apos;s name, %2 why it failed</extracomment>
         <translation>Die Sicherung %1 konnte nicht wiederhergestellt werden: %2</translation>
     </message>
     <message>

@@ -44,5 +44,13 @@
             <numerusform>%1: %n pay periods</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1: %2 feeds and index.html, %3 to %4; %n file(s) changed</source>
+        <extracomment>%1: the folder, %2: the number of feeds, %3 and %4: the first and last day they cover</extracomment>
+        <translation>
+            <numerusform>%1: %2 feeds and index.html, %3 to %4; %n file changed</numerusform>
+            <numerusform>%1: %2 feeds and index.html, %3 to %4; %n files changed</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

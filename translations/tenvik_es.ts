@@ -221,16 +221,8 @@ cosas sin ventana.
         <translation>Escribe una página con un año entero, para imprimir.</translation>
     </message>
     <message>
-        <source>First day of the calendar file (default today).</source>
-        <translation>Primer día del archivo de calendario (por defecto, hoy).</translation>
-    </message>
-    <message>
         <source>yyyy-MM-dd</source>
         <translation>aaaa-mm-dd</translation>
-    </message>
-    <message>
-        <source>Last day of the calendar file (default 365 days after --from).</source>
-        <translation>Último día del archivo de calendario (por defecto, 365 días después de --from).</translation>
     </message>
     <message>
         <source>The printed year (default this year); for --ics without --from or --to, the calendar file covers this year.</source>
@@ -299,48 +291,6 @@ cosas sin ventana.
     <message>
         <source>standard output</source>
         <translation>salida estándar</translation>
-    </message>
-    <message>
-        <source>FILE may be - for standard output; the summary then goes to standard error.
-A link is kept and the file it points to replaced; a pipe or a device is
-written to as it is. Dates run from 1901-01-01 to 2060-12-31.
-
-The settings are read, never written, from
-$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
-
-The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
-(LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
-Philippines and the other countries whose locales print on it, a4 elsewhere.
-
-Import each group&apos;s calendar file into a calendar of its own: the calendar
-is named after the agency and the group. After a change of group, delete the
-old group&apos;s calendar in your calendar program, then import the new file.
-Importing a newer file of the same group updates its events.
-
-Exit status: 0 when everything was written, 1 when a file could not be
-written, 2 when the arguments are wrong (then nothing is read or written).
-</source>
-        <translation>ARCHIVO puede ser - para la salida estándar; el resumen va entonces a la salida
-de errores. Un enlace se conserva y se reemplaza el archivo al que apunta; en
-una tubería o un dispositivo se escribe tal cual. Las fechas van de 1901-01-01
-a 2060-12-31.
-
-La configuración se lee, nunca se escribe, de
-$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normalmente ~/.config/...).
-
-El papel es --paper, si no PAPERSIZE (a4 o letter), si no el de su configuración
-regional (LC_ALL, LC_PAPER, LANG): letter en Estados Unidos, Canadá, México,
-Filipinas y los demás países cuya configuración regional lo usa, a4 en los demás.
-
-Importe el archivo de calendario de cada grupo en un calendario propio: el
-calendario lleva el nombre del departamento y del grupo. Tras un cambio de
-grupo, borre el calendario del grupo anterior en su programa de calendario y
-luego importe el archivo nuevo. Importar un archivo más reciente del mismo grupo
-actualiza sus eventos.
-
-Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
-2 si los argumentos son incorrectos (entonces no se lee ni se escribe nada).
-</translation>
     </message>
     <message>
         <source>%1: %2 is not a date; write it as yyyy-MM-dd</source>
@@ -455,10 +405,6 @@ rechazada no cambia nada y termina con 1.
 </translation>
     </message>
     <message>
-        <source>nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE or --import-csv FILE</source>
-        <translation>nada que hacer: indique --ics ARCHIVO, --pdf ARCHIVO, --entries-csv ARCHIVO, --pay-periods-csv ARCHIVO o --import-csv ARCHIVO</translation>
-    </message>
-    <message>
         <source>--with-entries puts your entries into --ics; give --ics FILE too</source>
         <translation>--with-entries pone sus entradas en --ics; indique también --ics ARCHIVO</translation>
     </message>
@@ -469,10 +415,6 @@ rechazada no cambia nada y termina con 1.
     <message>
         <source>--import-csv reads entries in; run it on its own, then write files</source>
         <translation>--import-csv lee entradas; ejecútelo solo y después escriba archivos</translation>
-    </message>
-    <message>
-        <source>--from and --to set the days of --ics or --pay-periods-csv; give one of them too</source>
-        <translation>--from y --to fijan los días de --ics o --pay-periods-csv; indique también uno de ellos</translation>
     </message>
     <message>
         <source>Vacation</source>
@@ -662,6 +604,260 @@ rechazada no cambia nada y termina con 1.
         <translation>
             <numerusform>%1: %n período de pago</numerusform>
             <numerusform>%1: %n períodos de pago</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>an address (https://...)</source>
+        <translation>una dirección (https://...)</translation>
+    </message>
+    <message>
+        <source>a name</source>
+        <translation>un nombre</translation>
+    </message>
+    <message>
+        <source>Publish every group&apos;s calendar for a department: a feed per group, per platoon and of the paydays, and a page to subscribe from, into FOLDER, for a web server to serve.</source>
+        <translation>Publica el calendario de cada grupo para un departamento: una suscripción por grupo, por turno y de los días de pago, y una página desde la que suscribirse, en CARPETA, para que la sirva un servidor web.</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>CARPETA</translation>
+    </message>
+    <message>
+        <source>With --publish: the address the web server serves FOLDER at, such as https://calendar.example.org/shifts/.</source>
+        <translation>Con --publish: la dirección en la que el servidor web sirve CARPETA, como https://calendar.example.org/shifts/.</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Use this agency name instead of the saved one.</source>
+        <translation>Usa este nombre de departamento en lugar del guardado.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOMBRE</translation>
+    </message>
+    <message>
+        <source>Use this pay-period start instead of the saved one.</source>
+        <translation>Usa este inicio de período de pago en lugar del guardado.</translation>
+    </message>
+    <message>
+        <source>First day of the calendar file (default today; for --publish the first day of the quarter before this one).</source>
+        <translation>Primer día del archivo de calendario (por defecto, hoy; con --publish, el primer día del trimestre anterior al actual).</translation>
+    </message>
+    <message>
+        <source>Last day of the calendar file (default 365 days after --from; for --publish the end of next year).</source>
+        <translation>Último día del archivo de calendario (por defecto, 365 días después de --from; con --publish, el final del año próximo).</translation>
+    </message>
+    <message>
+        <source>FILE may be - for standard output; the summary then goes to standard error.
+A link is kept and the file it points to replaced; a pipe or a device is
+written to as it is. Dates run from 1901-01-01 to 2060-12-31.
+
+The settings are read, never written, from
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
+
+The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
+(LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
+Philippines and the other countries whose locales print on it, a4 elsewhere.
+
+Import each group&apos;s calendar file into a calendar of its own: the calendar
+is named after the agency and the group. After a change of group, delete the
+old group&apos;s calendar in your calendar program, then import the new file.
+Importing a newer file of the same group updates its events.
+
+--publish FOLDER keeps FOLDER as a link to the latest of its generations
+beside it (FOLDER.tenvik-N) and switches the link in one step, so a web
+server never serves half of a publish; a failed publish leaves the last
+one. With the same settings and days it writes the same bytes.
+
+Exit status: 0 when everything was written, 1 when a file could not be
+written, 2 when the arguments are wrong (then nothing is read or written).
+</source>
+        <translation>ARCHIVO puede ser - para la salida estándar; el resumen va entonces a la salida
+de errores. Un enlace se conserva y se reemplaza el archivo al que apunta; en
+una tubería o un dispositivo se escribe tal cual. Las fechas van de 1901-01-01
+a 2060-12-31.
+
+La configuración se lee, nunca se escribe, de
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normalmente ~/.config/...).
+
+El papel es --paper, si no PAPERSIZE (a4 o letter), si no el de su configuración
+regional (LC_ALL, LC_PAPER, LANG): letter en Estados Unidos, Canadá, México,
+Filipinas y los demás países cuya configuración regional lo usa, a4 en los demás.
+
+Importe el archivo de calendario de cada grupo en un calendario propio: el
+calendario lleva el nombre del departamento y del grupo. Tras un cambio de
+grupo, borre el calendario del grupo anterior en su programa de calendario y
+luego importe el archivo nuevo. Importar un archivo más reciente del mismo grupo
+actualiza sus eventos.
+
+--publish CARPETA mantiene CARPETA como enlace a la más reciente de sus
+generaciones, a su lado (CARPETA.tenvik-N), y cambia el enlace de una vez,
+así que un servidor web nunca sirve media publicación; una publicación fallida
+deja la anterior. Con la misma configuración y los mismos días escribe los
+mismos bytes.
+
+Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
+2 si los argumentos son incorrectos (entonces no se lee ni se escribe nada).
+</translation>
+    </message>
+    <message>
+        <source>nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE, --import-csv FILE or --publish FOLDER</source>
+        <translation>nada que hacer: indique --ics ARCHIVO, --pdf ARCHIVO, --entries-csv ARCHIVO, --pay-periods-csv ARCHIVO, --import-csv ARCHIVO o --publish CARPETA</translation>
+    </message>
+    <message>
+        <source>--from and --to set the days of --ics, --pay-periods-csv or --publish; give one of them too</source>
+        <translation>--from y --to fijan los días de --ics, --pay-periods-csv o --publish; indique también uno de ellos</translation>
+    </message>
+    <message>
+        <source>--publish writes a folder of its own; run it without other files to write</source>
+        <translation>--publish escribe una carpeta propia; ejecútelo sin otros archivos que escribir</translation>
+    </message>
+    <message>
+        <source>--publish needs --base-url URL, the address the web server serves the folder at</source>
+        <translation>--publish necesita --base-url URL, la dirección en la que el servidor web sirve la carpeta</translation>
+    </message>
+    <message>
+        <source>--base-url goes with --publish FOLDER</source>
+        <translation>--base-url va con --publish CARPETA</translation>
+    </message>
+    <message>
+        <source>--base-url: %1 is no web address; write it as https://host/path/</source>
+        <translation>--base-url: %1 no es una dirección web; escríbala como https://servidor/ruta/</translation>
+    </message>
+    <message>
+        <source>--publish is not available on Windows: publish from Linux, or copy the folder a Linux machine published</source>
+        <translation>--publish no está disponible en Windows: publique desde Linux o copie la carpeta que publicó un equipo Linux</translation>
+    </message>
+    <message>
+        <source>%1: shift calendars</source>
+        <extracomment>The published page&apos;s title. %1: the agency</extracomment>
+        <translation>%1: calendarios de turnos</translation>
+    </message>
+    <message>
+        <source>Subscribe to your group&apos;s calendar once: your phone or computer then keeps it up to date by itself. The calendars cover %1 to %2.</source>
+        <extracomment>%1 and %2: the first and the last day the calendars cover, as long dates</extracomment>
+        <translation>Suscríbase una vez al calendario de su grupo: su teléfono u ordenador lo mantiene al día por sí solo. Los calendarios abarcan del %1 al %2.</translation>
+    </message>
+    <message>
+        <source>How to subscribe</source>
+        <translation>Cómo suscribirse</translation>
+    </message>
+    <message>
+        <source>Subscribe</source>
+        <extracomment>The text of the link that subscribes a calendar program to a feed</extracomment>
+        <translation>Suscribirse</translation>
+    </message>
+    <message>
+        <source>Subscribe to %1</source>
+        <extracomment>What a screen reader says for the Subscribe link. %1: the feed&apos;s name (&quot;Group A1&quot;)</extracomment>
+        <translation>Suscribirse a %1</translation>
+    </message>
+    <message>
+        <source>Address for your calendar program:</source>
+        <translation>Dirección para su programa de calendario:</translation>
+    </message>
+    <message>
+        <source>QR code of %1: %2</source>
+        <extracomment>The text alternative of a QR code. %1: the feed&apos;s name (&quot;Group A1&quot;), %2: the address it holds</extracomment>
+        <translation>Código QR de %1: %2</translation>
+    </message>
+    <message>
+        <source>Google Calendar</source>
+        <translation>Google Calendar</translation>
+    </message>
+    <message>
+        <source>On a computer, open calendar.google.com, choose + beside Other calendars, then From URL; paste the address of your group&apos;s calendar and choose Add calendar. Your phone&apos;s Google Calendar then shows it by itself.</source>
+        <translation>En un ordenador, abra calendar.google.com, elija + junto a Otros calendarios y luego Desde URL; pegue la dirección del calendario de su grupo y elija Añadir calendario. El Google Calendar de su teléfono lo muestra después por sí solo.</translation>
+    </message>
+    <message>
+        <source>Apple Calendar (iPhone, iPad, Mac)</source>
+        <translation>Calendario de Apple (iPhone, iPad, Mac)</translation>
+    </message>
+    <message>
+        <source>On an iPhone or iPad, point the camera at your group&apos;s code, or tap Subscribe, and confirm. On a Mac, click Subscribe, or choose File, New Calendar Subscription, and paste the address.</source>
+        <translation>En un iPhone o iPad, apunte la cámara al código de su grupo, o toque Suscribirse, y confirme. En un Mac, haga clic en Suscribirse, o elija Archivo, Nueva suscripción a calendario, y pegue la dirección.</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>In Outlook on the web, choose Add calendar, then Subscribe from web, and paste the address. In Outlook for Windows, choose Add calendar, then From Internet.</source>
+        <translation>En Outlook en la web, elija Agregar calendario y luego Suscribirse desde la web, y pegue la dirección. En Outlook para Windows, elija Agregar calendario y luego Desde Internet.</translation>
+    </message>
+    <message>
+        <source>Calendar programs look for changes about once a week; a change can take a few days to reach every phone.</source>
+        <translation>Los programas de calendario buscan cambios más o menos una vez por semana; un cambio puede tardar unos días en llegar a todos los teléfonos.</translation>
+    </message>
+    <message>
+        <source>Assignment groups</source>
+        <translation>Grupos de asignación</translation>
+    </message>
+    <message>
+        <source>Platoons and paydays</source>
+        <translation>Turnos y días de pago</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <extracomment>%1: the assignment group (&quot;A1&quot;)</extracomment>
+        <translation>Grupo %1</translation>
+    </message>
+    <message>
+        <source>Duty days and RDOs of group %1.</source>
+        <translation>Días de guardia y RDO del grupo %1.</translation>
+    </message>
+    <message>
+        <source>%1 platoon</source>
+        <extracomment>%1: the platoon letter (&quot;A&quot;)</extracomment>
+        <translation>Turno %1</translation>
+    </message>
+    <message>
+        <source>Every duty day of the %1 platoon, without RDOs.</source>
+        <translation>Todos los días de guardia del turno %1, sin RDO.</translation>
+    </message>
+    <message>
+        <source>Paydays</source>
+        <translation>Días de pago</translation>
+    </message>
+    <message>
+        <source>Paydays and the first day of each pay period.</source>
+        <translation>Los días de pago y el primer día de cada período de pago.</translation>
+    </message>
+    <message>
+        <source>%1 - %2 platoon</source>
+        <extracomment>The name of a platoon&apos;s calendar. %1: the agency, %2: the platoon letter (&quot;A&quot;)</extracomment>
+        <translation>%1 - Turno %2</translation>
+    </message>
+    <message>
+        <source>%1 - Paydays</source>
+        <extracomment>The name of the paydays&apos; calendar. %1: the agency</extracomment>
+        <translation>%1 - Días de pago</translation>
+    </message>
+    <message>
+        <source>it is a folder or file that --publish did not make; move it away or publish to another name</source>
+        <translation>es una carpeta o un archivo que --publish no creó; muévalo o publique con otro nombre</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>cannot publish to %1: %2; the last publish stays in place</source>
+        <translation>no se puede publicar en %1: %2; la última publicación sigue en su sitio</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 feeds and index.html, %3 to %4; %n file(s) changed</source>
+        <extracomment>%1: the folder, %2: the number of feeds, %3 and %4: the first and last day they cover</extracomment>
+        <translation>
+            <numerusform>%1: %2 suscripciones e index.html, del %3 al %4; %n archivo cambiado</numerusform>
+            <numerusform>%1: %2 suscripciones e index.html, del %3 al %4; %n archivos cambiados</numerusform>
         </translation>
     </message>
 </context>
@@ -1296,7 +1492,7 @@ rechazada no cambia nada y termina con 1.
     </message>
     <message>
         <source>%1 worked for me: %2 h</source>
-        <extracomment>A trade: %1 the colleague, %2 the hours ("24")</extracomment>
+        <extracomment>A trade: %1 the colleague, %2 the hours (&quot;24&quot;)</extracomment>
         <translation>%1 trabajó por mí: %2 h</translation>
     </message>
     <message>
@@ -1305,7 +1501,7 @@ rechazada no cambia nada y termina con 1.
     </message>
     <message>
         <source>%1: %2 h</source>
-        <extracomment>Leave: %1 its kind ("Vacation"), %2 the hours</extracomment>
+        <extracomment>Leave: %1 its kind (&quot;Vacation&quot;), %2 the hours</extracomment>
         <translation>%1: %2 h</translation>
     </message>
     <message>
@@ -1314,7 +1510,7 @@ rechazada no cambia nada y termina con 1.
     </message>
     <message>
         <source>%1: %2 h, banked</source>
-        <extracomment>Extra hours: %1 "Overtime" or "Callback", %2 the hours</extracomment>
+        <extracomment>Extra hours: %1 &quot;Overtime&quot; or &quot;Callback&quot;, %2 the hours</extracomment>
         <translation>%1: %2 h, acumuladas</translation>
     </message>
     <message>
@@ -1342,7 +1538,7 @@ rechazada no cambia nada y termina con 1.
         <translation>El texto es demasiado largo.</translation>
     </message>
     <message>
-        <source>A trade needs the colleague's name.</source>
+        <source>A trade needs the colleague&apos;s name.</source>
         <translation>Un cambio de turno necesita el nombre del compañero.</translation>
     </message>
     <message>
@@ -1359,7 +1555,7 @@ rechazada no cambia nada y termina con 1.
     </message>
     <message>
         <source>Entries for %1</source>
-        <extracomment>The title of the day's entries; %1 the date</extracomment>
+        <extracomment>The title of the day&apos;s entries; %1 the date</extracomment>
         <translation>Anotaciones del %1</translation>
     </message>
     <message>
@@ -1535,6 +1731,16 @@ rechazada no cambia nada y termina con 1.
     <message>
         <source>Pay period</source>
         <translation>Período de pago</translation>
+    </message>
+    <message>
+        <source>%1 platoon on duty</source>
+        <extracomment>Title of a day in a platoon&apos;s published calendar. %1: the platoon letter (&quot;A&quot;)</extracomment>
+        <translation>Turno %1 de guardia</translation>
+    </message>
+    <message>
+        <source>%1: %2 platoon on duty.</source>
+        <extracomment>%1: the agency, %2: the platoon letter (&quot;A&quot;)</extracomment>
+        <translation>%1: turno %2 de guardia.</translation>
     </message>
 </context>
 <context>
@@ -1941,12 +2147,12 @@ rechazada no cambia nada y termina con 1.
     </message>
     <message>
         <source>Restore your records from the newest backup, %1?</source>
-        <extracomment>%1 the backup file's name, which holds its date</extracomment>
+        <extracomment>%1 the backup file&apos;s name, which holds its date</extracomment>
         <translation>¿Restaurar sus registros desde la copia de seguridad más reciente, %1?</translation>
     </message>
     <message>
         <source>The backup %1 could not be restored: %2</source>
-        <extracomment>%1 the backup file's name, %2 why it failed</extracomment>
+        <extracomment>%1 the backup file&apos;s name, %2 why it failed</extracomment>
         <translation>No se pudo restaurar la copia de seguridad %1: %2</translation>
     </message>
     <message>

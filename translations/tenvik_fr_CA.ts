@@ -221,16 +221,8 @@ l&apos;année...; tenvik-export fait les deux sans fenêtre.
         <translation>Écrit une page avec une année entière, à imprimer.</translation>
     </message>
     <message>
-        <source>First day of the calendar file (default today).</source>
-        <translation>Premier jour du fichier de calendrier (par défaut aujourd&apos;hui).</translation>
-    </message>
-    <message>
         <source>yyyy-MM-dd</source>
         <translation>aaaa-mm-jj</translation>
-    </message>
-    <message>
-        <source>Last day of the calendar file (default 365 days after --from).</source>
-        <translation>Dernier jour du fichier de calendrier (par défaut 365 jours après --from).</translation>
     </message>
     <message>
         <source>The printed year (default this year); for --ics without --from or --to, the calendar file covers this year.</source>
@@ -299,49 +291,6 @@ l&apos;année...; tenvik-export fait les deux sans fenêtre.
     <message>
         <source>standard output</source>
         <translation>sortie standard</translation>
-    </message>
-    <message>
-        <source>FILE may be - for standard output; the summary then goes to standard error.
-A link is kept and the file it points to replaced; a pipe or a device is
-written to as it is. Dates run from 1901-01-01 to 2060-12-31.
-
-The settings are read, never written, from
-$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
-
-The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
-(LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
-Philippines and the other countries whose locales print on it, a4 elsewhere.
-
-Import each group&apos;s calendar file into a calendar of its own: the calendar
-is named after the agency and the group. After a change of group, delete the
-old group&apos;s calendar in your calendar program, then import the new file.
-Importing a newer file of the same group updates its events.
-
-Exit status: 0 when everything was written, 1 when a file could not be
-written, 2 when the arguments are wrong (then nothing is read or written).
-</source>
-        <translation>FICHIER peut être - pour la sortie standard; le résumé va alors à la sortie
-d&apos;erreur. Un lien est conservé et le fichier vers lequel il pointe, remplacé;
-un tube ou un périphérique reçoit l&apos;écriture tel quel. Les dates vont du
-1901-01-01 au 2060-12-31.
-
-Les paramètres sont lus, jamais écrits, dans
-$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normalement ~/.config/...).
-
-Le papier est --paper, sinon PAPERSIZE (a4 ou letter), sinon celui de vos
-paramètres régionaux (LC_ALL, LC_PAPER, LANG)&#xa0;: letter aux États-Unis, au
-Canada, au Mexique, aux Philippines et dans les autres pays dont les paramètres
-régionaux l&apos;utilisent, a4 ailleurs.
-
-Importez le fichier de calendrier de chaque groupe dans un calendrier distinct&#xa0;:
-le calendrier porte le nom du service et du groupe. Après un changement de
-groupe, supprimez le calendrier de l&apos;ancien groupe dans votre logiciel de
-calendrier, puis importez le nouveau fichier. Importer un fichier plus récent
-du même groupe met ses événements à jour.
-
-Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a pas pu être
-écrit, 2 quand les arguments sont erronés (rien n&apos;est alors lu ni écrit).
-</translation>
     </message>
     <message>
         <source>%1: %2 is not a date; write it as yyyy-MM-dd</source>
@@ -457,10 +406,6 @@ rien et se termine avec 1.
 </translation>
     </message>
     <message>
-        <source>nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE or --import-csv FILE</source>
-        <translation>rien à faire&#xa0;: donnez --ics FICHIER, --pdf FICHIER, --entries-csv FICHIER, --pay-periods-csv FICHIER ou --import-csv FICHIER</translation>
-    </message>
-    <message>
         <source>--with-entries puts your entries into --ics; give --ics FILE too</source>
         <translation>--with-entries met vos inscriptions dans --ics; donnez aussi --ics FICHIER</translation>
     </message>
@@ -471,10 +416,6 @@ rien et se termine avec 1.
     <message>
         <source>--import-csv reads entries in; run it on its own, then write files</source>
         <translation>--import-csv lit des inscriptions; lancez-le seul, puis écrivez les fichiers</translation>
-    </message>
-    <message>
-        <source>--from and --to set the days of --ics or --pay-periods-csv; give one of them too</source>
-        <translation>--from et --to fixent les jours de --ics ou de --pay-periods-csv; donnez aussi l&apos;une de ces options</translation>
     </message>
     <message>
         <source>Vacation</source>
@@ -664,6 +605,261 @@ rien et se termine avec 1.
         <translation>
             <numerusform>%1&#xa0;: %n période de paie</numerusform>
             <numerusform>%1&#xa0;: %n périodes de paie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>an address (https://...)</source>
+        <translation>une adresse (https://...)</translation>
+    </message>
+    <message>
+        <source>a name</source>
+        <translation>un nom</translation>
+    </message>
+    <message>
+        <source>Publish every group&apos;s calendar for a department: a feed per group, per platoon and of the paydays, and a page to subscribe from, into FOLDER, for a web server to serve.</source>
+        <translation>Publie le calendrier de chaque groupe pour un service : un abonnement par groupe, par peloton et des jours de paie, et une page d&apos;où s&apos;abonner, dans DOSSIER, pour qu&apos;un serveur Web les serve.</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>DOSSIER</translation>
+    </message>
+    <message>
+        <source>With --publish: the address the web server serves FOLDER at, such as https://calendar.example.org/shifts/.</source>
+        <translation>Avec --publish : l&apos;adresse à laquelle le serveur Web sert DOSSIER, comme https://calendar.example.org/shifts/.</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Use this agency name instead of the saved one.</source>
+        <translation>Utilise ce nom de service au lieu de celui enregistré.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>Use this pay-period start instead of the saved one.</source>
+        <translation>Utilise ce début de période de paie au lieu de celui enregistré.</translation>
+    </message>
+    <message>
+        <source>First day of the calendar file (default today; for --publish the first day of the quarter before this one).</source>
+        <translation>Premier jour du fichier de calendrier (par défaut aujourd&apos;hui; pour --publish, le premier jour du trimestre précédent).</translation>
+    </message>
+    <message>
+        <source>Last day of the calendar file (default 365 days after --from; for --publish the end of next year).</source>
+        <translation>Dernier jour du fichier de calendrier (par défaut 365 jours après --from; pour --publish, la fin de l&apos;année prochaine).</translation>
+    </message>
+    <message>
+        <source>FILE may be - for standard output; the summary then goes to standard error.
+A link is kept and the file it points to replaced; a pipe or a device is
+written to as it is. Dates run from 1901-01-01 to 2060-12-31.
+
+The settings are read, never written, from
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
+
+The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
+(LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
+Philippines and the other countries whose locales print on it, a4 elsewhere.
+
+Import each group&apos;s calendar file into a calendar of its own: the calendar
+is named after the agency and the group. After a change of group, delete the
+old group&apos;s calendar in your calendar program, then import the new file.
+Importing a newer file of the same group updates its events.
+
+--publish FOLDER keeps FOLDER as a link to the latest of its generations
+beside it (FOLDER.tenvik-N) and switches the link in one step, so a web
+server never serves half of a publish; a failed publish leaves the last
+one. With the same settings and days it writes the same bytes.
+
+Exit status: 0 when everything was written, 1 when a file could not be
+written, 2 when the arguments are wrong (then nothing is read or written).
+</source>
+        <translation>FICHIER peut être - pour la sortie standard; le résumé va alors à la sortie
+d&apos;erreur. Un lien est conservé et le fichier vers lequel il pointe, remplacé;
+un tube ou un périphérique reçoit l&apos;écriture tel quel. Les dates vont du
+1901-01-01 au 2060-12-31.
+
+Les paramètres sont lus, jamais écrits, dans
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normalement ~/.config/...).
+
+Le papier est --paper, sinon PAPERSIZE (a4 ou letter), sinon celui de vos
+paramètres régionaux (LC_ALL, LC_PAPER, LANG)&#xa0;: letter aux États-Unis, au
+Canada, au Mexique, aux Philippines et dans les autres pays dont les paramètres
+régionaux l&apos;utilisent, a4 ailleurs.
+
+Importez le fichier de calendrier de chaque groupe dans un calendrier distinct&#xa0;:
+le calendrier porte le nom du service et du groupe. Après un changement de
+groupe, supprimez le calendrier de l&apos;ancien groupe dans votre logiciel de
+calendrier, puis importez le nouveau fichier. Importer un fichier plus récent
+du même groupe met ses événements à jour.
+
+--publish DOSSIER garde DOSSIER comme lien vers la plus récente de ses
+générations, à côté (DOSSIER.tenvik-N), et change le lien d&apos;un coup : un
+serveur Web ne sert jamais une demi-publication; une publication ratée laisse
+la précédente. Avec les mêmes paramètres et les mêmes jours, elle écrit les
+mêmes octets.
+
+Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a pas pu être
+écrit, 2 quand les arguments sont erronés (rien n&apos;est alors lu ni écrit).
+</translation>
+    </message>
+    <message>
+        <source>nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE, --import-csv FILE or --publish FOLDER</source>
+        <translation>rien à faire : donnez --ics FICHIER, --pdf FICHIER, --entries-csv FICHIER, --pay-periods-csv FICHIER, --import-csv FICHIER ou --publish DOSSIER</translation>
+    </message>
+    <message>
+        <source>--from and --to set the days of --ics, --pay-periods-csv or --publish; give one of them too</source>
+        <translation>--from et --to fixent les jours de --ics, de --pay-periods-csv ou de --publish; donnez aussi l&apos;une de ces options</translation>
+    </message>
+    <message>
+        <source>--publish writes a folder of its own; run it without other files to write</source>
+        <translation>--publish écrit un dossier à lui; lancez-le sans autre fichier à écrire</translation>
+    </message>
+    <message>
+        <source>--publish needs --base-url URL, the address the web server serves the folder at</source>
+        <translation>--publish a besoin de --base-url URL, l&apos;adresse à laquelle le serveur Web sert le dossier</translation>
+    </message>
+    <message>
+        <source>--base-url goes with --publish FOLDER</source>
+        <translation>--base-url va avec --publish DOSSIER</translation>
+    </message>
+    <message>
+        <source>--base-url: %1 is no web address; write it as https://host/path/</source>
+        <translation>--base-url : %1 n&apos;est pas une adresse Web; écrivez-la sous la forme https://hôte/chemin/</translation>
+    </message>
+    <message>
+        <source>--publish is not available on Windows: publish from Linux, or copy the folder a Linux machine published</source>
+        <translation>--publish n&apos;est pas offert sous Windows : publiez depuis Linux, ou copiez le dossier qu&apos;une machine Linux a publié</translation>
+    </message>
+    <message>
+        <source>%1: shift calendars</source>
+        <extracomment>The published page&apos;s title. %1: the agency</extracomment>
+        <translation>%1 : calendriers des quarts</translation>
+    </message>
+    <message>
+        <source>Subscribe to your group&apos;s calendar once: your phone or computer then keeps it up to date by itself. The calendars cover %1 to %2.</source>
+        <extracomment>%1 and %2: the first and the last day the calendars cover, as long dates</extracomment>
+        <translation>Abonnez-vous une fois au calendrier de votre groupe : votre téléphone ou votre ordinateur le tient ensuite à jour tout seul. Les calendriers vont du %1 au %2.</translation>
+    </message>
+    <message>
+        <source>How to subscribe</source>
+        <translation>Comment s&apos;abonner</translation>
+    </message>
+    <message>
+        <source>Subscribe</source>
+        <extracomment>The text of the link that subscribes a calendar program to a feed</extracomment>
+        <translation>S&apos;abonner</translation>
+    </message>
+    <message>
+        <source>Subscribe to %1</source>
+        <extracomment>What a screen reader says for the Subscribe link. %1: the feed&apos;s name (&quot;Group A1&quot;)</extracomment>
+        <translation>S&apos;abonner à %1</translation>
+    </message>
+    <message>
+        <source>Address for your calendar program:</source>
+        <translation>Adresse pour votre logiciel de calendrier :</translation>
+    </message>
+    <message>
+        <source>QR code of %1: %2</source>
+        <extracomment>The text alternative of a QR code. %1: the feed&apos;s name (&quot;Group A1&quot;), %2: the address it holds</extracomment>
+        <translation>Code QR de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Google Calendar</source>
+        <translation>Google Agenda</translation>
+    </message>
+    <message>
+        <source>On a computer, open calendar.google.com, choose + beside Other calendars, then From URL; paste the address of your group&apos;s calendar and choose Add calendar. Your phone&apos;s Google Calendar then shows it by itself.</source>
+        <translation>Sur un ordinateur, ouvrez calendar.google.com, choisissez + à côté de Autres agendas, puis À partir de l&apos;URL; collez l&apos;adresse du calendrier de votre groupe et choisissez Ajouter un agenda. Google Agenda sur votre téléphone l&apos;affiche ensuite tout seul.</translation>
+    </message>
+    <message>
+        <source>Apple Calendar (iPhone, iPad, Mac)</source>
+        <translation>Calendrier Apple (iPhone, iPad, Mac)</translation>
+    </message>
+    <message>
+        <source>On an iPhone or iPad, point the camera at your group&apos;s code, or tap Subscribe, and confirm. On a Mac, click Subscribe, or choose File, New Calendar Subscription, and paste the address.</source>
+        <translation>Sur un iPhone ou un iPad, pointez l&apos;appareil photo vers le code de votre groupe, ou touchez S&apos;abonner, et confirmez. Sur un Mac, cliquez sur S&apos;abonner, ou choisissez Fichier, Nouvel abonnement à un calendrier, et collez l&apos;adresse.</translation>
+    </message>
+    <message>
+        <source>Outlook</source>
+        <translation>Outlook</translation>
+    </message>
+    <message>
+        <source>In Outlook on the web, choose Add calendar, then Subscribe from web, and paste the address. In Outlook for Windows, choose Add calendar, then From Internet.</source>
+        <translation>Dans Outlook sur le Web, choisissez Ajouter un calendrier, puis S&apos;abonner à partir du Web, et collez l&apos;adresse. Dans Outlook pour Windows, choisissez Ajouter un calendrier, puis À partir d&apos;Internet.</translation>
+    </message>
+    <message>
+        <source>Calendar programs look for changes about once a week; a change can take a few days to reach every phone.</source>
+        <translation>Les logiciels de calendrier cherchent les changements environ une fois par semaine; un changement peut prendre quelques jours pour atteindre chaque téléphone.</translation>
+    </message>
+    <message>
+        <source>Assignment groups</source>
+        <translation>Groupes d&apos;affectation</translation>
+    </message>
+    <message>
+        <source>Platoons and paydays</source>
+        <translation>Pelotons et jours de paie</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <extracomment>%1: the assignment group (&quot;A1&quot;)</extracomment>
+        <translation>Groupe %1</translation>
+    </message>
+    <message>
+        <source>Duty days and RDOs of group %1.</source>
+        <translation>Jours de service et RDO du groupe %1.</translation>
+    </message>
+    <message>
+        <source>%1 platoon</source>
+        <extracomment>%1: the platoon letter (&quot;A&quot;)</extracomment>
+        <translation>Peloton %1</translation>
+    </message>
+    <message>
+        <source>Every duty day of the %1 platoon, without RDOs.</source>
+        <translation>Chaque jour de service du peloton %1, sans RDO.</translation>
+    </message>
+    <message>
+        <source>Paydays</source>
+        <translation>Jours de paie</translation>
+    </message>
+    <message>
+        <source>Paydays and the first day of each pay period.</source>
+        <translation>Les jours de paie et le premier jour de chaque période de paie.</translation>
+    </message>
+    <message>
+        <source>%1 - %2 platoon</source>
+        <extracomment>The name of a platoon&apos;s calendar. %1: the agency, %2: the platoon letter (&quot;A&quot;)</extracomment>
+        <translation>%1 - Peloton %2</translation>
+    </message>
+    <message>
+        <source>%1 - Paydays</source>
+        <extracomment>The name of the paydays&apos; calendar. %1: the agency</extracomment>
+        <translation>%1 - Jours de paie</translation>
+    </message>
+    <message>
+        <source>it is a folder or file that --publish did not make; move it away or publish to another name</source>
+        <translation>c&apos;est un dossier ou un fichier que --publish n&apos;a pas créé; déplacez-le ou publiez sous un autre nom</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot publish to %1: %2; the last publish stays in place</source>
+        <translation>impossible de publier dans %1 : %2; la dernière publication reste en place</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 feeds and index.html, %3 to %4; %n file(s) changed</source>
+        <extracomment>%1: the folder, %2: the number of feeds, %3 and %4: the first and last day they cover</extracomment>
+        <translation>
+            <numerusform>%1 : %2 abonnements et index.html, du %3 au %4; %n fichier changé</numerusform>
+            <numerusform>%1 : %2 abonnements et index.html, du %3 au %4; %n fichiers changés</numerusform>
         </translation>
     </message>
 </context>
@@ -1294,12 +1490,12 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>I worked for %1: %2 h</source>
-        <translation>J'ai travaillé pour %1 : %2 h</translation>
+        <translation>J&apos;ai travaillé pour %1&#xa0;: %2 h</translation>
     </message>
     <message>
         <source>%1 worked for me: %2 h</source>
-        <extracomment>A trade: %1 the colleague, %2 the hours ("24")</extracomment>
-        <translation>%1 a travaillé pour moi : %2 h</translation>
+        <extracomment>A trade: %1 the colleague, %2 the hours (&quot;24&quot;)</extracomment>
+        <translation>%1 a travaillé pour moi&#xa0;: %2 h</translation>
     </message>
     <message>
         <source> (pays back)</source>
@@ -1307,7 +1503,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>%1: %2 h</source>
-        <extracomment>Leave: %1 its kind ("Vacation"), %2 the hours</extracomment>
+        <extracomment>Leave: %1 its kind (&quot;Vacation&quot;), %2 the hours</extracomment>
         <translation>%1 : %2 h</translation>
     </message>
     <message>
@@ -1316,7 +1512,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>%1: %2 h, banked</source>
-        <extracomment>Extra hours: %1 "Overtime" or "Callback", %2 the hours</extracomment>
+        <extracomment>Extra hours: %1 &quot;Overtime&quot; or &quot;Callback&quot;, %2 the hours</extracomment>
         <translation>%1 : %2 h, mises en banque</translation>
     </message>
     <message>
@@ -1344,24 +1540,24 @@ rien et se termine avec 1.
         <translation>Le texte est trop long.</translation>
     </message>
     <message>
-        <source>A trade needs the colleague's name.</source>
+        <source>A trade needs the colleague&apos;s name.</source>
         <translation>Un échange de quart a besoin du nom du collègue.</translation>
     </message>
     <message>
         <source>A note needs some text.</source>
-        <translation>Une note a besoin d'un texte.</translation>
+        <translation>Une note a besoin d&apos;un texte.</translation>
     </message>
     <message>
         <source>A trade can only pay back an earlier trade the other way round with the same colleague.</source>
-        <translation>Un échange ne peut rembourser qu'un échange antérieur en sens inverse avec le même collègue.</translation>
+        <translation>Un échange ne peut rembourser qu&apos;un échange antérieur en sens inverse avec le même collègue.</translation>
     </message>
     <message>
         <source>The entry is no longer there.</source>
-        <translation>L'inscription n'existe plus.</translation>
+        <translation>L&apos;inscription n&apos;existe plus.</translation>
     </message>
     <message>
         <source>Entries for %1</source>
-        <extracomment>The title of the day's entries; %1 the date</extracomment>
+        <extracomment>The title of the day&apos;s entries; %1 the date</extracomment>
         <translation>Inscriptions du %1</translation>
     </message>
     <message>
@@ -1386,7 +1582,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>I worked for them (they owe me)</source>
-        <translation>J'ai travaillé pour lui (il me doit)</translation>
+        <translation>J&apos;ai travaillé pour lui (il me doit)</translation>
     </message>
     <message>
         <source>They worked for me (I owe them)</source>
@@ -1458,7 +1654,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>The records could not be read: %1</source>
-        <translation>Les registres n'ont pas pu être lus : %1</translation>
+        <translation>Les registres n&apos;ont pas pu être lus : %1</translation>
     </message>
     <message>
         <source>Nothing</source>
@@ -1475,7 +1671,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>The records could not be written: %1</source>
-        <translation>Les registres n'ont pas pu être écrits : %1</translation>
+        <translation>Les registres n&apos;ont pas pu être écrits : %1</translation>
     </message>
 </context>
 <context>
@@ -1538,6 +1734,16 @@ rien et se termine avec 1.
         <source>Pay period</source>
         <translation>Période de paie</translation>
     </message>
+    <message>
+        <source>%1 platoon on duty</source>
+        <extracomment>Title of a day in a platoon&apos;s published calendar. %1: the platoon letter (&quot;A&quot;)</extracomment>
+        <translation>Peloton %1 en service</translation>
+    </message>
+    <message>
+        <source>%1: %2 platoon on duty.</source>
+        <extracomment>%1: the agency, %2: the platoon letter (&quot;A&quot;)</extracomment>
+        <translation>%1 : peloton %2 en service.</translation>
+    </message>
 </context>
 <context>
     <name>tenvik::RecordsSummaryDialog</name>
@@ -1576,11 +1782,11 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>Left today</source>
-        <translation>Reste aujourd'hui</translation>
+        <translation>Reste aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Left at year end</source>
-        <translation>Reste en fin d'année</translation>
+        <translation>Reste en fin d&apos;année</translation>
     </message>
     <message>
         <source>Give a starting balance and what each pay period adds to see what is left.</source>
@@ -1628,7 +1834,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>The records could not be read: %1</source>
-        <translation>Les registres n'ont pas pu être lus : %1</translation>
+        <translation>Les registres n&apos;ont pas pu être lus&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 owes you %2 h</source>
@@ -1925,7 +2131,7 @@ rien et se termine avec 1.
     <message>
         <source>Your records in %1 could not be opened: %2</source>
         <extracomment>%1 the records file, %2 why it could not be opened</extracomment>
-        <translation>Vos registres dans %1 n'ont pas pu être ouverts : %2</translation>
+        <translation>Vos registres dans %1 n&apos;ont pas pu être ouverts&#xa0;: %2</translation>
     </message>
     <message>
         <source>Your records in %1 were written by a newer version of Tenvik. This version leaves them as they are; please use the newer one.</source>
@@ -1935,21 +2141,21 @@ rien et se termine avec 1.
     <message>
         <source>Your records file %1 was damaged and could not be read. It was kept, untouched, as %2, and a new, empty records file was started.</source>
         <extracomment>%1 the damaged file, %2 the name it was set aside under</extracomment>
-        <translation>Votre fichier de registres %1 était endommagé et n'a pas pu être lu. Il a été gardé, intact, sous le nom %2, et un nouveau fichier vide a été commencé.</translation>
+        <translation>Votre fichier de registres %1 était endommagé et n&apos;a pas pu être lu. Il a été gardé, intact, sous le nom %2, et un nouveau fichier vide a été commencé.</translation>
     </message>
     <message>
         <source>There is no backup to restore.</source>
-        <translation>Il n'y a aucune sauvegarde à restaurer.</translation>
+        <translation>Il n&apos;y a aucune sauvegarde à restaurer.</translation>
     </message>
     <message>
         <source>Restore your records from the newest backup, %1?</source>
-        <extracomment>%1 the backup file's name, which holds its date</extracomment>
+        <extracomment>%1 the backup file&apos;s name, which holds its date</extracomment>
         <translation>Restaurer vos registres à partir de la sauvegarde la plus récente, %1?</translation>
     </message>
     <message>
         <source>The backup %1 could not be restored: %2</source>
-        <extracomment>%1 the backup file's name, %2 why it failed</extracomment>
-        <translation>La sauvegarde %1 n'a pas pu être restaurée : %2</translation>
+        <extracomment>%1 the backup file&apos;s name, %2 why it failed</extracomment>
+        <translation>La sauvegarde %1 n&apos;a pas pu être restaurée : %2</translation>
     </message>
     <message>
         <source>My Records…</source>
@@ -1961,7 +2167,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>Your records could not be read: %1</source>
-        <translation>Vos registres n'ont pas pu être lus : %1</translation>
+        <translation>Vos registres n&apos;ont pas pu être lus&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

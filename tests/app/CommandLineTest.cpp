@@ -58,6 +58,21 @@ TEST(ExportCommandLineTest, TakesEveryOptionInBothForms)
     EXPECT_EQ(std::get<ExportCommand>(import).importName, QStringLiteral("old.csv"));
     EXPECT_TRUE(std::get<ExportCommand>(import).request.addToEntries);
 
+#ifndef _WIN32
+    // A publish covers the quarter before today's to the end of next year unless told.
+    const auto publish = Parse({u"--publish"_s, u"feeds"_s, u"--base-url=https://calendar.example.org/shifts"_s,
+                                u"--agency"_s, u"Velmora Fire"_s, u"--pay-period-start"_s, u"2027-01-03"_s});
+    ASSERT_TRUE(std::holds_alternative<ExportCommand>(publish)) << std::get<UsageError>(publish).message.toStdString();
+    const ExportRequest& published = std::get<ExportCommand>(publish).request;
+    EXPECT_EQ(std::get<ExportCommand>(publish).publishName, QStringLiteral("feeds"));
+    EXPECT_TRUE(published.publish);
+    EXPECT_EQ(published.baseUrl, "https://calendar.example.org/shifts/");
+    EXPECT_EQ(published.agency, "Velmora Fire");
+    EXPECT_EQ(published.payPeriodStart, EncodeDate(2027, 1, 3));
+    EXPECT_EQ(FormatIsoDate(published.from), "2026-07-01");
+    EXPECT_EQ(FormatIsoDate(published.to), "2027-12-31");
+#endif
+
     // Help and version win over everything else, mistakes included.
     for (const QStringList& arguments :
          {QStringList{u"--help"_s}, QStringList{u"--ics"_s, u"a"_s, u"-h"_s, u"--colour"_s}}) {
@@ -78,8 +93,8 @@ TEST(ExportCommandLineTest, SaysWhatIsWrong)
     };
     const Case cases[] = {
         {{},
-         "nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE or --import-csv "
-         "FILE"},
+         "nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE, --import-csv "
+         "FILE or --publish FOLDER"},
         {{u"--year"_s, u"2027"_s}, "nothing to do"},
         {{u"--ics"_s}, "--ics needs a file name (- for standard output)"},
         {{u"--ics"_s, u"--pdf"_s, u"y.pdf"_s}, "--ics needs a file name"},
@@ -94,7 +109,25 @@ TEST(ExportCommandLineTest, SaysWhatIsWrong)
          "--to: 2061-01-01 is outside the calendar's range, 1901-01-01 to 2060-12-31"},
         {{u"--ics"_s, u"a"_s, u"--to"_s, u"2020-01-01"_s}, "the range ends before it begins: 2026-12-10 to 2020-01-01"},
         {{u"--pdf"_s, u"y"_s, u"--from"_s, u"2027-01-01"_s},
-         "--from and --to set the days of --ics or --pay-periods-csv; give one of them too"},
+         "--from and --to set the days of --ics, --pay-periods-csv or --publish; give one of them too"},
+#ifdef _WIN32
+        {{u"--publish"_s, u"f"_s, u"--base-url"_s, u"https://x/"_s}, "--publish is not available on Windows"},
+#else
+        {{u"--publish"_s, u"f"_s}, "--publish needs --base-url URL"},
+        {{u"--publish"_s, u"f"_s, u"--base-url"_s, u"x"_s, u"--ics"_s, u"a"_s},
+         "--publish writes a folder of its own; run it without other files to write"},
+        {{u"--publish"_s, u"f"_s, u"--base-url"_s, u"ftp://host/"_s},
+         "--base-url: 'ftp://host/' is no web address; write it as https://host/path/"},
+        {{u"--publish"_s, u"f"_s, u"--base-url"_s, u"https://host/a?b"_s}, "--base-url: 'https://host/a?b' is no"},
+        {{u"--publish"_s, u"f"_s, u"--base-url"_s, u"https://h/"_s, u"--from"_s, u"2027-01-01"_s, u"--to"_s,
+          u"2026-01-01"_s},
+         "the range ends before it begins: 2027-01-01 to 2026-01-01"},
+#endif
+        {{u"--ics"_s, u"a"_s, u"--base-url"_s, u"https://h/"_s}, "--base-url goes with --publish FOLDER"},
+        {{u"--publish"_s}, "--publish needs a folder"},
+        {{u"--ics"_s, u"a"_s, u"--pay-period-start"_s, u"2027-13-01"_s},
+         "--pay-period-start: '2027-13-01' is not a date"},
+        {{u"--ics"_s, u"a"_s, u"--agency"_s}, "--agency needs a name"},
         {{u"--pdf"_s, u"y"_s, u"--with-entries"_s}, "--with-entries puts your entries into --ics; give --ics FILE too"},
         {{u"--entries-csv"_s, u"e.csv"_s, u"--add"_s}, "--add goes with --import-csv FILE"},
         {{u"--import-csv"_s, u"e.csv"_s, u"--pdf"_s, u"y"_s}, "--import-csv reads entries in; run it on its own"},

@@ -82,9 +82,10 @@ TEST(TranslationsTest, QtsOwnTextsFollowTheLanguage)
 
 std::vector<std::string> Words(const EventPhrases& phrases)
 {
-    return {phrases.dutySummary,   phrases.dutyDescription,   phrases.rdoSummary,       phrases.rdoDescription,
-            phrases.paydaySummary, phrases.paydayDescription, phrases.payPeriodSummary, phrases.payPeriodDescription,
-            phrases.dutyCategory,  phrases.rdoCategory,       phrases.paydayCategory,   phrases.payPeriodCategory};
+    return {phrases.dutySummary,    phrases.dutyDescription,   phrases.rdoSummary,       phrases.rdoDescription,
+            phrases.paydaySummary,  phrases.paydayDescription, phrases.payPeriodSummary, phrases.payPeriodDescription,
+            phrases.dutyCategory,   phrases.rdoCategory,       phrases.paydayCategory,   phrases.payPeriodCategory,
+            phrases.platoonSummary, phrases.platoonDescription};
 }
 
 // Whoever exports reads the events in their language; the calendar program still finds
