@@ -868,6 +868,10 @@ gelesen oder geschrieben).
         <extracomment>%1: the option given with --publish (--group, --no-rdo, --year ...)</extracomment>
         <translation>%1 passt nicht zu --publish, das die Kalender aller Gruppen vollständig schreibt, für die Tage von --from und --to; lassen Sie %1 weg</translation>
     </message>
+    <message>
+        <source>cannot publish to %1: %2; nothing was published</source>
+        <translation>kann nicht nach %1 veröffentlichen: %2; es wurde nichts veröffentlicht</translation>
+    </message>
 </context>
 <context>
     <name>tenvik::ColorNames</name>

@@ -865,6 +865,10 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
         <extracomment>%1: the option given with --publish (--group, --no-rdo, --year ...)</extracomment>
         <translation>%1 no va con --publish, que escribe enteros los calendarios de todos los grupos, para los días de --from y --to; quite %1</translation>
     </message>
+    <message>
+        <source>cannot publish to %1: %2; nothing was published</source>
+        <translation>no se puede publicar en %1: %2; no se publicó nada</translation>
+    </message>
 </context>
 <context>
     <name>tenvik::ColorNames</name>

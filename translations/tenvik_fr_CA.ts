@@ -867,6 +867,10 @@ Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a p
         <extracomment>%1: the option given with --publish (--group, --no-rdo, --year ...)</extracomment>
         <translation>%1 ne va pas avec --publish, qui écrit en entier les calendriers de tous les groupes, pour les jours de --from et --to; retirez %1</translation>
     </message>
+    <message>
+        <source>cannot publish to %1: %2; nothing was published</source>
+        <translation>impossible de publier dans %1 : %2; rien n&apos;a été publié</translation>
+    </message>
 </context>
 <context>
     <name>tenvik::ColorNames</name>
