@@ -331,6 +331,12 @@ QString OptionErrorText(const OptionError& error)
         return QCoreApplication::translate("tenvik-export",
                                            "--publish writes a folder of its own; run it without other files to "
                                            "write");
+    case OptionProblem::ChoiceWithPublish:
+        //: %1: the option given with --publish (--group, --no-rdo, --year ...)
+        return QCoreApplication::translate("tenvik-export",
+                                           "%1 does not go with --publish, which writes every group's feeds "
+                                           "whole, for the days of --from and --to; leave %1 out")
+            .arg(option);
     case OptionProblem::PublishWithoutBaseUrl:
         return QCoreApplication::translate(
             "tenvik-export", "--publish needs --base-url URL, the address the web server serves the folder at");

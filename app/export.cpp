@@ -216,6 +216,16 @@ QString PublishSummary(std::size_t changed)
                                        nullptr, n);
 }
 
+// Why a publish failed, and what members are served meanwhile.
+QString PublishFailure(const QString& folder, const QString& why)
+{
+    if (PublishedGeneration(FilePathOf(folder)))
+        return QCoreApplication::translate("tenvik-export", "cannot publish to %1: %2; the last publish stays in place")
+            .arg(folder, why);
+    return QCoreApplication::translate("tenvik-export", "cannot publish to %1: %2; nothing was published")
+        .arg(folder, why);
+}
+
 // Every feed and the page into a new generation of the folder, switched in at once.
 int Publish(const ExportCommand& command, const UserProfile& profile, const QString& language)
 {
@@ -247,13 +257,9 @@ int Publish(const ExportCommand& command, const UserProfile& profile, const QStr
         else
             why = QCoreApplication::translate("tenvik-export", "%1: %2")
                       .arg(DisplayPathOf(error.path), QString::fromUtf8(SystemErrorText(error.code)));
-        Say(ProgramName,
-            QCoreApplication::translate("tenvik-export", "cannot publish to %1: %2; the last publish stays in place")
-                .arg(command.publishName, why));
+        Say(ProgramName, PublishFailure(command.publishName, why));
     } catch (const std::exception& error) {
-        Say(ProgramName,
-            QCoreApplication::translate("tenvik-export", "cannot publish to %1: %2; the last publish stays in place")
-                .arg(command.publishName, QString::fromLocal8Bit(error.what())));
+        Say(ProgramName, PublishFailure(command.publishName, QString::fromLocal8Bit(error.what())));
     }
     return ExitFailure;
 }

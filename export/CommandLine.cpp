@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 namespace tenvik {
 namespace {
@@ -110,6 +111,18 @@ std::variant<ExportRequest, OptionError> CheckExportOptions(const ExportOptions&
 #endif
         if (writes || options.importCsv)
             return Problem(OptionProblem::PublishWithOutput);
+        // A publish writes every group's feeds with every kind of day, on no paper.
+        const std::pair<bool, const char*> choices[] = {{options.group.has_value(), "--group"},
+                                                        {!options.kinds.duty, "--no-duty"},
+                                                        {!options.kinds.rdo, "--no-rdo"},
+                                                        {!options.kinds.payday, "--no-paydays"},
+                                                        {!options.kinds.payPeriodStart, "--no-pay-periods"},
+                                                        {options.year.has_value(), "--year"},
+                                                        {options.paper.has_value(), "--paper"}};
+        for (const auto& [given, option] : choices) {
+            if (given)
+                return Problem(OptionProblem::ChoiceWithPublish, option);
+        }
         if (!options.baseUrl)
             return Problem(OptionProblem::PublishWithoutBaseUrl);
         const auto base = FeedBaseUrl(*options.baseUrl);

@@ -74,6 +74,7 @@ enum class OptionProblem {
     NotAPaper,              // value
     RangeReversed,          // first and last are the range asked for
     PublishWithOutput,      // --publish together with another file to write
+    ChoiceWithPublish,      // option: one that shapes one's own calendar (--group, --no-rdo ...) with --publish
     PublishWithoutBaseUrl,  // --publish without --base-url
     BaseUrlWithoutPublish,  // --base-url without --publish
     NotABaseUrl,            // value

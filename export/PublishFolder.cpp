@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstdio>
 #include <optional>
+#include <string_view>
 
 namespace fs = std::filesystem;
 
@@ -23,25 +24,58 @@ constexpr mode_t FolderMode = 0755;
     throw PublishError(PublishProblem::System, path, code);
 }
 
-// The number of a generation of name, or nothing for any other entry.
-std::optional<unsigned long> GenerationNumber(const std::string& entry, const std::string& name)
+// The number in entry after name's generation mark, when the rest of entry is suffix;
+// nothing for any other entry.
+std::optional<unsigned long> NumberAfterMark(std::string_view entry, const std::string& prefix, std::string_view suffix)
 {
-    const std::string prefix = name + std::string(GenerationMark);
-    if (!entry.starts_with(prefix) || entry.size() == prefix.size())
+    if (!entry.starts_with(prefix) || !entry.ends_with(suffix) || entry.size() == prefix.size() + suffix.size())
         return std::nullopt;
     unsigned long number = 0;
     const char* first = entry.data() + prefix.size();
-    const char* last = entry.data() + entry.size();
+    const char* last = entry.data() + entry.size() - suffix.size();
     const auto [end, error] = std::from_chars(first, last, number);
     if (error != std::errc{} || end != last)
         return std::nullopt;
     return number;
 }
 
-void SyncFolder(const fs::path& folder)
+// The number of a generation of name ("feeds.tenvik-7"), or nothing for any other entry.
+std::optional<unsigned long> GenerationNumber(std::string_view entry, const std::string& name)
+{
+    return NumberAfterMark(entry, name + std::string(GenerationMark), {});
+}
+
+// Whether entry is named as the new link to a generation of name (".feeds.tenvik-7.link").
+bool IsNewLinkName(std::string_view entry, const std::string& name)
+{
+    return NumberAfterMark(entry, "." + name + std::string(GenerationMark), ".link").has_value();
+}
+
+std::string NewLinkName(const std::string& generationName)
+{
+    return "." + generationName + ".link";
+}
+
+// "feeds/" names the link "feeds" too.
+fs::path LinkPath(const fs::path& given)
+{
+    return given.has_filename() ? given : given.parent_path();
+}
+
+fs::path ParentOf(const fs::path& folder)
+{
+    return folder.has_parent_path() ? folder.parent_path() : fs::path(".");
+}
+
+bool Synced(const fs::path& folder)
 {
     const FileDescriptor fd{::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-    if (!fd.Valid() || ::fsync(fd.Get()) != 0)
+    return fd.Valid() && ::fsync(fd.Get()) == 0;
+}
+
+void SyncFolder(const fs::path& folder)
+{
+    if (!Synced(folder))
         Fail(folder);
 }
 
@@ -104,12 +138,11 @@ PublishError::PublishError(PublishProblem what, fs::path where, std::error_code 
 
 PublishOutcome PublishFolder(const fs::path& given, const std::vector<PublishedFile>& files)
 {
-    // "feeds/" names the link "feeds" too.
-    const fs::path folder = given.has_filename() ? given : given.parent_path();
+    const fs::path folder = LinkPath(given);
     const std::string name = folder.filename().string();
     if (name.empty() || name == "." || name == "..")
         throw PublishError(PublishProblem::NotALink, given);
-    const fs::path parent = folder.has_parent_path() ? folder.parent_path() : fs::path(".");
+    const fs::path parent = ParentOf(folder);
 
     struct stat link {};
     std::optional<fs::path> current;
@@ -130,25 +163,43 @@ PublishOutcome PublishFolder(const fs::path& given, const std::vector<PublishedF
         Fail(folder);
     }
 
-    // The next number after every generation there, finished or left by a failed run.
-    std::vector<fs::path> generations;
+    // The next number after every generation there. The one the link points at goes once
+    // the link points at the new one; any other generation, and any new link, is what a
+    // crashed or failed publish left, which nothing serves.
+    std::optional<fs::path> served;
+    std::vector<fs::path> leftovers;
     unsigned long next = 1;
     std::error_code error;
     for (fs::directory_iterator entry(parent, error), end; !error && entry != end; entry.increment(error)) {
-        if (const auto number = GenerationNumber(entry->path().filename().string(), name)) {
-            generations.push_back(entry->path());
+        const std::string entryName = entry->path().filename().string();
+        std::error_code gone; // the entry went meanwhile
+        if (const auto number = GenerationNumber(entryName, name)) {
             next = std::max(next, *number + 1);
+            if (current
+                && (entry->path().lexically_normal() == current->lexically_normal()
+                    || fs::equivalent(entry->path(), *current, gone)))
+                served = entry->path();
+            else
+                leftovers.push_back(entry->path());
+        } else if (IsNewLinkName(entryName, name) && entry->is_symlink(gone)) {
+            // Only a link: a folder or file of that name is none of this publisher's.
+            leftovers.push_back(entry->path());
         }
     }
     if (error)
         Fail(parent, error);
+    for (const fs::path& leftover : leftovers) {
+        std::error_code ignored;
+        fs::remove_all(leftover, ignored);
+    }
 
     const std::string generationName = name + std::string(GenerationMark) + std::to_string(next);
     const fs::path generation = parent / generationName;
-    const fs::path newLink = parent / ("." + generationName + ".link");
+    const fs::path newLink = parent / NewLinkName(generationName);
     if (::mkdir(generation.c_str(), FolderMode) != 0)
         Fail(generation);
     PublishOutcome outcome{generation, 0};
+    bool linked = false;
     try {
         if (::chmod(generation.c_str(), FolderMode) != 0)
             Fail(generation);
@@ -160,23 +211,41 @@ PublishOutcome PublishFolder(const fs::path& given, const std::vector<PublishedF
         // The link is relative, so the pair can move together.
         if (::symlink(generationName.c_str(), newLink.c_str()) != 0)
             Fail(newLink);
+        linked = true;
         if (emptyFolder && ::rmdir(folder.c_str()) != 0)
             Fail(folder);
         if (::rename(newLink.c_str(), folder.c_str()) != 0)
             Fail(folder);
-        SyncFolder(parent);
     } catch (...) {
         std::error_code ignored;
-        fs::remove(newLink, ignored);
+        if (linked)
+            fs::remove(newLink, ignored);
         fs::remove_all(generation, ignored);
         throw;
     }
+    // The new generation is served from here on. Until the switch is on disk, a power cut
+    // may bring the old link back, so its generation stays until a later publish.
     // A server may still be sending an old file it opened; it keeps the file until done.
-    for (const fs::path& old : generations) {
+    if (served && Synced(parent)) {
         std::error_code ignored;
-        fs::remove_all(old, ignored);
+        fs::remove_all(*served, ignored);
     }
     return outcome;
+}
+
+std::optional<fs::path> PublishedGeneration(const fs::path& given)
+{
+    const fs::path folder = LinkPath(given);
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(folder, error)))
+        return std::nullopt;
+    const fs::path target = fs::read_symlink(folder, error);
+    if (error)
+        return std::nullopt;
+    const fs::path generation = target.is_absolute() ? target : ParentOf(folder) / target;
+    if (!fs::is_directory(fs::status(generation, error)))
+        return std::nullopt;
+    return generation;
 }
 
 } // namespace tenvik

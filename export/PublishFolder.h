@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -13,6 +14,8 @@
 // rename(2) does in one step, so a server that follows the link finds either every old
 // file or every new one, never a mix. Then the older generations go. A failed publish
 // removes what it wrote and leaves the link, and the last good generation, as they were.
+// What a crash leaves behind (a generation never switched in, a new link never renamed)
+// goes with the next publish, so leftovers never pile up.
 // A file whose bytes did not change keeps its modification time, which web servers build
 // their ETags from, so that caches keep what they hold. POSIX builds only.
 namespace tenvik {
@@ -46,5 +49,9 @@ inline constexpr std::string_view GenerationMark = ".tenvik-";
 // folder is the link (made on the first publish; an empty folder of that name is
 // replaced by it). Throws PublishError.
 PublishOutcome PublishFolder(const std::filesystem::path& folder, const std::vector<PublishedFile>& files);
+
+// The generation folder's link points at, when folder is such a link and the generation is
+// there: what a failed publish leaves served.
+std::optional<std::filesystem::path> PublishedGeneration(const std::filesystem::path& folder);
 
 } // namespace tenvik

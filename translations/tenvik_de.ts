@@ -863,6 +863,15 @@ gelesen oder geschrieben).
             <numerusform>%1: %2 Abonnements und index.html, %3 bis %4; %n Dateien geändert</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 does not go with --publish, which writes every group&apos;s feeds whole, for the days of --from and --to; leave %1 out</source>
+        <extracomment>%1: the option given with --publish (--group, --no-rdo, --year ...)</extracomment>
+        <translation>%1 passt nicht zu --publish, das die Kalender aller Gruppen vollständig schreibt, für die Tage von --from und --to; lassen Sie %1 weg</translation>
+    </message>
+    <message>
+        <source>cannot publish to %1: %2; nothing was published</source>
+        <translation>kann nicht nach %1 veröffentlichen: %2; es wurde nichts veröffentlicht</translation>
+    </message>
 </context>
 <context>
     <name>tenvik::ColorNames</name>

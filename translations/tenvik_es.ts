@@ -860,6 +860,15 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
             <numerusform>%1: %2 suscripciones e index.html, del %3 al %4; %n archivos cambiados</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 does not go with --publish, which writes every group&apos;s feeds whole, for the days of --from and --to; leave %1 out</source>
+        <extracomment>%1: the option given with --publish (--group, --no-rdo, --year ...)</extracomment>
+        <translation>%1 no va con --publish, que escribe enteros los calendarios de todos los grupos, para los días de --from y --to; quite %1</translation>
+    </message>
+    <message>
+        <source>cannot publish to %1: %2; nothing was published</source>
+        <translation>no se puede publicar en %1: %2; no se publicó nada</translation>
+    </message>
 </context>
 <context>
     <name>tenvik::ColorNames</name>

@@ -862,6 +862,15 @@ Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a p
             <numerusform>%1 : %2 abonnements et index.html, du %3 au %4; %n fichiers changés</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 does not go with --publish, which writes every group&apos;s feeds whole, for the days of --from and --to; leave %1 out</source>
+        <extracomment>%1: the option given with --publish (--group, --no-rdo, --year ...)</extracomment>
+        <translation>%1 ne va pas avec --publish, qui écrit en entier les calendriers de tous les groupes, pour les jours de --from et --to; retirez %1</translation>
+    </message>
+    <message>
+        <source>cannot publish to %1: %2; nothing was published</source>
+        <translation>impossible de publier dans %1 : %2; rien n&apos;a été publié</translation>
+    </message>
 </context>
 <context>
     <name>tenvik::ColorNames</name>

@@ -116,6 +116,16 @@ TEST(ExportCommandLineTest, SaysWhatIsWrong)
         {{u"--publish"_s, u"f"_s}, "--publish needs --base-url URL"},
         {{u"--publish"_s, u"f"_s, u"--base-url"_s, u"x"_s, u"--ics"_s, u"a"_s},
          "--publish writes a folder of its own; run it without other files to write"},
+        // A publish writes every group's feeds whole: what shapes one's own calendar is refused.
+        {{u"--publish"_s, u"f"_s, u"--base-url"_s, u"https://h/"_s, u"--group"_s, u"A1"_s},
+         "--group does not go with --publish, which writes every group's feeds whole, for the days of --from and "
+         "--to; leave --group out"},
+        {{u"--publish"_s, u"f"_s, u"--no-duty"_s}, "--no-duty does not go with --publish"},
+        {{u"--publish"_s, u"f"_s, u"--no-rdo"_s}, "--no-rdo does not go with --publish"},
+        {{u"--publish"_s, u"f"_s, u"--no-paydays"_s}, "--no-paydays does not go with --publish"},
+        {{u"--publish"_s, u"f"_s, u"--no-pay-periods"_s}, "--no-pay-periods does not go with --publish"},
+        {{u"--publish"_s, u"f"_s, u"--year"_s, u"2027"_s}, "--year does not go with --publish"},
+        {{u"--publish"_s, u"f"_s, u"--paper"_s, u"a4"_s}, "--paper does not go with --publish"},
         {{u"--publish"_s, u"f"_s, u"--base-url"_s, u"ftp://host/"_s},
          "--base-url: 'ftp://host/' is no web address; write it as https://host/path/"},
         {{u"--publish"_s, u"f"_s, u"--base-url"_s, u"https://host/a?b"_s}, "--base-url: 'https://host/a?b' is no"},

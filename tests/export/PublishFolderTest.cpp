@@ -71,6 +71,39 @@ TEST(PublishFolderTest, AFailedPublishLeavesTheLastOneAndNothingElse)
     EXPECT_EQ(fs::read_symlink(feeds), "feeds.tenvik-1");
     EXPECT_EQ(ReadFileBytes(feeds / "a.ics"), "one");
     EXPECT_EQ(Entries(temp.Path()), (std::vector<std::string>{"feeds", "feeds.tenvik-1"}));
+    // What the message after a failure tells apart: a publish still served, or none.
+    EXPECT_EQ(PublishedGeneration(feeds / ""), temp.Path() / "feeds.tenvik-1");
+    EXPECT_EQ(PublishedGeneration(temp.Path() / "none"), std::nullopt);
+}
+
+// A crash leaves a generation half written, or a new link never renamed; the next publish,
+// even one that fails, removes them, and nothing else.
+TEST(PublishFolderTest, RemovesWhatACrashLeftAndOnlyThat)
+{
+    const TempFolder temp;
+    const fs::path feeds = temp.Path() / "feeds";
+    PublishFolder(feeds, {{"a.ics", "one"}});
+    fs::create_directory(temp.Path() / "feeds.tenvik-2");
+    testing::WriteFileBytes(temp.Path() / "feeds.tenvik-2" / "a.ics", "ha");
+    fs::create_symlink("feeds.tenvik-2", temp.Path() / ".feeds.tenvik-2.link");
+    fs::create_symlink("feeds.tenvik-5", temp.Path() / ".feeds.tenvik-5.link");
+    const std::vector<std::string> others = {".feeds.tenvik-6.link", ".other.tenvik-3.link", "feeds.tenvik-x"};
+    for (const std::string& other : others)
+        fs::create_directory(temp.Path() / other);
+
+    EXPECT_THROW(PublishFolder(feeds, {{"no/such.ics", "x"}}), PublishError);
+    EXPECT_EQ(fs::read_symlink(feeds), "feeds.tenvik-1");
+    EXPECT_EQ(ReadFileBytes(feeds / "a.ics"), "one");
+    std::vector<std::string> left = {"feeds", "feeds.tenvik-1"};
+    left.insert(left.end(), others.begin(), others.end());
+    std::ranges::sort(left);
+    EXPECT_EQ(Entries(temp.Path()), left);
+
+    PublishFolder(feeds, {{"a.ics", "two"}});
+    EXPECT_EQ(ReadFileBytes(feeds / "a.ics"), "two");
+    std::ranges::replace(left, std::string("feeds.tenvik-1"), fs::read_symlink(feeds).string());
+    std::ranges::sort(left);
+    EXPECT_EQ(Entries(temp.Path()), left);
 }
 
 TEST(PublishFolderTest, TakesAnEmptyFolderButNeverOneWithFiles)

@@ -266,7 +266,8 @@ def check_page(checks, server, programs, work, base, keep):
 
 def check_republish(checks, server, work, folder, bodies, base):
     """A second publish writes the same bytes and keeps the ETags; a failed one leaves the
-    last in place and says why; a folder it did not make is refused."""
+    last in place and says so and why; a folder it did not make is refused, with nothing
+    published."""
     before = {feed: server.get("/" + feed)[1].get("etag") for feed in FEEDS}
     old_target = os.readlink(folder)
     run = work.run("--publish", folder, "--base-url", base, "--agency", AGENCY)
@@ -298,7 +299,8 @@ def check_republish(checks, server, work, folder, bodies, base):
     taken = work.path("taken")
     os.makedirs(os.path.join(taken, "keep"))
     run = work.run("--publish", taken, "--base-url", base)
-    checks.expect(run.returncode == 1 and "did not make" in run.stderr and os.path.isdir(os.path.join(taken, "keep")),
+    checks.expect(run.returncode == 1 and "did not make" in run.stderr and "; nothing was published" in run.stderr
+                  and os.path.isdir(os.path.join(taken, "keep")),
                   f"a folder of the publisher's own: {run.returncode}, {run.stderr!r}")
     run = work.run("--publish", folder, "--pdf", work.path("x.pdf"), "--base-url", base)
     checks.expect(run.returncode == 2 and "--publish writes a folder of its own" in run.stderr,
