@@ -2,6 +2,7 @@
 
 #include "bridge/LocaleCapture.h"
 #include "core/Clock.h"
+#include "records/RecordsFile.h"
 #include "settings/FileStore.h"
 #include "settings/LocaleDate.h"
 
@@ -29,6 +30,24 @@ bool WriteShowcaseSettings(const QString& base)
 }
 
 } // namespace
+
+bool ShowcaseWindow::recordEntries(const std::vector<records::Entry>& entries)
+{
+    const std::filesystem::path path =
+        QString(m_config.path() + QStringLiteral("/Quorvell/Tenvik/Tenvik.db")).toStdString();
+    try {
+        const records::OpenedRecords opened = records::OpenRecords(path, records::Moment{ShownDay, 8, 0, 0});
+        if (!opened.store || opened.store->AddAll(entries)) {
+            std::fprintf(stderr, "cannot record the showcase's entries\n");
+            return false;
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "cannot record the showcase's entries: %s\n", error.what());
+        return false;
+    }
+    m_window->readRecordsFromNowOn();
+    return true;
+}
 
 std::unique_ptr<ShowcaseWindow> ShowcaseWindow::Open(const QLocale& locale, const QString& language)
 {

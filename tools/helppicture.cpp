@@ -1,5 +1,6 @@
 // Draws the Help page's two pictures from the real window (group A2, every display switch
-// on, the default agency, 10 December 2026), each page drawn at twice its size:
+// on, the default agency, 10 December 2026, one entry of each kind on four days), each page
+// drawn at twice its size:
 // - the Settings page with a coloured callout tied to each control;
 // - the key to the Calendar page: numbered marks on the days, the status line, the
 //   buttons and the right-click menu, and below the page what each number means.
@@ -7,6 +8,7 @@
 // With --language, in that locale's dates and translation (the callouts too).
 // Usage: tenvik_helppicture [--language es_ES] SETTINGS.png CALENDAR.png
 #include "core/DayMarks.h"
+#include "records/Entry.h"
 #include "tools/PictureTool.h"
 #include "ui/Main.h"
 #include "ui/MainAccessibility.h"
@@ -15,8 +17,8 @@
 #include "ui/PaintTags.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/Label.h"
-#include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
 #include "ui/widgets/TabControl.h"
@@ -279,6 +281,40 @@ constexpr qreal KeyTextPixels = 27.0;
 constexpr qreal KeyMargin = 24.0;
 constexpr qreal KeyLineGap = 10.0;
 
+// The days of the shown month that carry an entry in the key, one kind each, clear of the
+// days the other numbers point at and of the menu.
+struct MarkedDay {
+    int day; // of December 2026
+    tenvik::records::EntryKind kind;
+    const char* text;
+};
+const MarkedDay MarkedDays[] = {
+    {15, tenvik::records::EntryKind::Trade,
+     QT_TRANSLATE_NOOP("HelpPicture",
+                       "\u25C6 A trade: you worked for a colleague, or one for you. "
+                       "Double-click a day for its entries")},
+    {17, tenvik::records::EntryKind::Leave,
+     QT_TRANSLATE_NOOP("HelpPicture", "\u25CF Leave: vacation, sick, compensatory, holiday or other")},
+    {22, tenvik::records::EntryKind::Extra,
+     QT_TRANSLATE_NOOP("HelpPicture", "\u25B2 Extra hours: overtime or a callback")},
+    {24, tenvik::records::EntryKind::Note, QT_TRANSLATE_NOOP("HelpPicture", "\u25A0 A note")},
+};
+
+std::vector<tenvik::records::Entry> MarkedDayEntries()
+{
+    std::vector<tenvik::records::Entry> entries;
+    for (const MarkedDay& marked : MarkedDays) {
+        tenvik::records::Entry entry;
+        entry.day = static_cast<int>(tenvik::WholeDay(tenvik::EncodeDate(2026, 12, marked.day)));
+        entry.kind = marked.kind;
+        entry.colleague = "Dana Ruiz";
+        entry.hours = tenvik::records::Hours::Whole(marked.kind == tenvik::records::EntryKind::Note ? 0 : 12);
+        entry.text = marked.kind == tenvik::records::EntryKind::Note ? "Station 4" : "";
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
 struct KeyEntry {
     QPointF mark; // where its number sits, in the picture
     QString text;
@@ -380,6 +416,13 @@ private:
         return std::nullopt;
     }
 
+    static int cellOf(int dayOfDecember)
+    {
+        const tenvik::DayNumber day = tenvik::EncodeDate(2026, 12, dayOfDecember);
+        const auto& dates = tenvik::Main::CellDates;
+        return static_cast<int>(std::find(dates.begin(), dates.end(), day) - dates.begin());
+    }
+
     void addCell(std::optional<int> cell, const char* text)
     {
         if (cell)
@@ -398,6 +441,8 @@ private:
         using tenvik::ShiftCode;
         const auto plain = [](const DayMarks& m) { return !m.payday && !m.payPeriodStart; };
         std::vector<int> used;
+        for (const MarkedDay& marked : MarkedDays)
+            used.push_back(cellOf(marked.day));
         const auto unused = [&used](int cell) { return std::find(used.begin(), used.end(), cell) == used.end(); };
         const auto pick = [&](const std::function<bool(const DayMarks&)>& matches) {
             const std::optional<int> cell =
@@ -432,6 +477,8 @@ private:
                  Translated(QT_TRANSLATE_NOOP("HelpPicture", "A pay period begins: PP1 to PP26 (Pay Periods)"))});
         }
 
+        for (const MarkedDay& marked : MarkedDays)
+            addCell(cellOf(marked.day), marked.text);
         addCell(tenvik::Main::SelectedCell(),
                 QT_TRANSLATE_NOOP("HelpPicture", "The selected day, filled with its colour"));
         // A day of the month before with no pay-period label in the way.
@@ -531,6 +578,8 @@ int main(int argc, char* argv[])
     TMainForm& window = tool->window();
     const QString& output = tool->outputs()[0];
     const QString& calendarOutput = tool->outputs()[1];
+    if (!tool->showcase().recordEntries(MarkedDayEntries()))
+        return 1;
 
     // The Calendar page at the size the window opens at.
     if (!CalendarKey(window).draw().save(calendarOutput, "PNG")) {

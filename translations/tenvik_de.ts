@@ -95,6 +95,22 @@
         <source>Leading / Trailing Color</source>
         <translation>Farbe der Tage der Nachbarmonate</translation>
     </message>
+    <message>
+        <source>◆ A trade: you worked for a colleague, or one for you. Double-click a day for its entries</source>
+        <translation>◆ Ein Schichttausch: Sie haben für einen Kollegen gearbeitet oder einer für Sie. Doppelklick auf einen Tag für seine Einträge</translation>
+    </message>
+    <message>
+        <source>● Leave: vacation, sick, compensatory, holiday or other</source>
+        <translation>● Abwesenheit: Urlaub, Krankheit, Freizeitausgleich, Feiertag oder andere</translation>
+    </message>
+    <message>
+        <source>▲ Extra hours: overtime or a callback</source>
+        <translation>▲ Mehrarbeit: Überstunden oder ein Rückruf in den Dienst</translation>
+    </message>
+    <message>
+        <source>■ A note</source>
+        <translation>■ Eine Notiz</translation>
+    </message>
 </context>
 <context>
     <name>YearSheet</name>
@@ -1299,7 +1315,7 @@ nichts und endet mit 1.
     </message>
     <message>
         <source>%1 worked for me: %2 h</source>
-        <extracomment>A trade: %1 the colleague, %2 the hours ("24")</extracomment>
+        <extracomment>A trade: %1 the colleague, %2 the hours (&quot;24&quot;)</extracomment>
         <translation>%1 hat für mich gearbeitet: %2 h</translation>
     </message>
     <message>
@@ -1308,7 +1324,7 @@ nichts und endet mit 1.
     </message>
     <message>
         <source>%1: %2 h</source>
-        <extracomment>Leave: %1 its kind ("Vacation"), %2 the hours</extracomment>
+        <extracomment>Leave: %1 its kind (&quot;Vacation&quot;), %2 the hours</extracomment>
         <translation>%1: %2 h</translation>
     </message>
     <message>
@@ -1317,7 +1333,7 @@ nichts und endet mit 1.
     </message>
     <message>
         <source>%1: %2 h, banked</source>
-        <extracomment>Extra hours: %1 "Overtime" or "Callback", %2 the hours</extracomment>
+        <extracomment>Extra hours: %1 &quot;Overtime&quot; or &quot;Callback&quot;, %2 the hours</extracomment>
         <translation>%1: %2 h, gutgeschrieben</translation>
     </message>
     <message>
@@ -1345,7 +1361,7 @@ nichts und endet mit 1.
         <translation>Der Text ist zu lang.</translation>
     </message>
     <message>
-        <source>A trade needs the colleague's name.</source>
+        <source>A trade needs the colleague&apos;s name.</source>
         <translation>Ein Schichttausch braucht den Namen der Kollegin oder des Kollegen.</translation>
     </message>
     <message>
@@ -1362,7 +1378,7 @@ nichts und endet mit 1.
     </message>
     <message>
         <source>Entries for %1</source>
-        <extracomment>The title of the day's entries; %1 the date</extracomment>
+        <extracomment>The title of the day&apos;s entries; %1 the date</extracomment>
         <translation>Einträge für %1</translation>
     </message>
     <message>
@@ -1893,10 +1909,6 @@ nichts und endet mit 1.
         <translation>Erklärung des Kalenders</translation>
     </message>
     <message>
-        <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the status line, Today, the date field and the menu a right click opens</source>
-        <translation>Die Seite Kalender mit ihren Zeichen erklärt: die Tageszahlen in den Farben der Wachabteilungen A und B, Ihr RDO, Zahltage unterstrichen, die RDO-Gruppe und der erste Tag einer Lohnperiode in der Ecke eines Tages, die Legende, die Statuszeile, Heute, das Datumsfeld und das Menü, das ein Rechtsklick öffnet</translation>
-    </message>
-    <message>
         <source>Pay-period start…</source>
         <translation>Beginn der Lohnperioden…</translation>
     </message>
@@ -1944,12 +1956,12 @@ nichts und endet mit 1.
     </message>
     <message>
         <source>Restore your records from the newest backup, %1?</source>
-        <extracomment>%1 the backup file's name, which holds its date</extracomment>
+        <extracomment>%1 the backup file&apos;s name, which holds its date</extracomment>
         <translation>Ihre Aufzeichnungen aus der neuesten Sicherung %1 wiederherstellen?</translation>
     </message>
     <message>
         <source>The backup %1 could not be restored: %2</source>
-        <extracomment>%1 the backup file's name, %2 why it failed</extracomment>
+        <extracomment>%1 the backup file&apos;s name, %2 why it failed</extracomment>
         <translation>Die Sicherung %1 konnte nicht wiederhergestellt werden: %2</translation>
     </message>
     <message>
@@ -1963,6 +1975,31 @@ nichts und endet mit 1.
     <message>
         <source>Your records could not be read: %1</source>
         <translation>Ihre Aufzeichnungen konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Entry Marks</source>
+        <translation>Markierungen</translation>
+    </message>
+    <message>
+        <source>Marks on the days that hold your trades, leave, extra hours or notes</source>
+        <translation>Markierungen an den Tagen mit Ihren Schichttauschen, Abwesenheiten, Mehrarbeit oder Notizen</translation>
+    </message>
+    <message>
+        <source>Shift Hours</source>
+        <extracomment>The length of one shift, in hours</extracomment>
+        <translation>Schichtstunden</translation>
+    </message>
+    <message>
+        <source>Shift length in hours</source>
+        <translation>Schichtlänge in Stunden</translation>
+    </message>
+    <message>
+        <source>The hours of one shift: what a new trade starts with and what the summary counts for a day on duty</source>
+        <translation>Die Stunden einer Schicht: womit ein neuer Schichttausch beginnt und was die Übersicht für einen Diensttag zählt</translation>
+    </message>
+    <message>
+        <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the marks of your trades, leave, extra hours and notes, the status line, Today, the date field and the menu a right click opens</source>
+        <translation>Die Seite Kalender mit ihren Zeichen erklärt: die Tageszahlen in den Farben der Wachabteilungen A und B, Ihr RDO, Zahltage unterstrichen, die RDO-Gruppe und der erste Tag einer Lohnperiode in der Ecke eines Tages, die Legende, die Markierungen Ihrer Schichttausche, Abwesenheiten, Mehrarbeit und Notizen, die Statuszeile, Heute, das Datumsfeld und das Menü, das ein Rechtsklick öffnet</translation>
     </message>
 </context>
 </TS>

@@ -95,6 +95,22 @@
         <source>Leading / Trailing Color</source>
         <translation>Color de los días de otros meses</translation>
     </message>
+    <message>
+        <source>◆ A trade: you worked for a colleague, or one for you. Double-click a day for its entries</source>
+        <translation>◆ Un cambio de turno: usted trabajó por un compañero, o uno por usted. Doble clic en un día para sus anotaciones</translation>
+    </message>
+    <message>
+        <source>● Leave: vacation, sick, compensatory, holiday or other</source>
+        <translation>● Ausencia: vacaciones, enfermedad, tiempo compensatorio, festivo u otra</translation>
+    </message>
+    <message>
+        <source>▲ Extra hours: overtime or a callback</source>
+        <translation>▲ Horas adicionales: horas extra o una llamada al servicio</translation>
+    </message>
+    <message>
+        <source>■ A note</source>
+        <translation>■ Una nota</translation>
+    </message>
 </context>
 <context>
     <name>YearSheet</name>
@@ -1296,7 +1312,7 @@ rechazada no cambia nada y termina con 1.
     </message>
     <message>
         <source>%1 worked for me: %2 h</source>
-        <extracomment>A trade: %1 the colleague, %2 the hours ("24")</extracomment>
+        <extracomment>A trade: %1 the colleague, %2 the hours (&quot;24&quot;)</extracomment>
         <translation>%1 trabajó por mí: %2 h</translation>
     </message>
     <message>
@@ -1305,7 +1321,7 @@ rechazada no cambia nada y termina con 1.
     </message>
     <message>
         <source>%1: %2 h</source>
-        <extracomment>Leave: %1 its kind ("Vacation"), %2 the hours</extracomment>
+        <extracomment>Leave: %1 its kind (&quot;Vacation&quot;), %2 the hours</extracomment>
         <translation>%1: %2 h</translation>
     </message>
     <message>
@@ -1314,7 +1330,7 @@ rechazada no cambia nada y termina con 1.
     </message>
     <message>
         <source>%1: %2 h, banked</source>
-        <extracomment>Extra hours: %1 "Overtime" or "Callback", %2 the hours</extracomment>
+        <extracomment>Extra hours: %1 &quot;Overtime&quot; or &quot;Callback&quot;, %2 the hours</extracomment>
         <translation>%1: %2 h, acumuladas</translation>
     </message>
     <message>
@@ -1342,7 +1358,7 @@ rechazada no cambia nada y termina con 1.
         <translation>El texto es demasiado largo.</translation>
     </message>
     <message>
-        <source>A trade needs the colleague's name.</source>
+        <source>A trade needs the colleague&apos;s name.</source>
         <translation>Un cambio de turno necesita el nombre del compañero.</translation>
     </message>
     <message>
@@ -1359,7 +1375,7 @@ rechazada no cambia nada y termina con 1.
     </message>
     <message>
         <source>Entries for %1</source>
-        <extracomment>The title of the day's entries; %1 the date</extracomment>
+        <extracomment>The title of the day&apos;s entries; %1 the date</extracomment>
         <translation>Anotaciones del %1</translation>
     </message>
     <message>
@@ -1890,10 +1906,6 @@ rechazada no cambia nada y termina con 1.
         <translation>Clave del calendario</translation>
     </message>
     <message>
-        <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the status line, Today, the date field and the menu a right click opens</source>
-        <translation>La página Calendario con sus marcas explicadas: los números de los días en los colores de los turnos A y B, su RDO, los días de pago subrayados, el grupo de RDO y el primer día de un período de pago en la esquina de un día, la leyenda, la línea de estado, Hoy, el campo de fecha y el menú que abre un clic derecho</translation>
-    </message>
-    <message>
         <source>Pay-period start…</source>
         <translation>Inicio de los períodos de pago…</translation>
     </message>
@@ -1941,12 +1953,12 @@ rechazada no cambia nada y termina con 1.
     </message>
     <message>
         <source>Restore your records from the newest backup, %1?</source>
-        <extracomment>%1 the backup file's name, which holds its date</extracomment>
+        <extracomment>%1 the backup file&apos;s name, which holds its date</extracomment>
         <translation>¿Restaurar sus registros desde la copia de seguridad más reciente, %1?</translation>
     </message>
     <message>
         <source>The backup %1 could not be restored: %2</source>
-        <extracomment>%1 the backup file's name, %2 why it failed</extracomment>
+        <extracomment>%1 the backup file&apos;s name, %2 why it failed</extracomment>
         <translation>No se pudo restaurar la copia de seguridad %1: %2</translation>
     </message>
     <message>
@@ -1960,6 +1972,31 @@ rechazada no cambia nada y termina con 1.
     <message>
         <source>Your records could not be read: %1</source>
         <translation>No se pudieron leer sus registros: %1</translation>
+    </message>
+    <message>
+        <source>Entry Marks</source>
+        <translation>Marcas</translation>
+    </message>
+    <message>
+        <source>Marks on the days that hold your trades, leave, extra hours or notes</source>
+        <translation>Marcas en los días con sus cambios de turno, ausencias, horas adicionales o notas</translation>
+    </message>
+    <message>
+        <source>Shift Hours</source>
+        <extracomment>The length of one shift, in hours</extracomment>
+        <translation>Horas de turno</translation>
+    </message>
+    <message>
+        <source>Shift length in hours</source>
+        <translation>Duración del turno en horas</translation>
+    </message>
+    <message>
+        <source>The hours of one shift: what a new trade starts with and what the summary counts for a day on duty</source>
+        <translation>Las horas de un turno: con las que empieza un nuevo cambio de turno y las que el resumen cuenta por día de servicio</translation>
+    </message>
+    <message>
+        <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the marks of your trades, leave, extra hours and notes, the status line, Today, the date field and the menu a right click opens</source>
+        <translation>La página Calendario con sus marcas explicadas: los números de los días en los colores de los turnos A y B, su RDO, los días de pago subrayados, el grupo de RDO y el primer día de un período de pago en la esquina de un día, la leyenda, las marcas de sus cambios de turno, ausencias, horas adicionales y notas, la línea de estado, Hoy, el campo de fecha y el menú que abre un clic derecho</translation>
     </message>
 </context>
 </TS>

@@ -95,6 +95,22 @@
         <source>Leading / Trailing Color</source>
         <translation>Couleur des jours des autres mois</translation>
     </message>
+    <message>
+        <source>◆ A trade: you worked for a colleague, or one for you. Double-click a day for its entries</source>
+        <translation>◆ Un échange de quart&#xa0;: vous avez travaillé pour un collègue, ou un collègue pour vous. Double-cliquez sur un jour pour ses inscriptions</translation>
+    </message>
+    <message>
+        <source>● Leave: vacation, sick, compensatory, holiday or other</source>
+        <translation>● Congé&#xa0;: vacances, maladie, compensatoire, férié ou autre</translation>
+    </message>
+    <message>
+        <source>▲ Extra hours: overtime or a callback</source>
+        <translation>▲ Heures en plus&#xa0;: heures supplémentaires ou rappel au travail</translation>
+    </message>
+    <message>
+        <source>■ A note</source>
+        <translation>■ Une note</translation>
+    </message>
 </context>
 <context>
     <name>YearSheet</name>
@@ -1294,12 +1310,12 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>I worked for %1: %2 h</source>
-        <translation>J'ai travaillé pour %1 : %2 h</translation>
+        <translation>J&apos;ai travaillé pour %1&#xa0;: %2 h</translation>
     </message>
     <message>
         <source>%1 worked for me: %2 h</source>
-        <extracomment>A trade: %1 the colleague, %2 the hours ("24")</extracomment>
-        <translation>%1 a travaillé pour moi : %2 h</translation>
+        <extracomment>A trade: %1 the colleague, %2 the hours (&quot;24&quot;)</extracomment>
+        <translation>%1 a travaillé pour moi&#xa0;: %2 h</translation>
     </message>
     <message>
         <source> (pays back)</source>
@@ -1307,7 +1323,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>%1: %2 h</source>
-        <extracomment>Leave: %1 its kind ("Vacation"), %2 the hours</extracomment>
+        <extracomment>Leave: %1 its kind (&quot;Vacation&quot;), %2 the hours</extracomment>
         <translation>%1 : %2 h</translation>
     </message>
     <message>
@@ -1316,7 +1332,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>%1: %2 h, banked</source>
-        <extracomment>Extra hours: %1 "Overtime" or "Callback", %2 the hours</extracomment>
+        <extracomment>Extra hours: %1 &quot;Overtime&quot; or &quot;Callback&quot;, %2 the hours</extracomment>
         <translation>%1 : %2 h, mises en banque</translation>
     </message>
     <message>
@@ -1344,24 +1360,24 @@ rien et se termine avec 1.
         <translation>Le texte est trop long.</translation>
     </message>
     <message>
-        <source>A trade needs the colleague's name.</source>
+        <source>A trade needs the colleague&apos;s name.</source>
         <translation>Un échange de quart a besoin du nom du collègue.</translation>
     </message>
     <message>
         <source>A note needs some text.</source>
-        <translation>Une note a besoin d'un texte.</translation>
+        <translation>Une note a besoin d&apos;un texte.</translation>
     </message>
     <message>
         <source>A trade can only pay back an earlier trade the other way round with the same colleague.</source>
-        <translation>Un échange ne peut rembourser qu'un échange antérieur en sens inverse avec le même collègue.</translation>
+        <translation>Un échange ne peut rembourser qu&apos;un échange antérieur en sens inverse avec le même collègue.</translation>
     </message>
     <message>
         <source>The entry is no longer there.</source>
-        <translation>L'inscription n'existe plus.</translation>
+        <translation>L&apos;inscription n&apos;existe plus.</translation>
     </message>
     <message>
         <source>Entries for %1</source>
-        <extracomment>The title of the day's entries; %1 the date</extracomment>
+        <extracomment>The title of the day&apos;s entries; %1 the date</extracomment>
         <translation>Inscriptions du %1</translation>
     </message>
     <message>
@@ -1386,7 +1402,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>I worked for them (they owe me)</source>
-        <translation>J'ai travaillé pour lui (il me doit)</translation>
+        <translation>J&apos;ai travaillé pour lui (il me doit)</translation>
     </message>
     <message>
         <source>They worked for me (I owe them)</source>
@@ -1458,7 +1474,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>The records could not be read: %1</source>
-        <translation>Les registres n'ont pas pu être lus : %1</translation>
+        <translation>Les registres n&apos;ont pas pu être lus : %1</translation>
     </message>
     <message>
         <source>Nothing</source>
@@ -1475,7 +1491,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>The records could not be written: %1</source>
-        <translation>Les registres n'ont pas pu être écrits : %1</translation>
+        <translation>Les registres n&apos;ont pas pu être écrits : %1</translation>
     </message>
 </context>
 <context>
@@ -1576,11 +1592,11 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>Left today</source>
-        <translation>Reste aujourd'hui</translation>
+        <translation>Reste aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Left at year end</source>
-        <translation>Reste en fin d'année</translation>
+        <translation>Reste en fin d&apos;année</translation>
     </message>
     <message>
         <source>Give a starting balance and what each pay period adds to see what is left.</source>
@@ -1628,7 +1644,7 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>The records could not be read: %1</source>
-        <translation>Les registres n'ont pas pu être lus : %1</translation>
+        <translation>Les registres n&apos;ont pas pu être lus&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 owes you %2 h</source>
@@ -1892,10 +1908,6 @@ rien et se termine avec 1.
         <translation>Légende du calendrier</translation>
     </message>
     <message>
-        <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the status line, Today, the date field and the menu a right click opens</source>
-        <translation>La page Calendrier et ses marques expliquées&#xa0;: les numéros des jours dans les couleurs des pelotons A et B, votre RDO, les jours de paie soulignés, le groupe de RDO et le premier jour d&apos;une période de paie dans le coin d&apos;un jour, la légende, la ligne d&apos;état, Aujourd&apos;hui, le champ de date et le menu qu&apos;ouvre un clic droit</translation>
-    </message>
-    <message>
         <source>Pay-period start…</source>
         <translation>Début des périodes de paie…</translation>
     </message>
@@ -1925,7 +1937,7 @@ rien et se termine avec 1.
     <message>
         <source>Your records in %1 could not be opened: %2</source>
         <extracomment>%1 the records file, %2 why it could not be opened</extracomment>
-        <translation>Vos registres dans %1 n'ont pas pu être ouverts : %2</translation>
+        <translation>Vos registres dans %1 n&apos;ont pas pu être ouverts&#xa0;: %2</translation>
     </message>
     <message>
         <source>Your records in %1 were written by a newer version of Tenvik. This version leaves them as they are; please use the newer one.</source>
@@ -1935,21 +1947,21 @@ rien et se termine avec 1.
     <message>
         <source>Your records file %1 was damaged and could not be read. It was kept, untouched, as %2, and a new, empty records file was started.</source>
         <extracomment>%1 the damaged file, %2 the name it was set aside under</extracomment>
-        <translation>Votre fichier de registres %1 était endommagé et n'a pas pu être lu. Il a été gardé, intact, sous le nom %2, et un nouveau fichier vide a été commencé.</translation>
+        <translation>Votre fichier de registres %1 était endommagé et n&apos;a pas pu être lu. Il a été gardé, intact, sous le nom %2, et un nouveau fichier vide a été commencé.</translation>
     </message>
     <message>
         <source>There is no backup to restore.</source>
-        <translation>Il n'y a aucune sauvegarde à restaurer.</translation>
+        <translation>Il n&apos;y a aucune sauvegarde à restaurer.</translation>
     </message>
     <message>
         <source>Restore your records from the newest backup, %1?</source>
-        <extracomment>%1 the backup file's name, which holds its date</extracomment>
+        <extracomment>%1 the backup file&apos;s name, which holds its date</extracomment>
         <translation>Restaurer vos registres à partir de la sauvegarde la plus récente, %1?</translation>
     </message>
     <message>
         <source>The backup %1 could not be restored: %2</source>
-        <extracomment>%1 the backup file's name, %2 why it failed</extracomment>
-        <translation>La sauvegarde %1 n'a pas pu être restaurée : %2</translation>
+        <extracomment>%1 the backup file&apos;s name, %2 why it failed</extracomment>
+        <translation>La sauvegarde %1 n&apos;a pas pu être restaurée : %2</translation>
     </message>
     <message>
         <source>My Records…</source>
@@ -1961,7 +1973,32 @@ rien et se termine avec 1.
     </message>
     <message>
         <source>Your records could not be read: %1</source>
-        <translation>Vos registres n'ont pas pu être lus : %1</translation>
+        <translation>Vos registres n&apos;ont pas pu être lus&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Entry Marks</source>
+        <translation>Marques</translation>
+    </message>
+    <message>
+        <source>Marks on the days that hold your trades, leave, extra hours or notes</source>
+        <translation>Des marques sur les jours qui ont vos échanges, congés, heures en plus ou notes</translation>
+    </message>
+    <message>
+        <source>Shift Hours</source>
+        <extracomment>The length of one shift, in hours</extracomment>
+        <translation>Heures du quart</translation>
+    </message>
+    <message>
+        <source>Shift length in hours</source>
+        <translation>Durée du quart en heures</translation>
+    </message>
+    <message>
+        <source>The hours of one shift: what a new trade starts with and what the summary counts for a day on duty</source>
+        <translation>Les heures d&apos;un quart&#xa0;: ce qu&apos;un nouvel échange propose d&apos;abord et ce que le sommaire compte pour un jour de service</translation>
+    </message>
+    <message>
+        <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the marks of your trades, leave, extra hours and notes, the status line, Today, the date field and the menu a right click opens</source>
+        <translation>La page Calendrier et ses marques expliquées&#xa0;: les numéros des jours dans les couleurs des pelotons A et B, votre RDO, les jours de paie soulignés, le groupe de RDO et le premier jour d&apos;une période de paie dans le coin d&apos;un jour, la légende, les marques de vos échanges, congés, heures en plus et notes, la ligne d&apos;état, Aujourd&apos;hui, le champ de date et le menu qu&apos;ouvre un clic droit</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,7 @@
 #include "records/RecordsFile.h"
 #include "ui/DayEntriesDialog.h"
 #include "ui/widgets/CellGrid.h"
-#include "ui/widgets/Rectangle.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/TabControl.h"
 
 #include <QAction>
@@ -50,8 +50,6 @@ Entry Trade(int day, records::TradeDirection direction, const std::string& colle
 
 class DayEntriesTest : public WindowTest {
 protected:
-    fs::path recordsPath() const { return configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.db")).toStdString(); }
-
     records::OpenedRecords openRecordsOn(CivilDate date)
     {
         fs::create_directories(recordsPath().parent_path());

@@ -10,8 +10,8 @@
 // process of its own; HighDensityTest runs this twice and compares.
 #include "tools/ShowcaseWindow.h"
 #include "ui/Main.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/Image.h"
-#include "ui/widgets/Rectangle.h"
 
 #include <QApplication>
 #include <QImage>
