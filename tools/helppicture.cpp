@@ -33,6 +33,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSpinBox>
 #include <QTextOption>
 
 #include <algorithm>
@@ -71,6 +72,8 @@ const QColor RdoColor(0xAD, 0x14, 0x57);
 const QColor Background(0x5D, 0x40, 0x37);
 const QColor LeadingTrailing(0x45, 0x5A, 0x64);
 const QColor Title(0x82, 0x77, 0x17);
+const QColor EntryMarks(0x00, 0x69, 0x5C);
+const QColor ShiftHours(0x28, 0x35, 0x93);
 } // namespace callout
 
 QString Translated(const char* text)
@@ -196,7 +199,7 @@ QImage HelpPicture(TMainForm& w)
     };
     const qreal columnX = ColumnGap
         + std::max({right(*w.cbPlt), right(*w.swPaydays), right(*w.swDebitDays), right(*w.swPayPeriods),
-                    right(*w.bXPlt), right(*w.bBkGr)});
+                    right(*w.bXPlt), right(*w.bBkGr), right(*w.swEntryMarks), right(*w.spnShiftHours)});
     struct RowCallout {
         const QWidget* control;
         QString text;
@@ -209,6 +212,8 @@ QImage HelpPicture(TMainForm& w)
         {w.swPayPeriods, Translated(QT_TRANSLATE_NOOP("HelpPicture", "Show Pay Periods")), callout::ShowPayPeriods},
         {w.bXPlt, Translated(QT_TRANSLATE_NOOP("HelpPicture", "RDO Color")), callout::RdoColor},
         {w.bBkGr, Translated(QT_TRANSLATE_NOOP("HelpPicture", "Background")), callout::Background},
+        {w.swEntryMarks, Translated(QT_TRANSLATE_NOOP("HelpPicture", "Show Entry Marks")), callout::EntryMarks},
+        {w.spnShiftHours, Translated(QT_TRANSLATE_NOOP("HelpPicture", "Shift Length")), callout::ShiftHours},
     };
     const QString crewColors = Translated(QT_TRANSLATE_NOOP("HelpPicture", "Crew Colors"));
     const QString saveText = Translated(QT_TRANSLATE_NOOP("HelpPicture", "Save"));
@@ -218,11 +223,12 @@ QImage HelpPicture(TMainForm& w)
     for (const RowCallout& row : rows)
         column << row.text;
     const qreal margin = PictureSize.width() - page.width() * PageScale + 8;
-    // The leading / trailing label runs from the lane left of the agency field to the
-    // picture's right edge; in a longer language it, too, may set the size.
-    const qreal laneX = QRectF(w.edAgency->mapTo(&page, QPoint(0, 0)), w.edAgency->size()).left() * PageScale / 2;
+    // The leading / trailing label lies between the rows of the buttons and of the agency
+    // field, so it may start right of those, left of the column; in a longer language it,
+    // too, may set the size.
+    const qreal ldTrX = ColumnGap + std::max(right(*w.bBkGr), right(*w.edAgency));
     const qreal labelPixels = std::min(LabelPixelsFor(column, PictureSize.width() - columnX - margin),
-                                       LabelPixelsFor({ldTrText}, PictureSize.width() - laneX - margin));
+                                       LabelPixelsFor({ldTrText}, PictureSize.width() - ldTrX - margin));
     CalloutPainter draw(picture, page, labelPixels);
 
     // Save, above the page.
@@ -261,13 +267,14 @@ QImage HelpPicture(TMainForm& w)
                  QPointF(agency.right() + GapToControl, agency.center().y())},
                 callout::Title);
 
-    // Leading / trailing colour: its button is boxed in by the others, so the line comes
-    // up the free margin on the left and turns onto it.
+    // Leading / trailing colour: its button is boxed in by the others, so its label sits
+    // between the background's and the title's, and its line runs below the buttons and
+    // rises onto it.
     const QRectF ldTr = draw.on(*w.bLdTr);
-    const QRectF ldTrLabel = draw.label(ldTrText, callout::LeadingTrailing,
-                                        QPointF(laneX - LineWidth, draw.on(*w.bPPStart).bottom() + 48), Qt::AlignLeft);
-    draw.leader({QPointF(laneX, ldTrLabel.top() - 4), QPointF(laneX, ldTr.center().y()),
-                 QPointF(ldTr.left() - GapToControl, ldTr.center().y())},
+    const qreal ldTrY = (ldTr.bottom() + agency.top()) / 2;
+    draw.label(ldTrText, callout::LeadingTrailing, QPointF(ldTrX, ldTrY), Qt::AlignLeft);
+    draw.leader({QPointF(ldTrX - GapToLabel, ldTrY), QPointF(ldTr.center().x(), ldTrY),
+                 QPointF(ldTr.center().x(), ldTr.bottom() + GapToControl)},
                 callout::LeadingTrailing);
     return picture;
 }

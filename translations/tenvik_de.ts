@@ -111,6 +111,14 @@
         <source>■ A note</source>
         <translation>■ Eine Notiz</translation>
     </message>
+    <message>
+        <source>Show Entry Marks</source>
+        <translation>Markierungen zeigen</translation>
+    </message>
+    <message>
+        <source>Shift Length</source>
+        <translation>Schichtlänge</translation>
+    </message>
 </context>
 <context>
     <name>YearSheet</name>
@@ -1869,10 +1877,6 @@ nichts und endet mit 1.
         <translation>Hilfebild</translation>
     </message>
     <message>
-        <source>The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title</source>
-        <translation>Die Seite Einstellungen mit beschrifteten Bedienelementen: Speichern, Schichteinteilung, Zahltage zeigen, RDOs zeigen, Lohnperioden zeigen, Farben der Wachabteilungen A und B, RDO-Farbe, Hintergrund, Farbe der Tage der Nachbarmonate, Titel</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>Info</translation>
     </message>
@@ -2000,6 +2004,10 @@ nichts und endet mit 1.
     <message>
         <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the marks of your trades, leave, extra hours and notes, the status line, Today, the date field and the menu a right click opens</source>
         <translation>Die Seite Kalender mit ihren Zeichen erklärt: die Tageszahlen in den Farben der Wachabteilungen A und B, Ihr RDO, Zahltage unterstrichen, die RDO-Gruppe und der erste Tag einer Lohnperiode in der Ecke eines Tages, die Legende, die Markierungen Ihrer Schichttausche, Abwesenheiten, Mehrarbeit und Notizen, die Statuszeile, Heute, das Datumsfeld und das Menü, das ein Rechtsklick öffnet</translation>
+    </message>
+    <message>
+        <source>The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title, Show Entry Marks, Shift Length</source>
+        <translation>Die Seite Einstellungen mit beschrifteten Bedienelementen: Speichern, Schichteinteilung, Zahltage zeigen, RDOs zeigen, Lohnperioden zeigen, Farben der Wachabteilungen A und B, RDO-Farbe, Hintergrund, Farbe der Tage der Nachbarmonate, Titel, Markierungen zeigen, Schichtlänge</translation>
     </message>
 </context>
 </TS>

@@ -111,6 +111,14 @@
         <source>■ A note</source>
         <translation>■ Una nota</translation>
     </message>
+    <message>
+        <source>Show Entry Marks</source>
+        <translation>Mostrar marcas</translation>
+    </message>
+    <message>
+        <source>Shift Length</source>
+        <translation>Duración del turno</translation>
+    </message>
 </context>
 <context>
     <name>YearSheet</name>
@@ -1866,10 +1874,6 @@ rechazada no cambia nada y termina con 1.
         <translation>Imagen de ayuda</translation>
     </message>
     <message>
-        <source>The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title</source>
-        <translation>La página Ajustes con sus controles rotulados: Guardar, Asignación de turno, Mostrar días de pago, Mostrar RDO, Mostrar períodos de pago, Colores de los turnos A y B, Color de RDO, Fondo, Color de los días de los meses vecinos, Título</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
@@ -1997,6 +2001,10 @@ rechazada no cambia nada y termina con 1.
     <message>
         <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the marks of your trades, leave, extra hours and notes, the status line, Today, the date field and the menu a right click opens</source>
         <translation>La página Calendario con sus marcas explicadas: los números de los días en los colores de los turnos A y B, su RDO, los días de pago subrayados, el grupo de RDO y el primer día de un período de pago en la esquina de un día, la leyenda, las marcas de sus cambios de turno, ausencias, horas adicionales y notas, la línea de estado, Hoy, el campo de fecha y el menú que abre un clic derecho</translation>
+    </message>
+    <message>
+        <source>The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title, Show Entry Marks, Shift Length</source>
+        <translation>La página Ajustes con sus controles rotulados: Guardar, Asignación de turno, Mostrar días de pago, Mostrar RDO, Mostrar períodos de pago, Colores de los turnos A y B, Color de RDO, Fondo, Color de los días de los meses vecinos, Título, Mostrar marcas, Duración del turno</translation>
     </message>
 </context>
 </TS>

@@ -111,6 +111,14 @@
         <source>■ A note</source>
         <translation>■ Une note</translation>
     </message>
+    <message>
+        <source>Show Entry Marks</source>
+        <translation>Afficher les marques</translation>
+    </message>
+    <message>
+        <source>Shift Length</source>
+        <translation>Durée du quart</translation>
+    </message>
 </context>
 <context>
     <name>YearSheet</name>
@@ -1868,10 +1876,6 @@ rien et se termine avec 1.
         <translation>Image d&apos;aide</translation>
     </message>
     <message>
-        <source>The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title</source>
-        <translation>La page Paramètres avec ses commandes étiquetées&#xa0;: Enregistrer, Affectation, Afficher les jours de paie, Afficher les RDO, Afficher les périodes de paie, Couleurs des pelotons A et B, Couleur des RDO, Fond, Couleur des jours des mois voisins, Titre</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>À propos</translation>
     </message>
@@ -1999,6 +2003,10 @@ rien et se termine avec 1.
     <message>
         <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the marks of your trades, leave, extra hours and notes, the status line, Today, the date field and the menu a right click opens</source>
         <translation>La page Calendrier et ses marques expliquées&#xa0;: les numéros des jours dans les couleurs des pelotons A et B, votre RDO, les jours de paie soulignés, le groupe de RDO et le premier jour d&apos;une période de paie dans le coin d&apos;un jour, la légende, les marques de vos échanges, congés, heures en plus et notes, la ligne d&apos;état, Aujourd&apos;hui, le champ de date et le menu qu&apos;ouvre un clic droit</translation>
+    </message>
+    <message>
+        <source>The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title, Show Entry Marks, Shift Length</source>
+        <translation>La page Paramètres avec ses commandes étiquetées&#xa0;: Enregistrer, Affectation, Afficher les jours de paie, Afficher les RDO, Afficher les périodes de paie, Couleurs des pelotons A et B, Couleur des RDO, Fond, Couleur des jours des mois voisins, Titre, Afficher les marques, Durée du quart</translation>
     </message>
 </context>
 </TS>

@@ -369,19 +369,19 @@ void TMainForm::buildSettingsPage()
     bPPStart->setGeometry(QRect(QPoint(16, 320), bPPStart->sizeHint()));
 
     // Below the controls of old, which keep their places.
-    lblEntryMarks = AddSettingLabel(*loSettings, "lblEntryMarks", tr("Entry Marks"), {8, 368}, true);
-    swEntryMarks = AddSwitch(*loSettings, "swEntryMarks", tr("Entry Marks"), {152, 368});
+    lblEntryMarks = AddSettingLabel(*loSettings, "lblEntryMarks", tr("Entry Marks"), {8, 360}, true);
+    swEntryMarks = AddSwitch(*loSettings, "swEntryMarks", tr("Entry Marks"), {152, 360});
     swEntryMarks->setToolTip(tr("Marks on the days that hold your trades, leave, extra hours or notes"));
     lblEntryMarks->setBuddy(swEntryMarks);
     //: The length of one shift, in hours
-    lblShiftHours = AddSettingLabel(*loSettings, "lblShiftHours", tr("Shift Hours"), {8, 408}, true);
+    lblShiftHours = AddSettingLabel(*loSettings, "lblShiftHours", tr("Shift Hours"), {8, 400}, true);
     spnShiftHours = Named(new QSpinBox(loSettings), "spnShiftHours");
     spnShiftHours->setRange(MinShiftHours, MaxShiftHours);
     spnShiftHours->setValue(DefaultShiftHours);
     spnShiftHours->setAccessibleName(tr("Shift length in hours"));
     spnShiftHours->setToolTip(
         tr("The hours of one shift: what a new trade starts with and what the summary counts for a day on duty"));
-    spnShiftHours->setGeometry(QRect(QPoint(150, 404), QSize(std::max(67, spnShiftHours->sizeHint().width()), 32)));
+    spnShiftHours->setGeometry(QRect(QPoint(150, 396), QSize(std::max(67, spnShiftHours->sizeHint().width()), 32)));
     lblShiftHours->setBuddy(spnShiftHours);
 
     // The controls keep their places; the page below them is background to double-click.
@@ -418,7 +418,8 @@ void TMainForm::buildHelpPage()
     imgHelp->setAccessibleName(tr("Help picture"));
     imgHelp->setAccessibleDescription(
         tr("The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, "
-           "Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title"));
+           "Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title, "
+           "Show Entry Marks, Shift Length"));
     column->addWidget(imgHelp);
     imgHelpCalendar = Named(new Image, "imgHelpCalendar");
     imgHelpCalendar->setPicture(CalendarHelpPicturePathFor(m_environment.language));
