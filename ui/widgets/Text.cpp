@@ -151,8 +151,11 @@ QRect Text::inkRect() const
     m_ink = QRect();
     if (m_text.isEmpty() || width() <= 0 || height() <= 0)
         return *m_ink;
-    // Drawn at the widget's logical size and resolution, as it is drawn on screen at scale 1.
-    QImage canvas(size(), QImage::Format_ARGB32_Premultiplied);
+    // Drawn as the screen draws it, at the widget's device pixel ratio, and rounded out to
+    // whole logical pixels.
+    const qreal ratio = devicePixelRatioF();
+    QImage canvas((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(ratio);
     canvas.setDotsPerMeterX(qRound(logicalDpiX() * InchesPerMeter));
     canvas.setDotsPerMeterY(qRound(logicalDpiY() * InchesPerMeter));
     canvas.fill(Qt::transparent);
@@ -177,8 +180,11 @@ QRect Text::inkRect() const
             bottom = std::max(bottom, y);
         }
     }
-    if (right >= 0)
-        m_ink = QRect(QPoint(left, top), QPoint(right, bottom));
+    if (right >= 0) {
+        const QRectF device(QPointF(left, top), QPointF(right + 1, bottom + 1));
+        const QRect logical = QRectF(device.topLeft() / ratio, device.bottomRight() / ratio).toAlignedRect();
+        m_ink = logical;
+    }
     return *m_ink;
 }
 
