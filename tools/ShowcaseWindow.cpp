@@ -1,5 +1,6 @@
 #include "tools/ShowcaseWindow.h"
 
+#include "bridge/FilePath.h"
 #include "bridge/LocaleCapture.h"
 #include "core/Clock.h"
 #include "records/RecordsFile.h"
@@ -33,8 +34,7 @@ bool WriteShowcaseSettings(const QString& base)
 
 bool ShowcaseWindow::recordEntries(const std::vector<records::Entry>& entries)
 {
-    const std::filesystem::path path =
-        QString(m_config.path() + QStringLiteral("/Quorvell/Tenvik/Tenvik.db")).toStdString();
+    const std::filesystem::path path = FilePathOf(m_config.path()) / "Quorvell" / "Tenvik" / "Tenvik.db";
     try {
         const records::OpenedRecords opened = records::OpenRecords(path, records::Moment{ShownDay, 8, 0, 0});
         if (!opened.store || opened.store->AddAll(entries)) {

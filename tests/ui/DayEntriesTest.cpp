@@ -50,6 +50,8 @@ Entry Trade(int day, records::TradeDirection direction, const std::string& colle
 
 class DayEntriesTest : public WindowTest {
 protected:
+    fs::path recordsPath() const { return configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.db")).toStdString(); }
+
     records::OpenedRecords openRecordsOn(CivilDate date)
     {
         fs::create_directories(recordsPath().parent_path());

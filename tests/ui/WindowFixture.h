@@ -3,6 +3,7 @@
 // The checks the window tests share come with the fixture.
 #include "TextClipping.h"
 
+#include "bridge/FilePath.h"
 #include "core/Clock.h"
 #include "core/DayNumber.h"
 #include "records/RecordsFile.h"
@@ -105,7 +106,7 @@ protected:
     // The records file beside the settings file.
     std::filesystem::path recordsPath() const
     {
-        return configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.db")).toStdString();
+        return FilePathOf(configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.db")));
     }
 
     // A connection of its own to the records, as another window of the user's would have;
