@@ -103,6 +103,13 @@ protected:
 
     QString configPath(const QString& relative) const { return m_config.path() + u'/' + relative; }
 
+    // The settings file as the window left it; empty when there is none.
+    QByteArray settingsText() const
+    {
+        QFile file(configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
     // The records file beside the settings file.
     std::filesystem::path recordsPath() const
     {
@@ -143,13 +150,6 @@ protected:
     {
         for (int i = 0; i < 4; ++i)
             QTest::qWait(5);
-    }
-
-    // The settings file as the window left it; empty when there is none.
-    QByteArray settingsText() const
-    {
-        QFile file(configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     QTemporaryDir m_config;
