@@ -227,6 +227,29 @@ OpenedRecords OpenRecords(const fs::path& path, const Moment& now)
     return {std::make_unique<EntryStore>(std::move(*connection)), report};
 }
 
+std::unique_ptr<EntryStore> OpenRecordsIfSound(const fs::path& path, const Moment& now)
+{
+    try {
+        if (!fs::exists(path))
+            return nullptr;
+        Connection connection = Connection::Open(path, OpenMode::ReadWrite);
+        connection.SetBusyTimeout(std::chrono::seconds(5));
+        if (!LooksSound(connection) || connection.QueryInt("PRAGMA user_version") > CurrentSchemaVersion())
+            return nullptr;
+        Configure(connection);
+        if (Migrate(connection) == SchemaState::TooNew)
+            return nullptr;
+        try {
+            MakeDailyBackup(connection, path, now);
+        } catch (const std::exception&) {
+            // As for OpenRecords: the records open without the day's backup.
+        }
+        return std::make_unique<EntryStore>(std::move(connection));
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
 void RestoreFromBackup(EntryStore& store, const fs::path& backup)
 {
     Connection source = Connection::Open(backup, OpenMode::ReadOnly);

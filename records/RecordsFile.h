@@ -60,6 +60,13 @@ struct OpenedRecords {
 // the folder cannot be written at all.
 OpenedRecords OpenRecords(const std::filesystem::path& path, const Moment& now);
 
+// The database only when it is there and sound, for a reader that must change nothing
+// the user has not asked for: no file is made, and a damaged or later program's file is
+// left exactly as it is (OpenRecords, when the user goes to the records, sets it aside
+// and says so). A sound file opens as OpenRecords opens it, daily backup included. Null
+// for any file it does not open; never throws.
+std::unique_ptr<EntryStore> OpenRecordsIfSound(const std::filesystem::path& path, const Moment& now);
+
 // The daily backups of the database at path, newest first.
 std::vector<std::filesystem::path> BackupsOf(const std::filesystem::path& path);
 

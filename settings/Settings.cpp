@@ -35,14 +35,19 @@ std::string PresentText(const IniFile& ini, std::string_view section, std::strin
     return std::string{TrimBlanks(ini.ReadString(section, key, ""))};
 }
 
-bool ReadSwitch(const IniFile& ini, std::string_view key, SettingsRecord& values)
+bool ReadSwitch(const IniFile& ini, std::string_view key, SettingsRecord& values, bool defaultOn = false)
 {
     // Read with both defaults: a value that is read gives the same answer either way.
-    const bool on = ini.ReadBool(ConfigSection, key, false);
+    const bool on = ini.ReadBool(ConfigSection, key, defaultOn);
     const std::string text = PresentText(ini, ConfigSection, key);
-    if (!text.empty() && on != ini.ReadBool(ConfigSection, key, true))
-        values.unreadable.push_back({std::string{key}, text, "0"});
+    if (!text.empty() && on != ini.ReadBool(ConfigSection, key, !defaultOn))
+        values.unreadable.push_back({std::string{key}, text, defaultOn ? "1" : "0"});
     return on;
+}
+
+bool HasKey(const IniFile& ini, std::string_view key)
+{
+    return !PresentText(ini, ConfigSection, key).empty();
 }
 
 SettingsRecord ReadEveryKey(const IniFile& ini, const FormatSettings& locale)
@@ -61,9 +66,13 @@ SettingsRecord ReadEveryKey(const IniFile& ini, const FormatSettings& locale)
     if (!start.empty()
         && values.payPeriodStart != ini.ReadDate(ConfigSection, "PPStart", DefaultPayPeriodStart + 1, locale))
         values.unreadable.push_back({"PPStart", start, FormatStoredDate(DefaultPayPeriodStart)});
-    const auto shiftHours = ParseInt32(ini.ReadString(ConfigSection, "ShiftHours", ""));
+    values.showEntryMarks = ReadSwitch(ini, "EntryMarks", values, true);
+    const std::string hoursText = PresentText(ini, ConfigSection, "ShiftHours");
+    const auto shiftHours = ParseInt32(hoursText);
     if (shiftHours && *shiftHours >= MinShiftHours && *shiftHours <= MaxShiftHours)
         values.shiftHours = *shiftHours;
+    else if (!hoursText.empty())
+        values.unreadable.push_back({"ShiftHours", hoursText, std::to_string(DefaultShiftHours)});
     for (const ColorRoleInfo& info : ColorRoles) {
         // A colour the file spells wrongly keeps its role's default: the calendar still
         // starts, with the colours the user saw before choosing any.
@@ -113,6 +122,10 @@ void WriteSettings(IniFile& ini, const SettingsRecord& values, std::string& agen
     ini.WriteBool(ConfigSection, "ShowDebit", values.showDebit);
     ini.WriteBool(ConfigSection, "ShowPayPeriods", values.showPayPeriods);
     ini.WriteDate(ConfigSection, "PPStart", values.payPeriodStart);
+    if (!values.showEntryMarks || HasKey(ini, "EntryMarks"))
+        ini.WriteBool(ConfigSection, "EntryMarks", values.showEntryMarks);
+    if (values.shiftHours != DefaultShiftHours || HasKey(ini, "ShiftHours"))
+        ini.WriteString(ConfigSection, "ShiftHours", std::to_string(values.shiftHours));
     for (const ColorRoleInfo& info : ColorRoles)
         ini.WriteString(ColorsSection, info.key, ColorToText(values.Color(info.role)));
     ini.UpdateFile();

@@ -35,7 +35,8 @@ struct SettingsRecord {
     bool showDebit = false; // the "Show RDOs" switch
     bool showPayPeriods = false;
     DayNumber payPeriodStart = DefaultPayPeriodStart;
-    int shiftHours = DefaultShiftHours; // read only so far: written once the window sets it
+    bool showEntryMarks = true; // the marks of the user's entries on the grid's days
+    int shiftHours = DefaultShiftHours;
     TAlphaColor aPlt = DefaultColor(ColorRole::APlt);
     TAlphaColor bPlt = DefaultColor(ColorRole::BPlt);
     TAlphaColor xPlt = DefaultColor(ColorRole::XPlt);
@@ -51,7 +52,8 @@ struct SettingsRecord {
 // Every key in order, each missing or unreadable value taking its default. A colour text
 // that cannot be read gives that role's default colour, a shift length outside
 // MinShiftHours–MaxShiftHours the default. A value present but unreadable (a switch that
-// is no number, a date no reader takes, a group or colour no one has) is listed in
+// is no number, a date no reader takes, a group or colour no one has, a shift length
+// outside its range) is listed in
 // `unreadable`; a missing or empty one is not. The agency comes back as stored
 // (possibly empty); the window turns an empty one into the default. Never throws: a file
 // that fails to read in any way, memory running out included, gives every default.
@@ -60,7 +62,10 @@ SettingsRecord ReadSettings(const IniFile& ini, const FormatSettings& locale);
 // Sets every key in order and puts them into the file in one replacement (UpdateFile).
 // "Agency" is written only when values.agency differs from agencyOnFile, which then takes
 // the new text. The pay-period start is written as an ISO date, which reads the same under
-// every locale. Throws EIniFileException when the file cannot be written; the file and
+// every locale. "EntryMarks" and "ShiftHours", which earlier versions did not know, are
+// written once either differs from its default or the file holds it already, so that a
+// file whose user never changed them stays byte for byte what those versions wrote.
+// Throws EIniFileException when the file cannot be written; the file and
 // agencyOnFile are then as they were.
 void WriteSettings(IniFile& ini, const SettingsRecord& values, std::string& agencyOnFile);
 

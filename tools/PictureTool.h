@@ -22,6 +22,7 @@ public:
     static std::unique_ptr<PictureTool> Start(int& argc, char** argv, int files, const char* usage, int& exitCode);
 
     TMainForm& window() { return m_showcase->window(); }
+    ShowcaseWindow& showcase() { return *m_showcase; }
     // The output files, in the order the command line names them.
     const QStringList& outputs() const { return m_outputs; }
 

@@ -1,7 +1,9 @@
 #include "tools/ShowcaseWindow.h"
 
+#include "bridge/FilePath.h"
 #include "bridge/LocaleCapture.h"
 #include "core/Clock.h"
+#include "records/RecordsFile.h"
 #include "settings/FileStore.h"
 #include "settings/LocaleDate.h"
 
@@ -29,6 +31,23 @@ bool WriteShowcaseSettings(const QString& base)
 }
 
 } // namespace
+
+bool ShowcaseWindow::recordEntries(const std::vector<records::Entry>& entries)
+{
+    const std::filesystem::path path = FilePathOf(m_config.path()) / "Quorvell" / "Tenvik" / "Tenvik.db";
+    try {
+        const records::OpenedRecords opened = records::OpenRecords(path, records::Moment{ShownDay, 8, 0, 0});
+        if (!opened.store || opened.store->AddAll(entries)) {
+            std::fprintf(stderr, "cannot record the showcase's entries\n");
+            return false;
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "cannot record the showcase's entries: %s\n", error.what());
+        return false;
+    }
+    m_window->readRecordsFromNowOn();
+    return true;
+}
 
 std::unique_ptr<ShowcaseWindow> ShowcaseWindow::Open(const QLocale& locale, const QString& language)
 {

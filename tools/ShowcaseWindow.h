@@ -1,12 +1,14 @@
 #pragma once
 
 #include "core/DayNumber.h"
+#include "records/Entry.h"
 #include "ui/Main.h"
 
 #include <QLocale>
 #include <QTemporaryDir>
 
 #include <memory>
+#include <vector>
 
 namespace tenvik {
 
@@ -25,6 +27,10 @@ public:
                                                 const QString& language = {});
 
     TMainForm& window() { return *m_window; }
+
+    // Puts the entries into the window's records, which it then reads and marks as it does
+    // once shown. False (said on stderr) when they cannot be written.
+    bool recordEntries(const std::vector<records::Entry>& entries);
 
 private:
     ShowcaseWindow() = default;

@@ -1,5 +1,6 @@
 // Draws the Help page's two pictures from the real window (group A2, every display switch
-// on, the default agency, 10 December 2026), each page drawn at twice its size:
+// on, the default agency, 10 December 2026, one entry of each kind on four days), each page
+// drawn at twice its size:
 // - the Settings page with a coloured callout tied to each control;
 // - the key to the Calendar page: numbered marks on the days, the status line, the
 //   buttons and the right-click menu, and below the page what each number means.
@@ -7,6 +8,7 @@
 // With --language, in that locale's dates and translation (the callouts too).
 // Usage: tenvik_helppicture [--language es_ES] SETTINGS.png CALENDAR.png
 #include "core/DayMarks.h"
+#include "records/Entry.h"
 #include "tools/PictureTool.h"
 #include "ui/Main.h"
 #include "ui/MainAccessibility.h"
@@ -15,8 +17,8 @@
 #include "ui/PaintTags.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/Label.h"
-#include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
 #include "ui/widgets/TabControl.h"
@@ -31,6 +33,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSpinBox>
 #include <QTextOption>
 
 #include <algorithm>
@@ -69,6 +72,8 @@ const QColor RdoColor(0xAD, 0x14, 0x57);
 const QColor Background(0x5D, 0x40, 0x37);
 const QColor LeadingTrailing(0x45, 0x5A, 0x64);
 const QColor Title(0x82, 0x77, 0x17);
+const QColor EntryMarks(0x00, 0x69, 0x5C);
+const QColor ShiftHours(0x28, 0x35, 0x93);
 } // namespace callout
 
 QString Translated(const char* text)
@@ -194,7 +199,7 @@ QImage HelpPicture(TMainForm& w)
     };
     const qreal columnX = ColumnGap
         + std::max({right(*w.cbPlt), right(*w.swPaydays), right(*w.swDebitDays), right(*w.swPayPeriods),
-                    right(*w.bXPlt), right(*w.bBkGr)});
+                    right(*w.bXPlt), right(*w.bBkGr), right(*w.swEntryMarks), right(*w.spnShiftHours)});
     struct RowCallout {
         const QWidget* control;
         QString text;
@@ -207,6 +212,8 @@ QImage HelpPicture(TMainForm& w)
         {w.swPayPeriods, Translated(QT_TRANSLATE_NOOP("HelpPicture", "Show Pay Periods")), callout::ShowPayPeriods},
         {w.bXPlt, Translated(QT_TRANSLATE_NOOP("HelpPicture", "RDO Color")), callout::RdoColor},
         {w.bBkGr, Translated(QT_TRANSLATE_NOOP("HelpPicture", "Background")), callout::Background},
+        {w.swEntryMarks, Translated(QT_TRANSLATE_NOOP("HelpPicture", "Show Entry Marks")), callout::EntryMarks},
+        {w.spnShiftHours, Translated(QT_TRANSLATE_NOOP("HelpPicture", "Shift Length")), callout::ShiftHours},
     };
     const QString crewColors = Translated(QT_TRANSLATE_NOOP("HelpPicture", "Crew Colors"));
     const QString saveText = Translated(QT_TRANSLATE_NOOP("HelpPicture", "Save"));
@@ -216,11 +223,12 @@ QImage HelpPicture(TMainForm& w)
     for (const RowCallout& row : rows)
         column << row.text;
     const qreal margin = PictureSize.width() - page.width() * PageScale + 8;
-    // The leading / trailing label runs from the lane left of the agency field to the
-    // picture's right edge; in a longer language it, too, may set the size.
-    const qreal laneX = QRectF(w.edAgency->mapTo(&page, QPoint(0, 0)), w.edAgency->size()).left() * PageScale / 2;
+    // The leading / trailing label lies between the rows of the buttons and of the agency
+    // field, so it may start right of those, left of the column; in a longer language it,
+    // too, may set the size.
+    const qreal ldTrX = ColumnGap + std::max(right(*w.bBkGr), right(*w.edAgency));
     const qreal labelPixels = std::min(LabelPixelsFor(column, PictureSize.width() - columnX - margin),
-                                       LabelPixelsFor({ldTrText}, PictureSize.width() - laneX - margin));
+                                       LabelPixelsFor({ldTrText}, PictureSize.width() - ldTrX - margin));
     CalloutPainter draw(picture, page, labelPixels);
 
     // Save, above the page.
@@ -259,13 +267,14 @@ QImage HelpPicture(TMainForm& w)
                  QPointF(agency.right() + GapToControl, agency.center().y())},
                 callout::Title);
 
-    // Leading / trailing colour: its button is boxed in by the others, so the line comes
-    // up the free margin on the left and turns onto it.
+    // Leading / trailing colour: its button is boxed in by the others, so its label sits
+    // between the background's and the title's, and its line runs below the buttons and
+    // rises onto it.
     const QRectF ldTr = draw.on(*w.bLdTr);
-    const QRectF ldTrLabel = draw.label(ldTrText, callout::LeadingTrailing,
-                                        QPointF(laneX - LineWidth, draw.on(*w.bPPStart).bottom() + 48), Qt::AlignLeft);
-    draw.leader({QPointF(laneX, ldTrLabel.top() - 4), QPointF(laneX, ldTr.center().y()),
-                 QPointF(ldTr.left() - GapToControl, ldTr.center().y())},
+    const qreal ldTrY = (ldTr.bottom() + agency.top()) / 2;
+    draw.label(ldTrText, callout::LeadingTrailing, QPointF(ldTrX, ldTrY), Qt::AlignLeft);
+    draw.leader({QPointF(ldTrX - GapToLabel, ldTrY), QPointF(ldTr.center().x(), ldTrY),
+                 QPointF(ldTr.center().x(), ldTr.bottom() + GapToControl)},
                 callout::LeadingTrailing);
     return picture;
 }
@@ -278,6 +287,40 @@ constexpr qreal MarkRadius = 17.0;
 constexpr qreal KeyTextPixels = 27.0;
 constexpr qreal KeyMargin = 24.0;
 constexpr qreal KeyLineGap = 10.0;
+
+// The days of the shown month that carry an entry in the key, one kind each, clear of the
+// days the other numbers point at and of the menu.
+struct MarkedDay {
+    int day; // of December 2026
+    tenvik::records::EntryKind kind;
+    const char* text;
+};
+const MarkedDay MarkedDays[] = {
+    {15, tenvik::records::EntryKind::Trade,
+     QT_TRANSLATE_NOOP("HelpPicture",
+                       "\u25C6 A trade: you worked for a colleague, or one for you. "
+                       "Double-click a day for its entries")},
+    {17, tenvik::records::EntryKind::Leave,
+     QT_TRANSLATE_NOOP("HelpPicture", "\u25CF Leave: vacation, sick, compensatory, holiday or other")},
+    {22, tenvik::records::EntryKind::Extra,
+     QT_TRANSLATE_NOOP("HelpPicture", "\u25B2 Extra hours: overtime or a callback")},
+    {24, tenvik::records::EntryKind::Note, QT_TRANSLATE_NOOP("HelpPicture", "\u25A0 A note")},
+};
+
+std::vector<tenvik::records::Entry> MarkedDayEntries()
+{
+    std::vector<tenvik::records::Entry> entries;
+    for (const MarkedDay& marked : MarkedDays) {
+        tenvik::records::Entry entry;
+        entry.day = static_cast<int>(tenvik::WholeDay(tenvik::EncodeDate(2026, 12, marked.day)));
+        entry.kind = marked.kind;
+        entry.colleague = "Dana Ruiz";
+        entry.hours = tenvik::records::Hours::Whole(marked.kind == tenvik::records::EntryKind::Note ? 0 : 12);
+        entry.text = marked.kind == tenvik::records::EntryKind::Note ? "Station 4" : "";
+        entries.push_back(entry);
+    }
+    return entries;
+}
 
 struct KeyEntry {
     QPointF mark; // where its number sits, in the picture
@@ -380,6 +423,13 @@ private:
         return std::nullopt;
     }
 
+    static int cellOf(int dayOfDecember)
+    {
+        const tenvik::DayNumber day = tenvik::EncodeDate(2026, 12, dayOfDecember);
+        const auto& dates = tenvik::Main::CellDates;
+        return static_cast<int>(std::find(dates.begin(), dates.end(), day) - dates.begin());
+    }
+
     void addCell(std::optional<int> cell, const char* text)
     {
         if (cell)
@@ -398,6 +448,8 @@ private:
         using tenvik::ShiftCode;
         const auto plain = [](const DayMarks& m) { return !m.payday && !m.payPeriodStart; };
         std::vector<int> used;
+        for (const MarkedDay& marked : MarkedDays)
+            used.push_back(cellOf(marked.day));
         const auto unused = [&used](int cell) { return std::find(used.begin(), used.end(), cell) == used.end(); };
         const auto pick = [&](const std::function<bool(const DayMarks&)>& matches) {
             const std::optional<int> cell =
@@ -432,6 +484,8 @@ private:
                  Translated(QT_TRANSLATE_NOOP("HelpPicture", "A pay period begins: PP1 to PP26 (Pay Periods)"))});
         }
 
+        for (const MarkedDay& marked : MarkedDays)
+            addCell(cellOf(marked.day), marked.text);
         addCell(tenvik::Main::SelectedCell(),
                 QT_TRANSLATE_NOOP("HelpPicture", "The selected day, filled with its colour"));
         // A day of the month before with no pay-period label in the way.
@@ -531,6 +585,8 @@ int main(int argc, char* argv[])
     TMainForm& window = tool->window();
     const QString& output = tool->outputs()[0];
     const QString& calendarOutput = tool->outputs()[1];
+    if (!tool->showcase().recordEntries(MarkedDayEntries()))
+        return 1;
 
     // The Calendar page at the size the window opens at.
     if (!CalendarKey(window).draw().save(calendarOutput, "PNG")) {

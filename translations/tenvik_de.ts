@@ -95,6 +95,30 @@
         <source>Leading / Trailing Color</source>
         <translation>Farbe der Tage der Nachbarmonate</translation>
     </message>
+    <message>
+        <source>◆ A trade: you worked for a colleague, or one for you. Double-click a day for its entries</source>
+        <translation>◆ Ein Schichttausch: Sie haben für einen Kollegen gearbeitet oder einer für Sie. Doppelklick auf einen Tag für seine Einträge</translation>
+    </message>
+    <message>
+        <source>● Leave: vacation, sick, compensatory, holiday or other</source>
+        <translation>● Abwesenheit: Urlaub, Krankheit, Freizeitausgleich, Feiertag oder andere</translation>
+    </message>
+    <message>
+        <source>▲ Extra hours: overtime or a callback</source>
+        <translation>▲ Mehrarbeit: Überstunden oder ein Rückruf in den Dienst</translation>
+    </message>
+    <message>
+        <source>■ A note</source>
+        <translation>■ Eine Notiz</translation>
+    </message>
+    <message>
+        <source>Show Entry Marks</source>
+        <translation>Markierungen zeigen</translation>
+    </message>
+    <message>
+        <source>Shift Length</source>
+        <translation>Schichtlänge</translation>
+    </message>
 </context>
 <context>
     <name>YearSheet</name>
@@ -2068,10 +2092,6 @@ gelesen oder geschrieben).
         <translation>Hilfebild</translation>
     </message>
     <message>
-        <source>The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title</source>
-        <translation>Die Seite Einstellungen mit beschrifteten Bedienelementen: Speichern, Schichteinteilung, Zahltage zeigen, RDOs zeigen, Lohnperioden zeigen, Farben der Wachabteilungen A und B, RDO-Farbe, Hintergrund, Farbe der Tage der Nachbarmonate, Titel</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>Info</translation>
     </message>
@@ -2106,10 +2126,6 @@ gelesen oder geschrieben).
     <message>
         <source>Key to the calendar</source>
         <translation>Erklärung des Kalenders</translation>
-    </message>
-    <message>
-        <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the status line, Today, the date field and the menu a right click opens</source>
-        <translation>Die Seite Kalender mit ihren Zeichen erklärt: die Tageszahlen in den Farben der Wachabteilungen A und B, Ihr RDO, Zahltage unterstrichen, die RDO-Gruppe und der erste Tag einer Lohnperiode in der Ecke eines Tages, die Legende, die Statuszeile, Heute, das Datumsfeld und das Menü, das ein Rechtsklick öffnet</translation>
     </message>
     <message>
         <source>Pay-period start…</source>
@@ -2178,6 +2194,35 @@ gelesen oder geschrieben).
     <message>
         <source>Your records could not be read: %1</source>
         <translation>Ihre Aufzeichnungen konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Entry Marks</source>
+        <translation>Markierungen</translation>
+    </message>
+    <message>
+        <source>Marks on the days that hold your trades, leave, extra hours or notes</source>
+        <translation>Markierungen an den Tagen mit Ihren Schichttauschen, Abwesenheiten, Mehrarbeit oder Notizen</translation>
+    </message>
+    <message>
+        <source>Shift Hours</source>
+        <extracomment>The length of one shift, in hours</extracomment>
+        <translation>Schichtstunden</translation>
+    </message>
+    <message>
+        <source>Shift length in hours</source>
+        <translation>Schichtlänge in Stunden</translation>
+    </message>
+    <message>
+        <source>The hours of one shift: what a new trade starts with and what the summary counts for a day on duty</source>
+        <translation>Die Stunden einer Schicht: womit ein neuer Schichttausch beginnt und was die Übersicht für einen Diensttag zählt</translation>
+    </message>
+    <message>
+        <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the marks of your trades, leave, extra hours and notes, the status line, Today, the date field and the menu a right click opens</source>
+        <translation>Die Seite Kalender mit ihren Zeichen erklärt: die Tageszahlen in den Farben der Wachabteilungen A und B, Ihr RDO, Zahltage unterstrichen, die RDO-Gruppe und der erste Tag einer Lohnperiode in der Ecke eines Tages, die Legende, die Markierungen Ihrer Schichttausche, Abwesenheiten, Mehrarbeit und Notizen, die Statuszeile, Heute, das Datumsfeld und das Menü, das ein Rechtsklick öffnet</translation>
+    </message>
+    <message>
+        <source>The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title, Show Entry Marks, Shift Length</source>
+        <translation>Die Seite Einstellungen mit beschrifteten Bedienelementen: Speichern, Schichteinteilung, Zahltage zeigen, RDOs zeigen, Lohnperioden zeigen, Farben der Wachabteilungen A und B, RDO-Farbe, Hintergrund, Farbe der Tage der Nachbarmonate, Titel, Markierungen zeigen, Schichtlänge</translation>
     </message>
 </context>
 </TS>

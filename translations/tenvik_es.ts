@@ -95,6 +95,30 @@
         <source>Leading / Trailing Color</source>
         <translation>Color de los días de otros meses</translation>
     </message>
+    <message>
+        <source>◆ A trade: you worked for a colleague, or one for you. Double-click a day for its entries</source>
+        <translation>◆ Un cambio de turno: usted trabajó por un compañero, o uno por usted. Doble clic en un día para sus anotaciones</translation>
+    </message>
+    <message>
+        <source>● Leave: vacation, sick, compensatory, holiday or other</source>
+        <translation>● Ausencia: vacaciones, enfermedad, tiempo compensatorio, festivo u otra</translation>
+    </message>
+    <message>
+        <source>▲ Extra hours: overtime or a callback</source>
+        <translation>▲ Horas adicionales: horas extra o una llamada al servicio</translation>
+    </message>
+    <message>
+        <source>■ A note</source>
+        <translation>■ Una nota</translation>
+    </message>
+    <message>
+        <source>Show Entry Marks</source>
+        <translation>Mostrar marcas</translation>
+    </message>
+    <message>
+        <source>Shift Length</source>
+        <translation>Duración del turno</translation>
+    </message>
 </context>
 <context>
     <name>YearSheet</name>
@@ -2065,10 +2089,6 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
         <translation>Imagen de ayuda</translation>
     </message>
     <message>
-        <source>The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title</source>
-        <translation>La página Ajustes con sus controles rotulados: Guardar, Asignación de turno, Mostrar días de pago, Mostrar RDO, Mostrar períodos de pago, Colores de los turnos A y B, Color de RDO, Fondo, Color de los días de los meses vecinos, Título</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
@@ -2103,10 +2123,6 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
     <message>
         <source>Key to the calendar</source>
         <translation>Clave del calendario</translation>
-    </message>
-    <message>
-        <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the status line, Today, the date field and the menu a right click opens</source>
-        <translation>La página Calendario con sus marcas explicadas: los números de los días en los colores de los turnos A y B, su RDO, los días de pago subrayados, el grupo de RDO y el primer día de un período de pago en la esquina de un día, la leyenda, la línea de estado, Hoy, el campo de fecha y el menú que abre un clic derecho</translation>
     </message>
     <message>
         <source>Pay-period start…</source>
@@ -2175,6 +2191,35 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
     <message>
         <source>Your records could not be read: %1</source>
         <translation>No se pudieron leer sus registros: %1</translation>
+    </message>
+    <message>
+        <source>Entry Marks</source>
+        <translation>Marcas</translation>
+    </message>
+    <message>
+        <source>Marks on the days that hold your trades, leave, extra hours or notes</source>
+        <translation>Marcas en los días con sus cambios de turno, ausencias, horas adicionales o notas</translation>
+    </message>
+    <message>
+        <source>Shift Hours</source>
+        <extracomment>The length of one shift, in hours</extracomment>
+        <translation>Horas de turno</translation>
+    </message>
+    <message>
+        <source>Shift length in hours</source>
+        <translation>Duración del turno en horas</translation>
+    </message>
+    <message>
+        <source>The hours of one shift: what a new trade starts with and what the summary counts for a day on duty</source>
+        <translation>Las horas de un turno: con las que empieza un nuevo cambio de turno y las que el resumen cuenta por día de servicio</translation>
+    </message>
+    <message>
+        <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the marks of your trades, leave, extra hours and notes, the status line, Today, the date field and the menu a right click opens</source>
+        <translation>La página Calendario con sus marcas explicadas: los números de los días en los colores de los turnos A y B, su RDO, los días de pago subrayados, el grupo de RDO y el primer día de un período de pago en la esquina de un día, la leyenda, las marcas de sus cambios de turno, ausencias, horas adicionales y notas, la línea de estado, Hoy, el campo de fecha y el menú que abre un clic derecho</translation>
+    </message>
+    <message>
+        <source>The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title, Show Entry Marks, Shift Length</source>
+        <translation>La página Ajustes con sus controles rotulados: Guardar, Asignación de turno, Mostrar días de pago, Mostrar RDO, Mostrar períodos de pago, Colores de los turnos A y B, Color de RDO, Fondo, Color de los días de los meses vecinos, Título, Mostrar marcas, Duración del turno</translation>
     </message>
 </context>
 </TS>

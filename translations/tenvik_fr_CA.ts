@@ -95,6 +95,30 @@
         <source>Leading / Trailing Color</source>
         <translation>Couleur des jours des autres mois</translation>
     </message>
+    <message>
+        <source>◆ A trade: you worked for a colleague, or one for you. Double-click a day for its entries</source>
+        <translation>◆ Un échange de quart&#xa0;: vous avez travaillé pour un collègue, ou un collègue pour vous. Double-cliquez sur un jour pour ses inscriptions</translation>
+    </message>
+    <message>
+        <source>● Leave: vacation, sick, compensatory, holiday or other</source>
+        <translation>● Congé&#xa0;: vacances, maladie, compensatoire, férié ou autre</translation>
+    </message>
+    <message>
+        <source>▲ Extra hours: overtime or a callback</source>
+        <translation>▲ Heures en plus&#xa0;: heures supplémentaires ou rappel au travail</translation>
+    </message>
+    <message>
+        <source>■ A note</source>
+        <translation>■ Une note</translation>
+    </message>
+    <message>
+        <source>Show Entry Marks</source>
+        <translation>Afficher les marques</translation>
+    </message>
+    <message>
+        <source>Shift Length</source>
+        <translation>Durée du quart</translation>
+    </message>
 </context>
 <context>
     <name>YearSheet</name>
@@ -2067,10 +2091,6 @@ Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a p
         <translation>Image d&apos;aide</translation>
     </message>
     <message>
-        <source>The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title</source>
-        <translation>La page Paramètres avec ses commandes étiquetées&#xa0;: Enregistrer, Affectation, Afficher les jours de paie, Afficher les RDO, Afficher les périodes de paie, Couleurs des pelotons A et B, Couleur des RDO, Fond, Couleur des jours des mois voisins, Titre</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>À propos</translation>
     </message>
@@ -2105,10 +2125,6 @@ Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a p
     <message>
         <source>Key to the calendar</source>
         <translation>Légende du calendrier</translation>
-    </message>
-    <message>
-        <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the status line, Today, the date field and the menu a right click opens</source>
-        <translation>La page Calendrier et ses marques expliquées&#xa0;: les numéros des jours dans les couleurs des pelotons A et B, votre RDO, les jours de paie soulignés, le groupe de RDO et le premier jour d&apos;une période de paie dans le coin d&apos;un jour, la légende, la ligne d&apos;état, Aujourd&apos;hui, le champ de date et le menu qu&apos;ouvre un clic droit</translation>
     </message>
     <message>
         <source>Pay-period start…</source>
@@ -2177,6 +2193,35 @@ Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a p
     <message>
         <source>Your records could not be read: %1</source>
         <translation>Vos registres n&apos;ont pas pu être lus&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Entry Marks</source>
+        <translation>Marques</translation>
+    </message>
+    <message>
+        <source>Marks on the days that hold your trades, leave, extra hours or notes</source>
+        <translation>Des marques sur les jours qui ont vos échanges, congés, heures en plus ou notes</translation>
+    </message>
+    <message>
+        <source>Shift Hours</source>
+        <extracomment>The length of one shift, in hours</extracomment>
+        <translation>Heures du quart</translation>
+    </message>
+    <message>
+        <source>Shift length in hours</source>
+        <translation>Durée du quart en heures</translation>
+    </message>
+    <message>
+        <source>The hours of one shift: what a new trade starts with and what the summary counts for a day on duty</source>
+        <translation>Les heures d&apos;un quart&#xa0;: ce qu&apos;un nouvel échange propose d&apos;abord et ce que le sommaire compte pour un jour de service</translation>
+    </message>
+    <message>
+        <source>The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the legend, the marks of your trades, leave, extra hours and notes, the status line, Today, the date field and the menu a right click opens</source>
+        <translation>La page Calendrier et ses marques expliquées&#xa0;: les numéros des jours dans les couleurs des pelotons A et B, votre RDO, les jours de paie soulignés, le groupe de RDO et le premier jour d&apos;une période de paie dans le coin d&apos;un jour, la légende, les marques de vos échanges, congés, heures en plus et notes, la ligne d&apos;état, Aujourd&apos;hui, le champ de date et le menu qu&apos;ouvre un clic droit</translation>
+    </message>
+    <message>
+        <source>The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title, Show Entry Marks, Shift Length</source>
+        <translation>La page Paramètres avec ses commandes étiquetées&#xa0;: Enregistrer, Affectation, Afficher les jours de paie, Afficher les RDO, Afficher les périodes de paie, Couleurs des pelotons A et B, Couleur des RDO, Fond, Couleur des jours des mois voisins, Titre, Afficher les marques, Durée du quart</translation>
     </message>
 </context>
 </TS>

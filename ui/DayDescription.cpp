@@ -4,6 +4,7 @@
 #include "core/Clock.h"
 #include "core/DayMarks.h"
 #include "settings/Color.h"
+#include "ui/DayEntriesDialog.h"
 #include "ui/Main.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
@@ -21,9 +22,23 @@ QString PlatoonName(ShiftCode platoon)
     return platoon == ShiftCode::A ? TMainForm::tr("A platoon") : TMainForm::tr("B platoon");
 }
 
+constexpr qsizetype SpokenTextLength = 60;
+
 } // namespace
 
-QString DayDescription(DayNumber date, const DayMarks& marks)
+QString ShortenedForSpeech(const QString& text)
+{
+    const QString simple = text.simplified();
+    if (simple.size() <= SpokenTextLength)
+        return simple;
+    qsizetype end = simple.lastIndexOf(u' ', SpokenTextLength);
+    // One word longer than the whole length is cut where the length ends.
+    if (end <= 0)
+        end = SpokenTextLength;
+    return simple.left(end) + QChar(0x2026);
+}
+
+QString DayDescription(DayNumber date, const DayMarks& marks, std::span<const records::Entry> entries)
 {
     const TMainForm& form = *MainForm;
     QStringList parts;
@@ -46,6 +61,14 @@ QString DayDescription(DayNumber date, const DayMarks& marks)
     if (marks.payPeriodStart)
         //: %1: the number of the pay period, 1 to 26
         parts << TMainForm::tr("pay period %1 begins").arg(marks.payPeriod);
+    const int day = static_cast<int>(WholeDay(date));
+    for (const records::Entry& entry : entries) {
+        if (entry.day != day)
+            continue;
+        records::Entry said = entry;
+        said.text = ShortenedForSpeech(QString::fromStdString(entry.text)).toStdString();
+        parts << EntryLine(said);
+    }
     return parts.join(QStringLiteral(", "));
 }
 

@@ -5,9 +5,9 @@
 #include "ui/MainAccessibility.h"
 #include "ui/MainState.h"
 #include "ui/widgets/CellGrid.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/Image.h"
 #include "ui/widgets/Label.h"
-#include "ui/widgets/Rectangle.h"
 #include "ui/widgets/Text.h"
 #include "ui/widgets/WidgetAccessibility.h"
 

@@ -8,6 +8,7 @@
 #include "ui/MainAccessibility.h"
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
+#include "ui/widgets/AfterFirstFrame.h"
 #include "ui/widgets/ArrowButton.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/DateEdit.h"
@@ -123,6 +124,9 @@ TMainForm::TMainForm(StartupEnvironment environment, QWidget* parent)
     FormResize();
     // From the texts at the sizes the window draws them, which the first sizing settled.
     setMinimumWindowSize();
+    // The records wait for the first frame: start-up is as quick without them, and the
+    // marks follow a moment later.
+    AfterFirstFrame(*this, [this] { readRecordsFromNowOn(); });
 }
 
 TMainForm::~TMainForm()
@@ -254,6 +258,16 @@ void TMainForm::showEvent(QShowEvent* event)
         lblNotice->showMessage(m_unreadableSettings, SettingsNoticeDuration);
         m_unreadableSettings.clear();
     }
+}
+
+bool TMainForm::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    // Back in the window, the user sees what another window of theirs has recorded since.
+    // Only the entries are refreshed: the focus stays where the user left it.
+    if (event->type() == QEvent::WindowActivate && m_readsRecords)
+        RefreshEntries();
+    return handled;
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)

@@ -20,6 +20,7 @@ class QKeyEvent;
 class QLineEdit;
 class QMenu;
 class QPrinter;
+class QSpinBox;
 
 namespace tenvik {
 
@@ -31,6 +32,7 @@ class ArrowButton;
 class ColorComboBox;
 class ComboBox;
 class DateEdit;
+class DayCell;
 class CellGrid;
 class Image;
 class Label;
@@ -109,9 +111,9 @@ public:
     QWidget* loCalendar = nullptr;
     Rectangle* rectGloCal = nullptr;
     CellGrid* gloCal = nullptr;
-    std::array<Rectangle*, 42> gR{}; // gR00 … gR41
-    std::array<Text*, 42> gT{};      // gT00 … gT41
-    std::array<Text*, 42> gX{};      // gX00 … gX41
+    std::array<DayCell*, 42> gR{}; // gR00 … gR41
+    std::array<Text*, 42> gT{};    // gT00 … gT41
+    std::array<Text*, 42> gX{};    // gX00 … gX41
     QWidget* loFooter = nullptr;
     Rectangle* rectFooter = nullptr;
     Label* lblStatus = nullptr;
@@ -153,6 +155,10 @@ public:
     StateColorButton* bBkGr = nullptr;
     QLineEdit* edAgency = nullptr;
     StateColorButton* bPPStart = nullptr; // shows dePPStart, as a double-click on the page does
+    Label* lblEntryMarks = nullptr;
+    Switch* swEntryMarks = nullptr; // the marks of the user's entries on the grid's days
+    Label* lblShiftHours = nullptr;
+    QSpinBox* spnShiftHours = nullptr; // the hours of one shift: a new trade's, the summary's
 
     // Help page
     Rectangle* rectHelp = nullptr;
@@ -179,6 +185,13 @@ public:
     // never at start-up. Null when they cannot be opened; the user has been told why.
     records::EntryStore* recordsStore();
     bool recordsOpened() const { return m_records != nullptr; }
+    // From now on every refresh reads the shown days' entries, opening the records if
+    // their file is there and sound (never making one); then it refreshes them. The window
+    // calls it once its first frame is on screen, so that start-up never waits for them.
+    void readRecordsFromNowOn();
+    // The entries of the days the grid shows into ShownEntries, read again; none when
+    // there are no records to read yet. Part of every refresh.
+    void readShownEntries();
 
     // Every rectangle and text of the window in creation order (each cell's rectangle right
     // before its two texts): the order the refresh pass paints them in.
@@ -227,6 +240,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -253,6 +267,8 @@ private:
     QString unreadableSettingsText(const std::vector<UnreadableValue>& values) const;
     // Widgets the refresh pass paints, recorded as they are made.
     Rectangle* addRectangle(QWidget* parent, const char* name, int tag);
+    // A rectangle of the grid: a day cell, which also draws the day's marks.
+    DayCell* addDayCell(const char* name, int cell);
     Text* addText(QWidget* parent, const char* name, int tag);
 
     // The window's outer size, frame and caption included, as far as the platform has
@@ -282,7 +298,10 @@ private:
     QSize m_sizedFor; // the inside and the outside size the bands and fonts were last sized for
     QSize m_sizedForOutside;
     std::unique_ptr<records::EntryStore> m_records;
-    int m_shiftHours = 24; // the hours a new trade starts with, as the settings file says
+    bool m_readsRecords = false;
+    // A records file that would not open quietly (damaged, or a later program's) is left
+    // for the user's own opening, which says what became of it.
+    bool m_recordsUnreadable = false;
 };
 
 } // namespace tenvik

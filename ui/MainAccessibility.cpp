@@ -7,8 +7,8 @@
 #include "ui/MainUnit.h"
 #include "ui/PaintTags.h"
 #include "ui/widgets/CellGrid.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/Label.h"
-#include "ui/widgets/Rectangle.h"
 
 #include <QAccessible>
 #include <QPointer>
@@ -51,14 +51,14 @@ void RefreshAccessibleTexts()
     const UserProfile profile = WindowProfile();
     for (int cell = 0; cell < LegendA; ++cell) {
         const auto i = static_cast<std::size_t>(cell);
-        SetCellText(*form.gR[i], DayDescription(CellDates[i], MarksFor(CellDates[i], profile)));
+        SetCellText(*form.gR[i], DayDescription(CellDates[i], MarksFor(CellDates[i], profile), ShownEntries));
     }
     SetCellText(*form.gR[LegendA], LegendDescription(ShiftCode::A));
     SetCellText(*form.gR[LegendB], LegendDescription(ShiftCode::B));
 
     // The status line's " *" and short date mean little read aloud; it reads as the day
     // it describes.
-    const QString status = DayDescription(CurrentDate, MarksFor(CurrentDate, profile));
+    const QString status = DayDescription(CurrentDate, MarksFor(CurrentDate, profile), ShownEntries);
     if (form.lblStatus->accessibleName() != status)
         form.lblStatus->setAccessibleName(status);
     // What the line shows stays at hand beside what it says.

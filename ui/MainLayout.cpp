@@ -13,6 +13,7 @@
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/DockLayout.h"
 #include "ui/widgets/Image.h"
 #include "ui/widgets/Label.h"
@@ -28,11 +29,13 @@
 
 #include "core/MonthGrid.h"
 #include "core/Rotation.h"
+#include "settings/Settings.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QGraphicsOpacityEffect>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -184,6 +187,14 @@ Rectangle* TMainForm::addRectangle(QWidget* parent, const char* name, int tag)
     return rect;
 }
 
+DayCell* TMainForm::addDayCell(const char* name, int cell)
+{
+    auto* rect = Named(new DayCell, name);
+    SetTag(*rect, cell);
+    m_paintOrder.push_back(rect);
+    return rect;
+}
+
 Text* TMainForm::addText(QWidget* parent, const char* name, int tag)
 {
     auto* text = Named(new Text(parent), name);
@@ -251,7 +262,7 @@ void TMainForm::buildCalendarPage()
         const QByteArray rName = CellName("gR", cell).toLatin1();
         const QByteArray tName = CellName("gT", cell).toLatin1();
         const QByteArray xName = CellName("gX", cell).toLatin1();
-        gR[i] = addRectangle(nullptr, rName.constData(), cell);
+        gR[i] = addDayCell(rName.constData(), cell);
         gloCal->addItem(gR[i]);
         if (cell >= FirstUnclickableCell)
             gR[i]->setHitTest(false);
@@ -260,6 +271,7 @@ void TMainForm::buildCalendarPage()
         gX[i] = addText(gT[i], xName.constData(), CellLabelTagBase + cell);
         gX[i]->setAlign(Text::Align::Trailing, Text::Align::Trailing);
         Fill(*gT[i], gX[i], CellLabelMargins);
+        gR[i]->setTextsOnTop({gT[i], gX[i]});
     }
 
     // Footer
@@ -356,6 +368,22 @@ void TMainForm::buildSettingsPage()
     bPPStart->setAccessibleName(tr("Change the pay-period start"));
     bPPStart->setGeometry(QRect(QPoint(16, 320), bPPStart->sizeHint()));
 
+    // Below the controls of old, which keep their places.
+    lblEntryMarks = AddSettingLabel(*loSettings, "lblEntryMarks", tr("Entry Marks"), {8, 360}, true);
+    swEntryMarks = AddSwitch(*loSettings, "swEntryMarks", tr("Entry Marks"), {152, 360});
+    swEntryMarks->setToolTip(tr("Marks on the days that hold your trades, leave, extra hours or notes"));
+    lblEntryMarks->setBuddy(swEntryMarks);
+    //: The length of one shift, in hours
+    lblShiftHours = AddSettingLabel(*loSettings, "lblShiftHours", tr("Shift Hours"), {8, 400}, true);
+    spnShiftHours = Named(new QSpinBox(loSettings), "spnShiftHours");
+    spnShiftHours->setRange(MinShiftHours, MaxShiftHours);
+    spnShiftHours->setValue(DefaultShiftHours);
+    spnShiftHours->setAccessibleName(tr("Shift length in hours"));
+    spnShiftHours->setToolTip(
+        tr("The hours of one shift: what a new trade starts with and what the summary counts for a day on duty"));
+    spnShiftHours->setGeometry(QRect(QPoint(150, 396), QSize(std::max(67, spnShiftHours->sizeHint().width()), 32)));
+    lblShiftHours->setBuddy(spnShiftHours);
+
     // The controls keep their places; the page below them is background to double-click.
     const QRect controls = loSettings->childrenRect();
     const QSize content(controls.right() + 1 + SettingsPageMargin, controls.bottom() + 1 + SettingsPageMargin);
@@ -390,7 +418,8 @@ void TMainForm::buildHelpPage()
     imgHelp->setAccessibleName(tr("Help picture"));
     imgHelp->setAccessibleDescription(
         tr("The Settings page with its controls labelled: Save, Shift Assignment, Show Paydays, Show RDO, "
-           "Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title"));
+           "Show Pay Periods, Crew Colors for A and B, RDO Color, Background, Leading / Trailing Color, Title, "
+           "Show Entry Marks, Shift Length"));
     column->addWidget(imgHelp);
     imgHelpCalendar = Named(new Image, "imgHelpCalendar");
     imgHelpCalendar->setPicture(CalendarHelpPicturePathFor(m_environment.language));
@@ -399,7 +428,8 @@ void TMainForm::buildHelpPage()
     imgHelpCalendar->setAccessibleDescription(
         tr("The Calendar page with its marks explained: day numbers in the A and B platoon colours, your RDO, "
            "paydays underlined, the RDO group and the first day of a pay period in the corner of a day, the "
-           "legend, the status line, Today, the date field and the menu a right click opens"));
+           "legend, the marks of your trades, leave, extra hours and notes, the status line, Today, the date field "
+           "and the menu a right click opens"));
     column->addWidget(imgHelpCalendar);
     column->addStretch();
     scroll->setContent(pictures, [pictures](int width) { return pictures->heightForWidth(width); });

@@ -9,9 +9,9 @@
 #include "ui/MainUnit.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/DateEdit.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Notice.h"
-#include "ui/widgets/Rectangle.h"
 #include "ui/widgets/TabControl.h"
 #include "ui/widgets/Tag.h"
 

@@ -11,11 +11,12 @@
 #include "ui/MainUnit.h"
 #include "ui/RecordsSummaryDialog.h"
 #include "ui/widgets/DateEdit.h"
-#include "ui/widgets/Rectangle.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/Tag.h"
 
 #include <QDir>
 #include <QMessageBox>
+#include <QSpinBox>
 #include <QTime>
 
 #include <exception>
@@ -91,6 +92,39 @@ records::EntryStore* TMainForm::recordsStore()
     return m_records.get();
 }
 
+void TMainForm::readRecordsFromNowOn()
+{
+    m_readsRecords = true;
+    RefreshEntries();
+}
+
+void TMainForm::readShownEntries()
+{
+    ShownEntries.clear();
+    if (!m_records) {
+        if (!m_readsRecords || m_recordsUnreadable)
+            return;
+        // A file another window makes later is found at the next refresh: asking costs
+        // one look at the folder.
+        const std::filesystem::path path = records::RecordsPathBeside(SettingsPath);
+        std::error_code error;
+        if (!std::filesystem::exists(path, error))
+            return;
+        m_records = records::OpenRecordsIfSound(path, Now(*TheClock));
+        if (!m_records) {
+            m_recordsUnreadable = true;
+            return;
+        }
+    }
+    try {
+        ShownEntries = m_records->EntriesBetween(static_cast<int>(WholeDay(CellDates.front())),
+                                                 static_cast<int>(WholeDay(CellDates.back())));
+    } catch (const std::exception&) {
+        // The grid shows no marks; the day's entries say what is wrong when the user goes there.
+        ShownEntries.clear();
+    }
+}
+
 void TMainForm::gR00DblClick(Rectangle* sender)
 {
     const int cell = TagOf(*sender);
@@ -115,7 +149,7 @@ void TMainForm::openDayEntries()
         return;
     const int day = static_cast<int>(WholeDay(CurrentDate));
     const QString title = environment().longDateLocale.toString(DayNumberToQDate(CurrentDate), QLocale::LongFormat);
-    DayEntriesDialog dialog(*store, day, title, records::Hours::Whole(m_shiftHours), this);
+    DayEntriesDialog dialog(*store, day, title, records::Hours::Whole(spnShiftHours->value()), this);
     if (m_environment.runDialog)
         m_environment.runDialog(dialog);
     else
@@ -129,7 +163,7 @@ void TMainForm::miMyRecordsClick()
     if (store == nullptr)
         return;
     RecordsSummaryDialog dialog(*store, WindowProfile(), CalendarYear(CurrentDate),
-                                static_cast<int>(WholeDay(TodayDate(*TheClock))), m_shiftHours, this);
+                                static_cast<int>(WholeDay(TodayDate(*TheClock))), spnShiftHours->value(), this);
     if (m_environment.runDialog)
         m_environment.runDialog(dialog);
     else

@@ -4,6 +4,7 @@
 #include "bridge/QtText.h"
 #include "core/Clock.h"
 #include "core/DayMarks.h"
+#include "records/EntryMarks.h"
 #include "settings/LocaleDate.h"
 #include "ui/Main.h"
 #include "ui/MainAccessibility.h"
@@ -14,6 +15,7 @@
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
@@ -77,7 +79,19 @@ struct Switches {
     bool paydays;
     bool rdoLabels;
     bool payPeriodLabels;
+    bool entryMarks;
 };
+
+// A day's marks in the colour that stands out on its cell, as its small label does.
+void PaintEntryMarks(DayCell& cell, DayNumber date, TAlphaColor cellFill, const Switches& on)
+{
+    CellMarks shown;
+    if (on.entryMarks) {
+        const records::EntryMarks marks = records::EntryMarksOf(static_cast<int>(WholeDay(date)), ShownEntries);
+        shown = {marks.trade, marks.leave, marks.extra, marks.note};
+    }
+    cell.setMarks(shown, ContrastColor(cellFill));
+}
 
 void PaintDayNumber(Text& text, DayNumber date, const DayMarks& marks, const Switches& on)
 {
@@ -205,13 +219,17 @@ TAlphaColor DayNumberColor(DayNumber date, ShiftCode code)
 void PaintGrid()
 {
     const TMainForm& form = *MainForm;
-    const Switches on{form.swPaydays->isChecked(), form.swDebitDays->isChecked(), form.swPayPeriods->isChecked()};
+    const Switches on{form.swPaydays->isChecked(), form.swDebitDays->isChecked(), form.swPayPeriods->isChecked(),
+                      form.swEntryMarks->isChecked()};
     // The widgets are asked once for the whole pass.
     const UserProfile profile = WindowProfile();
     TAlphaColor lastFill = BkGrColor;
     for (QWidget* widget : form.paintOrder()) {
         if (auto* rect = qobject_cast<Rectangle*>(widget)) {
             lastFill = PaintRectangle(*rect);
+            const int tag = TagOf(*rect);
+            if (tag >= 0 && tag <= LastDayCell)
+                PaintEntryMarks(*form.gR[static_cast<std::size_t>(tag)], CellDate(tag), lastFill, on);
         } else if (auto* text = qobject_cast<Text*>(widget)) {
             const int tag = TagOf(*text);
             if (tag >= 0 && tag <= LastDayCell) {
@@ -320,7 +338,8 @@ void RefreshSettingsPage()
 {
     const TMainForm& form = *MainForm;
     const TAlphaColor c = ContrastColor(form.rectSettings->fillColor());
-    for (Label* label : {form.lblPlatoon, form.lblPaydays, form.lblDebitDays, form.lblPayPeriods})
+    for (Label* label : {form.lblPlatoon, form.lblPaydays, form.lblDebitDays, form.lblPayPeriods, form.lblEntryMarks,
+                         form.lblShiftHours})
         label->setColor(c);
     // The edit draws its text on its own base colour, so that is what the text must stand
     // out against.
@@ -345,8 +364,16 @@ void RefreshAboutPage()
     form.sbHelp2->setTextColor(links);
 }
 
+void RefreshEntries()
+{
+    MainForm->readShownEntries();
+    PaintGrid();
+    RefreshAccessibleTexts();
+}
+
 void RefreshAll()
 {
+    MainForm->readShownEntries();
     // The grid comes first: the later steps read the fills it has just given.
     PaintGrid();
     RefreshTitles();

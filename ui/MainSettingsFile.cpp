@@ -1,7 +1,8 @@
 // The window's two passes over the settings file, side by side so that each stays the
 // other's mirror: start-up reads the keys into the state and the Settings widgets, Save
 // writes them back from there. Both go key by key in the file's order: agency, assignment,
-// the three switches, the pay-period start, the five colours.
+// the three switches, the pay-period start, the marks switch, the shift length, the five
+// colours.
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFolder.h"
@@ -14,6 +15,7 @@
 #include "ui/widgets/Switch.h"
 
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QStringList>
 
 #include <utility>
@@ -28,11 +30,12 @@ SettingsRecord TMainForm::readSettingsFile()
     const IniFile ini(SettingsPath, *m_environment.fileStore);
     const SettingsRecord stored = ReadSettings(ini, LocaleFormats);
     AgencyName = stored.agency;
-    m_shiftHours = stored.shiftHours;
     // The assignment is selected in cbPlt later in start-up, once the title can show it.
     swPaydays->setChecked(stored.showPaydays);
     swDebitDays->setChecked(stored.showDebit);
     swPayPeriods->setChecked(stored.showPayPeriods);
+    swEntryMarks->setChecked(stored.showEntryMarks);
+    spnShiftHours->setValue(stored.shiftHours);
     PayPeriodStart = stored.payPeriodStart;
     for (const ColorRoleInfo& info : ColorRoles)
         RoleColor(info.role) = stored.Color(info.role);
@@ -49,6 +52,7 @@ QString TMainForm::unreadableSettingsText(const std::vector<UnreadableValue>& va
         {"PPStart", dePPStart->accessibleName()}, {"APlt", bAPlt->accessibleName()},
         {"BPlt", bBPlt->accessibleName()},        {"XPlt", bXPlt->accessibleName()},
         {"LdTr", bLdTr->accessibleName()},        {"BkGr", bBkGr->accessibleName()},
+        {"EntryMarks", lblEntryMarks->rawText()}, {"ShiftHours", lblShiftHours->rawText()},
     };
     QStringList items;
     for (const UnreadableValue& value : values) {
@@ -80,6 +84,8 @@ void TMainForm::writeSettingsFile()
     values.showDebit = swDebitDays->isChecked();
     values.showPayPeriods = swPayPeriods->isChecked();
     values.payPeriodStart = PayPeriodStart;
+    values.showEntryMarks = swEntryMarks->isChecked();
+    values.shiftHours = spnShiftHours->value();
     for (const ColorRoleInfo& info : ColorRoles)
         values.Color(info.role) = RoleColor(info.role);
 

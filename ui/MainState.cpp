@@ -15,6 +15,7 @@ QString AgencyShown;
 std::filesystem::path SettingsPath;
 FormatSettings LocaleFormats;
 const Clock* TheClock = nullptr;
+std::vector<records::Entry> ShownEntries;
 
 TAlphaColor APltColor = 0;
 TAlphaColor BPltColor = 0;
@@ -43,6 +44,7 @@ void ResetState()
     SettingsPath.clear();
     LocaleFormats = {};
     TheClock = nullptr;
+    ShownEntries.clear();
     APltColor = BPltColor = XPltColor = LdTrColor = BkGrColor = 0;
     TitleFontSize = MonthFontSize = WeekdayFontSize = DayFontSize = 0;
     DayCornerFontSize = StatusFontSize = LabelFontSize = LabelSmallFontSize = 0;

@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 #include "core/DayNumber.h"
 #include "core/MonthGrid.h"
+#include "records/Entry.h"
 #include "settings/Color.h"
 #include "settings/LocaleDate.h"
 
@@ -10,6 +11,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // The state of the window unit. The program has one window and one thread, and only
 // window events touch these; the rules and the refresh pass read them directly.
@@ -33,6 +35,9 @@ extern QString AgencyShown;
 extern std::filesystem::path SettingsPath;
 extern FormatSettings LocaleFormats; // captured once at start-up
 extern const Clock* TheClock;        // today's date; tests pin it
+// The user's entries on the days the grid shows, as the last refresh read them; none
+// before the window's first frame, or when there are no records to read.
+extern std::vector<records::Entry> ShownEntries;
 
 extern TAlphaColor APltColor;
 extern TAlphaColor BPltColor;

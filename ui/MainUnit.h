@@ -25,6 +25,10 @@ void UpdateView();
 // The refresh pass: writes the state into every page, the month of CurrentDate in the
 // title, and leaves the focus on the grid.
 void RefreshAll();
+// The part of the refresh pass that shows the user's entries, for when only they may have
+// changed (the window activated again): reads them again, repaints the grid and gives the
+// days their spoken texts. The focus stays where it is.
+void RefreshEntries();
 void PaintGrid();
 TAlphaColor CellFillColor(DayNumber date);
 TAlphaColor DayNumberColor(DayNumber date);

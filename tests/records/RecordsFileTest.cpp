@@ -104,6 +104,45 @@ TEST_F(RecordsFileTest, ADamagedFileIsSetAsideAndTheNewestBackupOffered)
     }
 }
 
+// The grid's marks read the records on their own: no file is made, and one they cannot
+// read is left for the user's own opening, which says what became of it.
+TEST_F(RecordsFileTest, OpeningOnlyIfSoundMakesNothingAndLeavesABadFileAlone)
+{
+    const int day = Day(2026, 12, 1);
+    const Moment now{DecodeDate(day), 9, 15, 42};
+    EXPECT_EQ(OpenRecordsIfSound(Path(), now), nullptr);
+    EXPECT_FALSE(fs::exists(Path()));
+
+    OpenOn(day - 1).store->Add(testing::Note(day, "kept"));
+    {
+        const auto store = OpenRecordsIfSound(Path(), now);
+        ASSERT_NE(store, nullptr);
+        EXPECT_EQ(store->EntriesBetween(day, day).size(), 1u);
+        EXPECT_TRUE(fs::exists(Path().parent_path() / "backups" / "Tenvik-2026-12-01.db"));
+    }
+
+    // Nothing beside it that would set it aside or start afresh.
+    fs::remove(Path().string() + "-wal");
+    fs::remove(Path().string() + "-shm");
+    const std::string damaged = "This is not a database";
+    testing::WriteFileBytes(Path(), damaged);
+    EXPECT_EQ(OpenRecordsIfSound(Path(), now), nullptr);
+    EXPECT_EQ(testing::ReadFileBytes(Path()), damaged);
+    for (const auto& item : fs::directory_iterator(m_folder.Path()))
+        EXPECT_TRUE(item.path() == Path() || item.path().filename() == "backups") << item.path();
+
+    // A later program's file is not touched either.
+    fs::remove(Path());
+    OpenOn(day);
+    {
+        auto connection = Connection::Open(Path(), OpenMode::ReadWrite);
+        connection.Execute("PRAGMA user_version = 999");
+    }
+    const std::string later = testing::ReadFileBytes(Path());
+    EXPECT_EQ(OpenRecordsIfSound(Path(), now), nullptr);
+    EXPECT_EQ(testing::ReadFileBytes(Path()), later);
+}
+
 TEST_F(RecordsFileTest, ADamagedBackupIsRefusedAndChangesNothing)
 {
     const int day = Day(2026, 12, 1);

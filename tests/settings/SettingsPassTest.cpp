@@ -120,6 +120,34 @@ TEST_F(SettingsPassTest, EverySavedValueReadsBack)
     EXPECT_NE(FileText().find(NewFileText("BPlt=#80FF0000\n")), std::string::npos);
 }
 
+// The marks switch and the shift length came later: a file whose user never changed them
+// keeps the bytes earlier versions wrote, and once one is written it is written always.
+TEST_F(SettingsPassTest, MarksAndShiftLengthAreWrittenOnceTheyLeaveTheirDefaults)
+{
+    SettingsRecord values;
+    Save(values);
+    EXPECT_EQ(FileText().find("EntryMarks"), std::string::npos);
+    EXPECT_EQ(FileText().find("ShiftHours"), std::string::npos);
+
+    values.showEntryMarks = false;
+    values.shiftHours = 12;
+    Save(values);
+    EXPECT_NE(FileText().find(NewFileText("PPStart=2020-12-20\nEntryMarks=0\nShiftHours=12\n[Colors]")),
+              std::string::npos)
+        << FileText();
+    SettingsRecord back = Read();
+    EXPECT_FALSE(back.showEntryMarks);
+    EXPECT_EQ(back.shiftHours, 12);
+
+    // Back to the defaults: written as such, not dropped.
+    Save(SettingsRecord{});
+    EXPECT_NE(FileText().find(NewFileText("EntryMarks=1\nShiftHours=24\n")), std::string::npos) << FileText();
+    back = Read();
+    EXPECT_TRUE(back.showEntryMarks);
+    EXPECT_EQ(back.shiftHours, 24);
+    EXPECT_TRUE(back.unreadable.empty());
+}
+
 TEST_F(SettingsPassTest, ASaveKeepsWhatTheProgramDoesNotKnow)
 {
     Given("\xEF\xBB\xBF; Tenvik settings, edited by hand\r\n"
@@ -180,6 +208,10 @@ TEST_F(SettingsPassTest, StoredValuesReadAsTheirRulesSay)
         {"ShiftHours=49", "Config", [](const SettingsRecord& v) { EXPECT_EQ(v.shiftHours, 24); }},
         {"ShiftHours=0", "Config", [](const SettingsRecord& v) { EXPECT_EQ(v.shiftHours, 24); }},
         {"ShiftHours=10.5", "Config", [](const SettingsRecord& v) { EXPECT_EQ(v.shiftHours, 24); }},
+        {"ShiftHours=", "Config", [](const SettingsRecord& v) { EXPECT_EQ(v.shiftHours, 24); }},
+        {"EntryMarks=0", "Config", [](const SettingsRecord& v) { EXPECT_FALSE(v.showEntryMarks); }},
+        {"EntryMarks=1", "Config", [](const SettingsRecord& v) { EXPECT_TRUE(v.showEntryMarks); }},
+        {"EntryMarks=", "Config", [](const SettingsRecord& v) { EXPECT_TRUE(v.showEntryMarks); }},
         {"APlt=Cyan", "Colors", [](const SettingsRecord& v) { EXPECT_EQ(v.aPlt, 0xFF00FFFFu); }},
         {"APlt=#FF0000", "Colors", [](const SettingsRecord& v) { EXPECT_EQ(v.aPlt, 0x00FF0000u); }},
         // A colour that cannot be read keeps its role's default, and the rest still reads.
@@ -330,6 +362,9 @@ TEST_F(SettingsPassTest, ValuesPresentButUnreadableAreListedWithTheDefaultTaken)
         {"[Config]\nShowPaydays=true\nShowDebit=yes\nShowPayPeriods=0x1\n",
          {{"ShowPaydays", "true", "0"}, {"ShowDebit", "yes", "0"}}},
         {"[Config]\nRDO=C1\n", {{"RDO", "C1", "RDO"}}},
+        // The marks switch is on unless the file says otherwise.
+        {"[Config]\nEntryMarks=no\nShiftHours=49\n", {{"EntryMarks", "no", "1"}, {"ShiftHours", "49", "24"}}},
+        {"[Config]\nShiftHours=10.5\n", {{"ShiftHours", "10.5", "24"}}},
         {"[Config]\nPPStart=2/30/2021\n", {{"PPStart", "2/30/2021", "2020-12-20"}}},
         {"[Colors]\nAPlt=Rouge\nBPlt=Green\nBkGr=rebeccapurple\n",
          {{"APlt", "Rouge", "Red"}, {"BkGr", "rebeccapurple", "White"}}},

@@ -7,7 +7,7 @@
 #include "records/RecordsFile.h"
 #include "ui/DayEntriesDialog.h"
 #include "ui/widgets/CellGrid.h"
-#include "ui/widgets/Rectangle.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/TabControl.h"
 
 #include <QAction>

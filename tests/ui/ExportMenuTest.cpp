@@ -5,8 +5,8 @@
 
 #include "print/YearSheet.h"
 #include "settings/Color.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/Notice.h"
-#include "ui/widgets/Rectangle.h"
 #include "ui/widgets/Switch.h"
 #include "ui/widgets/TabControl.h"
 #include "ui/widgets/Text.h"

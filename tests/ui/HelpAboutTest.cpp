@@ -2,9 +2,9 @@
 #include "WindowFixture.h"
 
 #include "ui/AboutText.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/Image.h"
 #include "ui/widgets/Label.h"
-#include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/TabControl.h"
 #include "ui/widgets/TapArea.h"

@@ -39,6 +39,7 @@ struct ProbeReport {
     QStringList border; // ARGB of the device pixels from a cell's left edge inwards
     qreal sextantScale = 0;
     QSize sextantPixels;
+    QMap<QString, QString> marks; // where each day cell's marks go, logical
 };
 
 // One offscreen screen whose windows have no frame. A frame is drawn in device pixels,
@@ -88,6 +89,8 @@ ProbeReport RunProbe(const QString& platformConfig, int scaleFactor)
             report.grabPixels = QSize(f[2].toInt(), f[3].toInt());
         } else if (f[0] == QLatin1String("border")) {
             report.border = f.mid(1);
+        } else if (f[0] == QLatin1String("marks") && f.size() >= 3) {
+            report.marks.insert(f[1], f.mid(2).join(u' '));
         } else if (f[0] == QLatin1String("sextant") && f.size() == 4) {
             report.sextantScale = f[1].toDouble();
             report.sextantPixels = QSize(f[2].toInt(), f[3].toInt());
@@ -129,6 +132,15 @@ TEST(HighDensityTest, ScaleTwoKeepsTheLogicalLayoutAndDoublesThePixels)
     // A cell's half-unit border is one whole device pixel at scale 2: the stroke colour
     // itself, then the fill, with no blend between them.
     EXPECT_EQ(two.border.join(u' ').toStdString(), "FF708090 FFFFFFFF FFFFFFFF");
+
+    // Every day finds room for the four marks of the user's entries at both scales. Each
+    // scale measures the texts' ink as it draws them, which may differ by a pixel, so the
+    // marks may take another place or size.
+    ASSERT_EQ(one.marks.size(), 40);
+    for (auto it = one.marks.cbegin(); it != one.marks.cend(); ++it) {
+        EXPECT_EQ(it.value().split(u' ').size(), 4) << it.key().toStdString() << " at scale 1";
+        EXPECT_EQ(two.marks.value(it.key()).split(u' ').size(), 4) << it.key().toStdString() << " at scale 2";
+    }
 
     // The About picture is drawn from its 500 × 424 variant at scale 2.
     EXPECT_EQ(one.sextantScale, 1.0);

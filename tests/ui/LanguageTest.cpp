@@ -8,9 +8,9 @@
 #include "bridge/LocaleCapture.h"
 #include "translations/Translations.h"
 #include "ui/Pictures.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/Image.h"
 #include "ui/widgets/Label.h"
-#include "ui/widgets/Rectangle.h"
 #include "ui/widgets/Switch.h"
 #include "ui/widgets/TabControl.h"
 
@@ -107,8 +107,11 @@ TEST_F(LanguageTest, NoTextIsCutOff)
     for (const QLocale& locale : locales) {
         SCOPED_TRACE(locale.name().toStdString());
         startIn(locale);
+        recordEveryKind(Day(2026, 11, 29), Day(2027, 1, 9));
         TMainForm& w = open();
-        // Every switch on, so that the grid's corners carry their labels too.
+        settle();
+        // Every switch on, so that the grid's corners carry their labels, and the days
+        // the user's marks, too.
         w.swPaydays->setChecked(true);
         w.swDebitDays->setChecked(true);
         w.swPayPeriods->setChecked(true);
@@ -124,6 +127,9 @@ TEST_F(LanguageTest, NoTextIsCutOff)
                     ADD_FAILURE() << "page " << page << ": " << clipped.toStdString();
                 const std::vector<StrayText> strays = TextsLeavingTheirBoxes(w);
                 EXPECT_TRUE(strays.empty()) << "page " << page << ":\n" << Describe(strays);
+                EXPECT_TRUE(w.gR[15]->marks().Any());
+                const std::vector<StrayText> marks = MarksInTheWay(w);
+                EXPECT_TRUE(marks.empty()) << "page " << page << ":\n" << Describe(marks);
             }
         }
         TearDown();

@@ -6,12 +6,16 @@
 //   grab <device pixel ratio> <pixel width> <pixel height>
 //   border <ARGB> <ARGB> <ARGB>   (device pixels from the left edge of one day cell inwards)
 //   sextant <device pixel ratio> <pixel width> <pixel height>   (the picture drawn)
+//   marks <cell> <x> <y> <width> <height>   (where a day's four marks go, logical units
+//                                            in hundredths, relative to the cell; "none")
 // The scale can only be chosen before the QApplication exists, so each scale is a
 // process of its own; HighDensityTest runs this twice and compares.
 #include "tools/ShowcaseWindow.h"
 #include "ui/Main.h"
+#include "ui/MainState.h"
+#include "ui/PaintTags.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/Image.h"
-#include "ui/widgets/Rectangle.h"
 
 #include <QApplication>
 #include <QImage>
@@ -42,6 +46,21 @@ int main(int argc, char* argv[])
     if (!showcase)
         return 1;
     tenvik::TMainForm& window = showcase->window();
+    // Every kind of entry on every day shown, so that each day cell has all four marks.
+    std::vector<tenvik::records::Entry> entries;
+    for (const tenvik::DayNumber day : tenvik::Main::CellDates) {
+        for (const auto kind : {tenvik::records::EntryKind::Trade, tenvik::records::EntryKind::Leave,
+                                tenvik::records::EntryKind::Extra, tenvik::records::EntryKind::Note}) {
+            tenvik::records::Entry entry;
+            entry.day = static_cast<int>(day);
+            entry.kind = kind;
+            entry.colleague = "Dana Ruiz";
+            entry.text = "Station 4";
+            entries.push_back(entry);
+        }
+    }
+    if (!showcase->recordEntries(entries))
+        return 1;
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::fprintf(stderr, "the window was never shown\n");
@@ -73,6 +92,18 @@ int main(int argc, char* argv[])
     for (int x = left; x < left + 3; ++x)
         out << ' ' << Hex(image.pixel(x, row));
     out << '\n';
+
+    for (int index = 0; index <= tenvik::Main::LastDayCell; ++index) {
+        const tenvik::DayCell& day = *window.gR[static_cast<std::size_t>(index)];
+        out << "marks " << day.objectName();
+        if (const std::optional<QRectF> block = day.marksBlock()) {
+            for (const qreal value : {block->x(), block->y(), block->width(), block->height()})
+                out << ' ' << qRound(value * 100);
+        } else {
+            out << " none";
+        }
+        out << '\n';
+    }
 
     const QPixmap sextant = window.imgSextant->picture();
     out << "sextant " << sextant.devicePixelRatio() << ' ' << sextant.width() << ' ' << sextant.height() << '\n';

@@ -4,12 +4,14 @@
 
 #include "bridge/FilePath.h"
 #include "ui/ColorButtonTags.h"
+#include "ui/DayEntriesDialog.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
 #include "ui/widgets/DateEdit.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/Label.h"
-#include "ui/widgets/Rectangle.h"
+#include "ui/widgets/Notice.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
 #include "ui/widgets/TabControl.h"
@@ -22,6 +24,7 @@
 #include <QDir>
 #include <QGraphicsOpacityEffect>
 #include <QLineEdit>
+#include <QSpinBox>
 
 #include <future>
 #include <thread>
@@ -115,6 +118,52 @@ TEST_F(SettingsWindowTest, EverySettingSurvivesSaveAndRestart)
         EXPECT_EQ(RoleColor(ColorRoleForTag(TagOf(*button)).value()), colour);
         EXPECT_EQ(button->textColors().normal, colour);
     }
+}
+
+// The marks switch and the shift length: by keyboard after the controls of old, saved,
+// read back, in force before any Save, and named when the file holds what cannot be read.
+TEST_F(SettingsWindowTest, MarksSwitchAndShiftLengthAreSavedAndReadLikeTheOthers)
+{
+    TMainForm& w = openSettings();
+    EXPECT_TRUE(w.swEntryMarks->isChecked());
+    EXPECT_EQ(w.spnShiftHours->value(), 24);
+    EXPECT_EQ(w.spnShiftHours->minimum(), 1);
+    EXPECT_EQ(w.spnShiftHours->maximum(), 48);
+    EXPECT_EQ(w.lblEntryMarks->buddy(), w.swEntryMarks);
+    EXPECT_EQ(w.lblShiftHours->buddy(), w.spnShiftHours);
+    w.bPPStart->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.swEntryMarks);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w.spnShiftHours);
+
+    QTest::mouseClick(w.swEntryMarks, Qt::LeftButton);
+    w.spnShiftHours->setValue(12);
+    // A trade starts at the new length at once, saved or not.
+    QString startsAt;
+    m_dialogHand = [&startsAt](QDialog& dialog) { startsAt = static_cast<DayEntriesDialog&>(dialog).edHours->text(); };
+    w.miDayEntries->trigger();
+    EXPECT_EQ(startsAt, QStringLiteral("12"));
+
+    w.tabCtrl->setCurrentWidget(w.tabSettings);
+    save();
+    ASSERT_TRUE(m_reportedErrors.empty());
+    const QString file = QString::fromUtf8(settingsText());
+    EXPECT_TRUE(file.contains(QStringLiteral("PPStart=2020-12-20\nEntryMarks=0\nShiftHours=12\n")))
+        << file.toStdString();
+
+    TMainForm& again = open(Show::No);
+    EXPECT_FALSE(again.swEntryMarks->isChecked());
+    EXPECT_EQ(again.spnShiftHours->value(), 12);
+
+    writeSettings("[Config]\nEntryMarks=off\nShiftHours=72\n");
+    TMainForm& unread = open();
+    EXPECT_TRUE(unread.swEntryMarks->isChecked());
+    EXPECT_EQ(unread.spnShiftHours->value(), 24);
+    ASSERT_TRUE(unread.lblNotice->isVisible());
+    const QString said = unread.lblNotice->text();
+    for (const char* part : {"Entry Marks \u201Coff\u201D", "Shift Hours \u201C72\u201D"})
+        EXPECT_TRUE(said.contains(QString::fromUtf8(part))) << said.toStdString();
 }
 
 TEST_F(SettingsWindowTest, ColourListChangesOnlyTheRoleOfItsButtonAndOnlyForARealColour)

@@ -4,9 +4,9 @@
 #include "ui/widgets/ArrowButton.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/DateEdit.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/DockLayout.h"
 #include "ui/widgets/Label.h"
-#include "ui/widgets/Rectangle.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/TabControl.h"
 

@@ -2,6 +2,7 @@
 
 #include "ui/Main.h"
 #include "ui/PaintTags.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Text.h"
 #include "ui/widgets/TextLines.h"
@@ -113,6 +114,38 @@ std::vector<StrayText> TextsLeavingTheirBoxes(const TMainForm& w)
     for (int cell = 0; cell <= Main::LastDayCell; ++cell) {
         const Text& label = *w.gX[static_cast<std::size_t>(cell)];
         Check(label, DrawnOn(label), label.rect(), strays);
+    }
+    return strays;
+}
+
+std::vector<StrayText> MarksInTheWay(const TMainForm& w)
+{
+    std::vector<StrayText> strays;
+    if (!w.tabCalendar->isVisible())
+        return strays;
+    for (int cell = 0; cell <= Main::LastDayCell; ++cell) {
+        const auto i = static_cast<std::size_t>(cell);
+        const DayCell& day = *w.gR[i];
+        if (!day.marks().Any() || !day.isVisible())
+            continue;
+        const QRect inside = day.rect().adjusted(1, 1, -1, -1); // the border is half a pixel
+        const std::optional<QRectF> block = day.marksBlock();
+        if (!block) {
+            strays.push_back({day.objectName(), QStringLiteral("marks"), {}, inside, QStringLiteral("no room")});
+            continue;
+        }
+        // Every pixel the marks may touch, anti-aliasing included.
+        const QRect marks = block->toAlignedRect();
+        if (!inside.contains(marks))
+            strays.push_back({day.objectName(), QStringLiteral("marks"), marks, inside, {}});
+        for (const Text* text : {w.gT[i], w.gX[i]}) {
+            const DrawnText drawn = DrawnOn(*text);
+            if (drawn.text.isEmpty())
+                continue;
+            const QRect ink = InkOf(drawn, *text).translated(text->mapTo(&day, QPoint(0, 0)));
+            if (!ink.isEmpty() && ink.intersects(marks))
+                strays.push_back({day.objectName(), QStringLiteral("marks"), marks, inside, text->objectName()});
+        }
     }
     return strays;
 }

@@ -29,6 +29,13 @@ struct StrayText {
 // off shows here. Empty when every text fits.
 std::vector<StrayText> TextsLeavingTheirBoxes(const TMainForm& w);
 
+// Every day cell of the Calendar page whose marks are in the way of its texts or its
+// border: a block of marks that leaves the cell less its border, or comes within a pixel
+// of the ink of the day number or of the corner label (each drawn again unclipped, as
+// above), or a cell that holds marks and finds no room for them. Listed as stray texts
+// named after the cell, "marks" as their text. Empty when every mark keeps clear.
+std::vector<StrayText> MarksInTheWay(const TMainForm& w);
+
 // One line per stray text, for a failed expectation.
 std::string Describe(const std::vector<StrayText>& strays);
 

@@ -7,6 +7,7 @@
 #include "bridge/FilePath.h"
 #include "core/Clock.h"
 #include "core/DayNumber.h"
+#include "records/RecordsFile.h"
 #include "settings/FileStore.h"
 #include "settings/LocaleDate.h"
 #include "ui/Main.h"
@@ -23,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string_view>
@@ -108,6 +110,48 @@ protected:
     {
         QFile file(configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.ini")));
         return file.open(QIODevice::ReadOnly) ? file.readAll().replace("\r\n", "\n") : QByteArray();
+    }
+
+    // The records file beside the settings file.
+    std::filesystem::path recordsPath() const
+    {
+        return FilePathOf(configPath(QStringLiteral("Quorvell/Tenvik/Tenvik.db")));
+    }
+
+    // A connection of its own to the records, as another window of the user's would have;
+    // makes the file if there is none.
+    std::unique_ptr<records::EntryStore> otherWindowsRecords() const
+    {
+        std::filesystem::create_directories(recordsPath().parent_path());
+        return records::OpenRecords(recordsPath(), records::Moment{PinnedToday, 8, 0, 0}).store;
+    }
+
+    // Each kind of entry on every day from first to last, so that every day carries all
+    // four marks.
+    void recordEveryKind(DayNumber first, DayNumber last) const
+    {
+        std::vector<records::Entry> entries;
+        for (auto day = static_cast<int>(first); day <= static_cast<int>(last); ++day) {
+            for (const records::EntryKind kind : {records::EntryKind::Trade, records::EntryKind::Leave,
+                                                  records::EntryKind::Extra, records::EntryKind::Note}) {
+                records::Entry entry;
+                entry.day = day;
+                entry.kind = kind;
+                entry.colleague = "Dana Ruiz";
+                entry.hours = records::Hours::Whole(kind == records::EntryKind::Note ? 0 : 12);
+                entry.text = kind == records::EntryKind::Note ? "Station 4" : "";
+                entries.push_back(entry);
+            }
+        }
+        ASSERT_FALSE(otherWindowsRecords()->AddAll(entries).has_value());
+    }
+
+    // Runs the events until the window's first frame has been shown and what waits for it
+    // (the records) has run.
+    static void settle()
+    {
+        for (int i = 0; i < 4; ++i)
+            QTest::qWait(5);
     }
 
     QTemporaryDir m_config;

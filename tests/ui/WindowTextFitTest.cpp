@@ -6,6 +6,7 @@
 #include "ui/widgets/ArrowButton.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/DateEdit.h"
+#include "ui/widgets/DayCell.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/StateColorButton.h"
 #include "ui/widgets/Switch.h"
@@ -35,9 +36,13 @@ struct Switches {
 TEST_F(WindowTest, NoSizedTextLeavesItsBoxFromTheSmallestWindowToTallAndWideOnes)
 {
     // Both label switches on, so the corners hold two lines; and a first day of a pay
-    // period selected, so the status line has its two parts.
+    // period selected, so the status line has its two parts. Every day shown carries the
+    // four marks of the user's entries, which must find room beside both.
     writeSettings("[Config]\nRDO=B7\nShowPaydays=1\nShowDebit=1\nShowPayPeriods=1\nPPStart=1/3/2021\n");
+    recordEveryKind(Day(2026, 8, 30), Day(2026, 10, 10));
+    recordEveryKind(Day(2027, 11, 28), Day(2028, 1, 8));
     TMainForm& w = open();
+    settle();
     const QSize smallest = w.minimumSize() + (w.frameGeometry().size() - w.size());
     const QSize sizes[] = {{350, 640}, {350, 1000}, {500, 900}, {260, 420}, smallest, {1400, 500}};
     const Switches switches[] = {{"both labels", true, true}, {"no labels", false, false}, {"RDO labels", true, false}};
@@ -59,6 +64,9 @@ TEST_F(WindowTest, NoSizedTextLeavesItsBoxFromTheSmallestWindowToTallAndWideOnes
                                  << w.lblMonthName->text().toStdString() << ", " << page->objectName().toStdString());
                     const std::vector<StrayText> strays = TextsLeavingTheirBoxes(w);
                     EXPECT_TRUE(strays.empty()) << Describe(strays);
+                    EXPECT_TRUE(w.gR[15]->marks().Any()); // the check below has marks to check
+                    const std::vector<StrayText> marks = MarksInTheWay(w);
+                    EXPECT_TRUE(marks.empty()) << Describe(marks);
                 }
             }
         }

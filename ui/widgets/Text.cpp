@@ -3,11 +3,16 @@
 #include "ui/widgets/Label.h"
 #include "ui/widgets/TextLines.h"
 
+#include <QImage>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace tenvik {
 
 namespace {
+
+constexpr qreal InchesPerMeter = 39.3700787;
 
 Qt::Alignment HorizontalFlag(Text::Align align)
 {
@@ -47,6 +52,7 @@ void Text::setText(const QString& text)
         return;
     m_text = text;
     setAccessibleName(DisplayLines(text));
+    m_ink.reset();
     update();
 }
 
@@ -55,6 +61,7 @@ void Text::setColor(TAlphaColor color)
     if (color == m_color)
         return;
     m_color = color;
+    m_ink.reset();
     update();
 }
 
@@ -64,6 +71,7 @@ void Text::setFontSize(float pixels)
     if (pixels == m_fontSize || (pixels != pixels && m_fontSize != m_fontSize))
         return;
     m_fontSize = pixels;
+    m_ink.reset();
     update();
 }
 
@@ -72,6 +80,7 @@ void Text::setBold(bool on)
     if (on == m_bold)
         return;
     m_bold = on;
+    m_ink.reset();
     update();
 }
 
@@ -80,6 +89,7 @@ void Text::setUnderline(bool on)
     if (on == m_underline)
         return;
     m_underline = on;
+    m_ink.reset();
     update();
 }
 
@@ -89,6 +99,7 @@ void Text::setAlign(Align horizontal, Align vertical)
         return;
     m_hAlign = horizontal;
     m_vAlign = vertical;
+    m_ink.reset();
     update();
 }
 
@@ -97,6 +108,7 @@ void Text::setMargins(const QMarginsF& margins)
     if (margins == m_margins)
         return;
     m_margins = margins;
+    m_ink.reset();
     update();
 }
 
@@ -105,6 +117,7 @@ void Text::setWordWrap(bool on)
     if (on == m_wordWrap)
         return;
     m_wordWrap = on;
+    m_ink.reset();
     update();
 }
 
@@ -129,6 +142,56 @@ int Text::textFlags() const
     if (m_wordWrap)
         flags |= Qt::TextWordWrap;
     return flags;
+}
+
+QRect Text::inkRect() const
+{
+    if (m_ink)
+        return *m_ink;
+    m_ink = QRect();
+    if (m_text.isEmpty() || width() <= 0 || height() <= 0)
+        return *m_ink;
+    // Drawn as the screen draws it, at the widget's device pixel ratio, and rounded out to
+    // whole logical pixels.
+    const qreal ratio = devicePixelRatioF();
+    QImage canvas((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.setDotsPerMeterX(qRound(logicalDpiX() * InchesPerMeter));
+    canvas.setDotsPerMeterY(qRound(logicalDpiY() * InchesPerMeter));
+    canvas.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas);
+        painter.setFont(drawnFont());
+        painter.setPen(Qt::black);
+        painter.drawText(textArea(), textFlags(), DisplayLines(m_text));
+    }
+    int left = canvas.width();
+    int right = -1;
+    int top = canvas.height();
+    int bottom = -1;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        for (int x = 0; x < canvas.width(); ++x) {
+            if (qAlpha(row[x]) == 0)
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    if (right >= 0) {
+        const QRectF device(QPointF(left, top), QPointF(right + 1, bottom + 1));
+        const QRect logical = QRectF(device.topLeft() / ratio, device.bottomRight() / ratio).toAlignedRect();
+        m_ink = logical;
+    }
+    return *m_ink;
+}
+
+void Text::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_ink.reset();
 }
 
 void Text::paintEvent(QPaintEvent*)

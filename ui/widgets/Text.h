@@ -5,6 +5,8 @@
 #include <QMarginsF>
 #include <QWidget>
 
+#include <optional>
+
 // A painted text without theme: colour, font size in logical pixels (fractional sizes
 // kept), bold, underline, alignment both ways, margins and word wrap. A carriage return
 // in the text breaks the line. Screen readers get the text as the accessible name.
@@ -45,9 +47,14 @@ public:
     QFont drawnFont() const;
     QRectF textArea() const;
     int textFlags() const;
+    // Every pixel the text inks inside the widget, in its coordinates; empty when it inks
+    // none. Measured by drawing it once, and kept until the text, its look or the size
+    // changes.
+    QRect inkRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QString m_text;
@@ -59,6 +66,7 @@ private:
     Align m_vAlign = Align::Center;
     QMarginsF m_margins;
     bool m_wordWrap = false;
+    mutable std::optional<QRect> m_ink;
 };
 
 } // namespace tenvik
