@@ -62,7 +62,7 @@ std::unique_ptr<ShowcaseWindow> ShowcaseWindow::Open(const QLocale& locale, cons
     environment.locale = CaptureLocaleFormats(locale);
     environment.longDateLocale = locale;
     environment.language = language;
-    environment.configBase = showcase->m_config.path().toStdString();
+    environment.configBase = FilePathOf(showcase->m_config.path());
     environment.fileStore = std::make_shared<DiskFileStore>();
     environment.reportError = [](QWidget*, const QString& message) {
         std::fprintf(stderr, "%s\n", qPrintable(message));
