@@ -159,11 +159,22 @@ std::optional<records::OpenedRecords> OpenRecordsFile(const std::filesystem::pat
         case records::OpenReport::State::Created:
             return opened;
         case records::OpenReport::State::SetAside:
-            Say(ProgramName,
-                QCoreApplication::translate("tenvik-export",
-                                            "your records %1 were damaged and have been set aside as %2; start "
-                                            "Tenvik to restore a backup")
-                    .arg(DisplayPathOf(path), DisplayPathOf(opened.report.setAsidePath)));
+            // The window offers a backup only when it finds the damage itself; once a new
+            // file stands in the old one's place, the way back is the newest backup by hand.
+            if (opened.report.backups.empty())
+                Say(ProgramName,
+                    QCoreApplication::translate("tenvik-export",
+                                                "your records %1 were damaged and have been set aside "
+                                                "as %2; there is no backup of them")
+                        .arg(DisplayPathOf(path), DisplayPathOf(opened.report.setAsidePath)));
+            else
+                Say(ProgramName,
+                    QCoreApplication::translate("tenvik-export",
+                                                "your records %1 were damaged and have been set aside as %2; the "
+                                                "newest backup is %3: to go back to it, close Tenvik and copy it "
+                                                "over %1")
+                        .arg(DisplayPathOf(path), DisplayPathOf(opened.report.setAsidePath),
+                             DisplayPathOf(opened.report.backups.front())));
             return opened;
         case records::OpenReport::State::TooNew:
             break;

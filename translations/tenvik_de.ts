@@ -577,10 +577,6 @@ nichts und endet mit 1.
         <translation>Ihre Aufzeichnungen enthalten diesen Eintrag schon; wurde die Datei bereits importiert?</translation>
     </message>
     <message>
-        <source>your records %1 were damaged and have been set aside as %2; start Tenvik to restore a backup</source>
-        <translation>Ihre Aufzeichnungen %1 waren beschädigt und wurden als %2 beiseitegelegt; starten Sie Tenvik, um eine Sicherung wiederherzustellen</translation>
-    </message>
-    <message>
         <source>your records %1 were written by a later version of Tenvik and are left as they are</source>
         <translation>Ihre Aufzeichnungen %1 stammen von einer neueren Version von Tenvik und bleiben unverändert</translation>
     </message>
@@ -895,6 +891,14 @@ gelesen oder geschrieben).
     <message>
         <source>cannot publish to %1: %2; nothing was published</source>
         <translation>kann nicht nach %1 veröffentlichen: %2; es wurde nichts veröffentlicht</translation>
+    </message>
+    <message>
+        <source>your records %1 were damaged and have been set aside as %2; there is no backup of them</source>
+        <translation>Ihre Aufzeichnungen %1 waren beschädigt und wurden als %2 beiseitegelegt; es gibt keine Sicherung davon</translation>
+    </message>
+    <message>
+        <source>your records %1 were damaged and have been set aside as %2; the newest backup is %3: to go back to it, close Tenvik and copy it over %1</source>
+        <translation>Ihre Aufzeichnungen %1 waren beschädigt und wurden als %2 beiseitegelegt; die neueste Sicherung ist %3: um zu ihr zurückzukehren, schließen Sie Tenvik und kopieren Sie sie über %1</translation>
     </message>
 </context>
 <context>

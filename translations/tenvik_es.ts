@@ -576,10 +576,6 @@ rechazada no cambia nada y termina con 1.
         <translation>sus registros ya contienen esta entrada; ¿ya se importó el archivo?</translation>
     </message>
     <message>
-        <source>your records %1 were damaged and have been set aside as %2; start Tenvik to restore a backup</source>
-        <translation>sus registros %1 estaban dañados y se apartaron como %2; inicie Tenvik para restaurar una copia de seguridad</translation>
-    </message>
-    <message>
         <source>your records %1 were written by a later version of Tenvik and are left as they are</source>
         <translation>sus registros %1 son de una versión posterior de Tenvik y se dejan como están</translation>
     </message>
@@ -892,6 +888,14 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
     <message>
         <source>cannot publish to %1: %2; nothing was published</source>
         <translation>no se puede publicar en %1: %2; no se publicó nada</translation>
+    </message>
+    <message>
+        <source>your records %1 were damaged and have been set aside as %2; there is no backup of them</source>
+        <translation>sus registros %1 estaban dañados y se apartaron como %2; no hay ninguna copia de seguridad de ellos</translation>
+    </message>
+    <message>
+        <source>your records %1 were damaged and have been set aside as %2; the newest backup is %3: to go back to it, close Tenvik and copy it over %1</source>
+        <translation>sus registros %1 estaban dañados y se apartaron como %2; la copia de seguridad más reciente es %3: para volver a ella, cierre Tenvik y cópiela sobre %1</translation>
     </message>
 </context>
 <context>

@@ -577,10 +577,6 @@ rien et se termine avec 1.
         <translation>vos dossiers contiennent déjà cette inscription; le fichier a-t-il déjà été importé?</translation>
     </message>
     <message>
-        <source>your records %1 were damaged and have been set aside as %2; start Tenvik to restore a backup</source>
-        <translation>vos dossiers %1 étaient endommagés et ont été mis de côté sous le nom %2; lancez Tenvik pour restaurer une sauvegarde</translation>
-    </message>
-    <message>
         <source>your records %1 were written by a later version of Tenvik and are left as they are</source>
         <translation>vos dossiers %1 viennent d&apos;une version plus récente de Tenvik et restent tels quels</translation>
     </message>
@@ -894,6 +890,14 @@ Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a p
     <message>
         <source>cannot publish to %1: %2; nothing was published</source>
         <translation>impossible de publier dans %1 : %2; rien n&apos;a été publié</translation>
+    </message>
+    <message>
+        <source>your records %1 were damaged and have been set aside as %2; there is no backup of them</source>
+        <translation>vos dossiers %1 étaient endommagés et ont été mis de côté sous le nom %2; il n’en existe aucune sauvegarde</translation>
+    </message>
+    <message>
+        <source>your records %1 were damaged and have been set aside as %2; the newest backup is %3: to go back to it, close Tenvik and copy it over %1</source>
+        <translation>vos dossiers %1 étaient endommagés et ont été mis de côté sous le nom %2; la sauvegarde la plus récente est %3 : pour y revenir, fermez Tenvik et copiez-la par-dessus %1</translation>
     </message>
 </context>
 <context>

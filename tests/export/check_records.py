@@ -8,6 +8,7 @@ import csv
 import io
 import os
 import re
+import shutil
 import sys
 
 sys.dont_write_bytecode = True  # keep the source tree clean
@@ -156,6 +157,37 @@ def check_reading_makes_nothing(checks, work):
     checks.expect(not os.path.exists(profile.config), "reading made a settings folder")
 
 
+def check_damaged_records(checks, work):
+    """A damaged file is set aside, never overwritten, and the newest backup is named."""
+    profile = Profile(work, "damaged")
+    source = write(work, "damaged-source.csv", csv_text(ENTRIES))
+    result = profile.run("--import-csv", source)
+    checks.expect(result.returncode == 0, f"import: {result.returncode} {result.stderr}")
+    # Yesterday's backup, as the first opening of that day left it (a file made today has
+    # none yet).
+    backups = os.path.join(profile.folder, "backups")
+    os.makedirs(backups, exist_ok=True)
+    newest = "Tenvik-2026-12-10.db"
+    shutil.copyfile(profile.database, os.path.join(backups, newest))
+    shutil.copyfile(profile.database, os.path.join(backups, "Tenvik-2026-12-01.db"))
+    garbage = b"This is not a database" * 100
+    with open(profile.database, "wb") as out:
+        out.write(garbage)
+
+    result = profile.run("--import-csv", source)
+    checks.expect(result.returncode == 0, f"import after the damage: {result.returncode} {result.stderr}")
+    aside = [name for name in os.listdir(profile.folder) if name.startswith("Tenvik.db.corrupt-")]
+    checks.expect(len(aside) == 1, f"set aside: {aside}")
+    if aside:
+        with open(os.path.join(profile.folder, aside[0]), "rb") as data:
+            checks.expect(data.read() == garbage, "the damaged file was changed")
+        checks.expect(aside[0] in result.stderr, f"the set-aside name is not said: {result.stderr!r}")
+    checks.expect("the newest backup is" in result.stderr and newest in result.stderr,
+                  f"the newest backup {newest} is not named: {result.stderr!r}")
+    _header, rows = rows_of(profile.entries(checks, "damaged.csv"))
+    checks.expect(len(rows) == len(ENTRIES), f"{len(rows)} entries in the new file")
+
+
 def check_calendar(checks, work, profile):
     profile.settings("[Config]\nRDO=A2\nPPStart=2021-01-03\n")
     plain = profile.run("--ics", "-", "--year", "2027")
@@ -210,6 +242,7 @@ def main():
         profile, written = check_round_trip(checks, work)
         check_refusals(checks, work, profile, written)
         check_reading_makes_nothing(checks, work)
+        check_damaged_records(checks, work)
         check_calendar(checks, work, profile)
         check_pay_periods(checks, work, profile)
     finally:
