@@ -20,14 +20,9 @@ import time
 
 sys.dont_write_bytecode = True  # keep the source tree clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from exportcheck import SKIP, Checks, Workspace  # noqa: E402
+from exportcheck import SKIP, Checks, Workspace, need_icalendar  # noqa: E402
 
-try:
-    import icalendar
-except ImportError:
-    print("SKIP: Python's icalendar is missing; install the Debian package python3-icalendar "
-          "(scripts/packages.txt lists it)")
-    sys.exit(SKIP)
+icalendar = need_icalendar()
 
 # An ampersand and angle brackets must reach the page escaped and the feeds as written.
 AGENCY = "Velmora Fire & Rescue <Station 3>"

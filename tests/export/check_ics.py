@@ -11,14 +11,9 @@ import threading
 
 sys.dont_write_bytecode = True  # keep the source tree clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from exportcheck import SKIP, Checks, Workspace  # noqa: E402
+from exportcheck import SKIP, Checks, Workspace, need_icalendar  # noqa: E402
 
-try:
-    import icalendar
-except ImportError:
-    print("SKIP: Python's icalendar is missing; install the Debian package python3-icalendar "
-          "(scripts/packages.txt lists it)")
-    sys.exit(SKIP)
+icalendar = need_icalendar()
 
 # A comma, a semicolon, a backslash and letters beyond ASCII must all come back as written.
 AGENCY = "Velmora Fire, Station 3; N\u00f8rd\\\u00d8st \u2013 a name long enough to fold its lines"

@@ -2,9 +2,22 @@
 the day facts the core rules give, straight from tenvik_day_facts."""
 import os
 import subprocess
+import sys
 import tempfile
 
 SKIP = 77  # CTest reports the check as skipped
+
+
+def need_icalendar():
+    """Python's icalendar, the independent parser the calendar files are read with; the
+    check skips without it."""
+    try:
+        import icalendar
+    except ImportError:
+        print("SKIP: Python's icalendar is missing; install the Debian package python3-icalendar "
+              "(scripts/packages.txt lists it)")
+        sys.exit(SKIP)
+    return icalendar
 
 
 class Workspace:
