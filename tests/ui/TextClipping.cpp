@@ -3,6 +3,7 @@
 #include "ui/Main.h"
 #include "ui/PaintTags.h"
 #include "ui/widgets/DayCell.h"
+#include "ui/widgets/InkBounds.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/Text.h"
 #include "ui/widgets/TextLines.h"
@@ -44,24 +45,8 @@ QRect InkOf(const DrawnText& drawn, const QWidget& widget)
         // Unclipped: drawText would cut the text at its area as the widget cuts it at its edges.
         painter.drawText(drawn.area, drawn.flags | Qt::TextDontClip, drawn.text);
     }
-    int left = canvas.width();
-    int right = -1;
-    int top = canvas.height();
-    int bottom = -1;
-    for (int y = 0; y < canvas.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-        for (int x = 0; x < canvas.width(); ++x) {
-            if (qAlpha(row[x]) == 0)
-                continue;
-            left = std::min(left, x);
-            right = std::max(right, x);
-            top = std::min(top, y);
-            bottom = std::max(bottom, y);
-        }
-    }
-    if (right < 0)
-        return {};
-    return QRect(QPoint(left, top), QPoint(right, bottom)).translated(-pad, -pad);
+    const QRect ink = InkBounds(canvas);
+    return ink.isEmpty() ? QRect() : ink.translated(-pad, -pad);
 }
 
 DrawnText DrawnOn(const Text& text)

@@ -1,12 +1,11 @@
 #include "ui/widgets/Text.h"
 
+#include "ui/widgets/InkBounds.h"
 #include "ui/widgets/Label.h"
 #include "ui/widgets/TextLines.h"
 
 #include <QImage>
 #include <QPainter>
-
-#include <algorithm>
 
 namespace tenvik {
 
@@ -165,25 +164,9 @@ QRect Text::inkRect() const
         painter.setPen(Qt::black);
         painter.drawText(textArea(), textFlags(), DisplayLines(m_text));
     }
-    int left = canvas.width();
-    int right = -1;
-    int top = canvas.height();
-    int bottom = -1;
-    for (int y = 0; y < canvas.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-        for (int x = 0; x < canvas.width(); ++x) {
-            if (qAlpha(row[x]) == 0)
-                continue;
-            left = std::min(left, x);
-            right = std::max(right, x);
-            top = std::min(top, y);
-            bottom = std::max(bottom, y);
-        }
-    }
-    if (right >= 0) {
-        const QRectF device(QPointF(left, top), QPointF(right + 1, bottom + 1));
-        const QRect logical = QRectF(device.topLeft() / ratio, device.bottomRight() / ratio).toAlignedRect();
-        m_ink = logical;
+    if (const QRect device = InkBounds(canvas); !device.isEmpty()) {
+        const QRectF exact(device);
+        m_ink = QRectF(exact.topLeft() / ratio, exact.bottomRight() / ratio).toAlignedRect();
     }
     return *m_ink;
 }
