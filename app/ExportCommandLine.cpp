@@ -273,8 +273,8 @@ QString ExportCommandLine::helpText() const
                                       "\n"
                                       "--publish FOLDER keeps FOLDER as a link to the latest of its generations\n"
                                       "beside it (FOLDER.tenvik-N) and switches the link in one step, so a web\n"
-                                      "server never serves half of a publish; a failed publish leaves the last\n"
-                                      "one. With the same settings and days it writes the same bytes.\n"
+                                      "server never serves half of a publish; a failed publish changes nothing\n"
+                                      "that is served. With the same settings and days it writes the same bytes.\n"
                                       "\n"
                                       "Exit status: 0 when everything was written, 1 when a file could not be\n"
                                       "written, 2 when the arguments are wrong (then nothing is read or written).\n")

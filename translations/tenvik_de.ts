@@ -676,61 +676,6 @@ nichts und endet mit 1.
         <translation>Letzter Tag der Kalenderdatei (Vorgabe: 365 Tage nach --from; bei --publish das Ende des nächsten Jahres).</translation>
     </message>
     <message>
-        <source>FILE may be - for standard output; the summary then goes to standard error.
-A link is kept and the file it points to replaced; a pipe or a device is
-written to as it is. Dates run from 1901-01-01 to 2060-12-31.
-
-The settings are read, never written, from
-$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
-
-The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
-(LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
-Philippines and the other countries whose locales print on it, a4 elsewhere.
-
-Import each group&apos;s calendar file into a calendar of its own: the calendar
-is named after the agency and the group. After a change of group, delete the
-old group&apos;s calendar in your calendar program, then import the new file.
-Importing a newer file of the same group updates its events.
-
---publish FOLDER keeps FOLDER as a link to the latest of its generations
-beside it (FOLDER.tenvik-N) and switches the link in one step, so a web
-server never serves half of a publish; a failed publish leaves the last
-one. With the same settings and days it writes the same bytes.
-
-Exit status: 0 when everything was written, 1 when a file could not be
-written, 2 when the arguments are wrong (then nothing is read or written).
-</source>
-        <translation>DATEI darf - für die Standardausgabe sein; die Zusammenfassung geht dann auf die
-Standardfehlerausgabe. Ein Link bleibt erhalten und die Datei, auf die er zeigt,
-wird ersetzt; in eine Pipe oder ein Gerät wird unverändert geschrieben. Daten
-reichen von 1901-01-01 bis 2060-12-31.
-
-Die Einstellungen werden gelesen, nie geschrieben, aus
-$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normalerweise ~/.config/...).
-
-Das Papier ist --paper, sonst PAPERSIZE (a4 oder letter), sonst das Ihres
-Gebietsschemas (LC_ALL, LC_PAPER, LANG): letter in den USA, Kanada, Mexiko, auf
-den Philippinen und in den anderen Ländern, deren Gebietsschemas es verwenden,
-a4 überall sonst.
-
-Importieren Sie die Kalenderdatei jeder Gruppe in einen eigenen Kalender: Der
-Kalender trägt den Namen der Feuerwehr und der Gruppe. Löschen Sie nach einem
-Gruppenwechsel den Kalender der alten Gruppe in Ihrem Kalenderprogramm und
-importieren Sie dann die neue Datei. Eine neuere Datei derselben Gruppe
-aktualisiert beim Import ihre Termine.
-
---publish ORDNER hält ORDNER als Verweis auf die neueste seiner Generationen
-daneben (ORDNER.tenvik-N) und stellt den Verweis in einem Schritt um, sodass
-ein Webserver nie eine halbe Veröffentlichung ausliefert; eine gescheiterte
-Veröffentlichung lässt die letzte stehen. Mit denselben Einstellungen und Tagen
-schreibt sie dieselben Bytes.
-
-Exit-Status: 0, wenn alles geschrieben wurde, 1, wenn eine Datei nicht
-geschrieben werden konnte, 2, wenn die Argumente falsch sind (dann wird nichts
-gelesen oder geschrieben).
-</translation>
-    </message>
-    <message>
         <source>nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE, --import-csv FILE or --publish FOLDER</source>
         <translation>nichts zu tun: geben Sie --ics DATEI, --pdf DATEI, --entries-csv DATEI, --pay-periods-csv DATEI, --import-csv DATEI oder --publish ORDNER an</translation>
     </message>
@@ -899,6 +844,61 @@ gelesen oder geschrieben).
     <message>
         <source>your records %1 were damaged and have been set aside as %2; the newest backup is %3: to go back to it, close Tenvik and copy it over %1</source>
         <translation>Ihre Aufzeichnungen %1 waren beschädigt und wurden als %2 beiseitegelegt; die neueste Sicherung ist %3: um zu ihr zurückzukehren, schließen Sie Tenvik und kopieren Sie sie über %1</translation>
+    </message>
+    <message>
+        <source>FILE may be - for standard output; the summary then goes to standard error.
+A link is kept and the file it points to replaced; a pipe or a device is
+written to as it is. Dates run from 1901-01-01 to 2060-12-31.
+
+The settings are read, never written, from
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
+
+The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
+(LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
+Philippines and the other countries whose locales print on it, a4 elsewhere.
+
+Import each group&apos;s calendar file into a calendar of its own: the calendar
+is named after the agency and the group. After a change of group, delete the
+old group&apos;s calendar in your calendar program, then import the new file.
+Importing a newer file of the same group updates its events.
+
+--publish FOLDER keeps FOLDER as a link to the latest of its generations
+beside it (FOLDER.tenvik-N) and switches the link in one step, so a web
+server never serves half of a publish; a failed publish changes nothing
+that is served. With the same settings and days it writes the same bytes.
+
+Exit status: 0 when everything was written, 1 when a file could not be
+written, 2 when the arguments are wrong (then nothing is read or written).
+</source>
+        <translation>DATEI darf - für die Standardausgabe sein; die Zusammenfassung geht dann auf die
+Standardfehlerausgabe. Ein Link bleibt erhalten und die Datei, auf die er zeigt,
+wird ersetzt; in eine Pipe oder ein Gerät wird unverändert geschrieben. Daten
+reichen von 1901-01-01 bis 2060-12-31.
+
+Die Einstellungen werden gelesen, nie geschrieben, aus
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normalerweise ~/.config/...).
+
+Das Papier ist --paper, sonst PAPERSIZE (a4 oder letter), sonst das Ihres
+Gebietsschemas (LC_ALL, LC_PAPER, LANG): letter in den USA, Kanada, Mexiko, auf
+den Philippinen und in den anderen Ländern, deren Gebietsschemas es verwenden,
+a4 überall sonst.
+
+Importieren Sie die Kalenderdatei jeder Gruppe in einen eigenen Kalender: Der
+Kalender trägt den Namen der Feuerwehr und der Gruppe. Löschen Sie nach einem
+Gruppenwechsel den Kalender der alten Gruppe in Ihrem Kalenderprogramm und
+importieren Sie dann die neue Datei. Eine neuere Datei derselben Gruppe
+aktualisiert beim Import ihre Termine.
+
+--publish ORDNER hält ORDNER als Verweis auf die neueste seiner Generationen
+daneben (ORDNER.tenvik-N) und stellt den Verweis in einem Schritt um, sodass
+ein Webserver nie eine halbe Veröffentlichung ausliefert; eine gescheiterte
+Veröffentlichung ändert nichts an dem, was ausgeliefert wird. Mit denselben
+Einstellungen und Tagen schreibt sie dieselben Bytes.
+
+Exit-Status: 0, wenn alles geschrieben wurde, 1, wenn eine Datei nicht
+geschrieben werden konnte, 2, wenn die Argumente falsch sind (dann wird nichts
+gelesen oder geschrieben).
+</translation>
     </message>
 </context>
 <context>

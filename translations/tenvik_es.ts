@@ -675,59 +675,6 @@ rechazada no cambia nada y termina con 1.
         <translation>Último día del archivo de calendario (por defecto, 365 días después de --from; con --publish, el final del año próximo).</translation>
     </message>
     <message>
-        <source>FILE may be - for standard output; the summary then goes to standard error.
-A link is kept and the file it points to replaced; a pipe or a device is
-written to as it is. Dates run from 1901-01-01 to 2060-12-31.
-
-The settings are read, never written, from
-$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
-
-The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
-(LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
-Philippines and the other countries whose locales print on it, a4 elsewhere.
-
-Import each group&apos;s calendar file into a calendar of its own: the calendar
-is named after the agency and the group. After a change of group, delete the
-old group&apos;s calendar in your calendar program, then import the new file.
-Importing a newer file of the same group updates its events.
-
---publish FOLDER keeps FOLDER as a link to the latest of its generations
-beside it (FOLDER.tenvik-N) and switches the link in one step, so a web
-server never serves half of a publish; a failed publish leaves the last
-one. With the same settings and days it writes the same bytes.
-
-Exit status: 0 when everything was written, 1 when a file could not be
-written, 2 when the arguments are wrong (then nothing is read or written).
-</source>
-        <translation>ARCHIVO puede ser - para la salida estándar; el resumen va entonces a la salida
-de errores. Un enlace se conserva y se reemplaza el archivo al que apunta; en
-una tubería o un dispositivo se escribe tal cual. Las fechas van de 1901-01-01
-a 2060-12-31.
-
-La configuración se lee, nunca se escribe, de
-$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normalmente ~/.config/...).
-
-El papel es --paper, si no PAPERSIZE (a4 o letter), si no el de su configuración
-regional (LC_ALL, LC_PAPER, LANG): letter en Estados Unidos, Canadá, México,
-Filipinas y los demás países cuya configuración regional lo usa, a4 en los demás.
-
-Importe el archivo de calendario de cada grupo en un calendario propio: el
-calendario lleva el nombre del departamento y del grupo. Tras un cambio de
-grupo, borre el calendario del grupo anterior en su programa de calendario y
-luego importe el archivo nuevo. Importar un archivo más reciente del mismo grupo
-actualiza sus eventos.
-
---publish CARPETA mantiene CARPETA como enlace a la más reciente de sus
-generaciones, a su lado (CARPETA.tenvik-N), y cambia el enlace de una vez,
-así que un servidor web nunca sirve media publicación; una publicación fallida
-deja la anterior. Con la misma configuración y los mismos días escribe los
-mismos bytes.
-
-Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
-2 si los argumentos son incorrectos (entonces no se lee ni se escribe nada).
-</translation>
-    </message>
-    <message>
         <source>nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE, --import-csv FILE or --publish FOLDER</source>
         <translation>nada que hacer: indique --ics ARCHIVO, --pdf ARCHIVO, --entries-csv ARCHIVO, --pay-periods-csv ARCHIVO, --import-csv ARCHIVO o --publish CARPETA</translation>
     </message>
@@ -896,6 +843,59 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
     <message>
         <source>your records %1 were damaged and have been set aside as %2; the newest backup is %3: to go back to it, close Tenvik and copy it over %1</source>
         <translation>sus registros %1 estaban dañados y se apartaron como %2; la copia de seguridad más reciente es %3: para volver a ella, cierre Tenvik y cópiela sobre %1</translation>
+    </message>
+    <message>
+        <source>FILE may be - for standard output; the summary then goes to standard error.
+A link is kept and the file it points to replaced; a pipe or a device is
+written to as it is. Dates run from 1901-01-01 to 2060-12-31.
+
+The settings are read, never written, from
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
+
+The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
+(LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
+Philippines and the other countries whose locales print on it, a4 elsewhere.
+
+Import each group&apos;s calendar file into a calendar of its own: the calendar
+is named after the agency and the group. After a change of group, delete the
+old group&apos;s calendar in your calendar program, then import the new file.
+Importing a newer file of the same group updates its events.
+
+--publish FOLDER keeps FOLDER as a link to the latest of its generations
+beside it (FOLDER.tenvik-N) and switches the link in one step, so a web
+server never serves half of a publish; a failed publish changes nothing
+that is served. With the same settings and days it writes the same bytes.
+
+Exit status: 0 when everything was written, 1 when a file could not be
+written, 2 when the arguments are wrong (then nothing is read or written).
+</source>
+        <translation>ARCHIVO puede ser - para la salida estándar; el resumen va entonces a la salida
+de errores. Un enlace se conserva y se reemplaza el archivo al que apunta; en
+una tubería o un dispositivo se escribe tal cual. Las fechas van de 1901-01-01
+a 2060-12-31.
+
+La configuración se lee, nunca se escribe, de
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normalmente ~/.config/...).
+
+El papel es --paper, si no PAPERSIZE (a4 o letter), si no el de su configuración
+regional (LC_ALL, LC_PAPER, LANG): letter en Estados Unidos, Canadá, México,
+Filipinas y los demás países cuya configuración regional lo usa, a4 en los demás.
+
+Importe el archivo de calendario de cada grupo en un calendario propio: el
+calendario lleva el nombre del departamento y del grupo. Tras un cambio de
+grupo, borre el calendario del grupo anterior en su programa de calendario y
+luego importe el archivo nuevo. Importar un archivo más reciente del mismo grupo
+actualiza sus eventos.
+
+--publish CARPETA mantiene CARPETA como enlace a la más reciente de sus
+generaciones, a su lado (CARPETA.tenvik-N), y cambia el enlace de una vez,
+así que un servidor web nunca sirve media publicación; una publicación fallida
+no cambia nada de lo que se sirve. Con la misma configuración y los mismos días
+escribe los mismos bytes.
+
+Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
+2 si los argumentos son incorrectos (entonces no se lee ni se escribe nada).
+</translation>
     </message>
 </context>
 <context>

@@ -676,60 +676,6 @@ rien et se termine avec 1.
         <translation>Dernier jour du fichier de calendrier (par défaut 365 jours après --from; pour --publish, la fin de l&apos;année prochaine).</translation>
     </message>
     <message>
-        <source>FILE may be - for standard output; the summary then goes to standard error.
-A link is kept and the file it points to replaced; a pipe or a device is
-written to as it is. Dates run from 1901-01-01 to 2060-12-31.
-
-The settings are read, never written, from
-$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
-
-The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
-(LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
-Philippines and the other countries whose locales print on it, a4 elsewhere.
-
-Import each group&apos;s calendar file into a calendar of its own: the calendar
-is named after the agency and the group. After a change of group, delete the
-old group&apos;s calendar in your calendar program, then import the new file.
-Importing a newer file of the same group updates its events.
-
---publish FOLDER keeps FOLDER as a link to the latest of its generations
-beside it (FOLDER.tenvik-N) and switches the link in one step, so a web
-server never serves half of a publish; a failed publish leaves the last
-one. With the same settings and days it writes the same bytes.
-
-Exit status: 0 when everything was written, 1 when a file could not be
-written, 2 when the arguments are wrong (then nothing is read or written).
-</source>
-        <translation>FICHIER peut être - pour la sortie standard; le résumé va alors à la sortie
-d&apos;erreur. Un lien est conservé et le fichier vers lequel il pointe, remplacé;
-un tube ou un périphérique reçoit l&apos;écriture tel quel. Les dates vont du
-1901-01-01 au 2060-12-31.
-
-Les paramètres sont lus, jamais écrits, dans
-$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normalement ~/.config/...).
-
-Le papier est --paper, sinon PAPERSIZE (a4 ou letter), sinon celui de vos
-paramètres régionaux (LC_ALL, LC_PAPER, LANG)&#xa0;: letter aux États-Unis, au
-Canada, au Mexique, aux Philippines et dans les autres pays dont les paramètres
-régionaux l&apos;utilisent, a4 ailleurs.
-
-Importez le fichier de calendrier de chaque groupe dans un calendrier distinct&#xa0;:
-le calendrier porte le nom du service et du groupe. Après un changement de
-groupe, supprimez le calendrier de l&apos;ancien groupe dans votre logiciel de
-calendrier, puis importez le nouveau fichier. Importer un fichier plus récent
-du même groupe met ses événements à jour.
-
---publish DOSSIER garde DOSSIER comme lien vers la plus récente de ses
-générations, à côté (DOSSIER.tenvik-N), et change le lien d&apos;un coup : un
-serveur Web ne sert jamais une demi-publication; une publication ratée laisse
-la précédente. Avec les mêmes paramètres et les mêmes jours, elle écrit les
-mêmes octets.
-
-Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a pas pu être
-écrit, 2 quand les arguments sont erronés (rien n&apos;est alors lu ni écrit).
-</translation>
-    </message>
-    <message>
         <source>nothing to do: give --ics FILE, --pdf FILE, --entries-csv FILE, --pay-periods-csv FILE, --import-csv FILE or --publish FOLDER</source>
         <translation>rien à faire : donnez --ics FICHIER, --pdf FICHIER, --entries-csv FICHIER, --pay-periods-csv FICHIER, --import-csv FICHIER ou --publish DOSSIER</translation>
     </message>
@@ -898,6 +844,60 @@ Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a p
     <message>
         <source>your records %1 were damaged and have been set aside as %2; the newest backup is %3: to go back to it, close Tenvik and copy it over %1</source>
         <translation>vos dossiers %1 étaient endommagés et ont été mis de côté sous le nom %2; la sauvegarde la plus récente est %3 : pour y revenir, fermez Tenvik et copiez-la par-dessus %1</translation>
+    </message>
+    <message>
+        <source>FILE may be - for standard output; the summary then goes to standard error.
+A link is kept and the file it points to replaced; a pipe or a device is
+written to as it is. Dates run from 1901-01-01 to 2060-12-31.
+
+The settings are read, never written, from
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normally ~/.config/...).
+
+The paper is --paper, else PAPERSIZE (a4 or letter), else your locale&apos;s
+(LC_ALL, LC_PAPER, LANG): letter in the United States, Canada, Mexico, the
+Philippines and the other countries whose locales print on it, a4 elsewhere.
+
+Import each group&apos;s calendar file into a calendar of its own: the calendar
+is named after the agency and the group. After a change of group, delete the
+old group&apos;s calendar in your calendar program, then import the new file.
+Importing a newer file of the same group updates its events.
+
+--publish FOLDER keeps FOLDER as a link to the latest of its generations
+beside it (FOLDER.tenvik-N) and switches the link in one step, so a web
+server never serves half of a publish; a failed publish changes nothing
+that is served. With the same settings and days it writes the same bytes.
+
+Exit status: 0 when everything was written, 1 when a file could not be
+written, 2 when the arguments are wrong (then nothing is read or written).
+</source>
+        <translation>FICHIER peut être - pour la sortie standard; le résumé va alors à la sortie
+d&apos;erreur. Un lien est conservé et le fichier vers lequel il pointe, remplacé;
+un tube ou un périphérique reçoit l&apos;écriture tel quel. Les dates vont du
+1901-01-01 au 2060-12-31.
+
+Les paramètres sont lus, jamais écrits, dans
+$XDG_CONFIG_HOME/Quorvell/Tenvik/Tenvik.ini (normalement ~/.config/...).
+
+Le papier est --paper, sinon PAPERSIZE (a4 ou letter), sinon celui de vos
+paramètres régionaux (LC_ALL, LC_PAPER, LANG)&#xa0;: letter aux États-Unis, au
+Canada, au Mexique, aux Philippines et dans les autres pays dont les paramètres
+régionaux l&apos;utilisent, a4 ailleurs.
+
+Importez le fichier de calendrier de chaque groupe dans un calendrier distinct&#xa0;:
+le calendrier porte le nom du service et du groupe. Après un changement de
+groupe, supprimez le calendrier de l&apos;ancien groupe dans votre logiciel de
+calendrier, puis importez le nouveau fichier. Importer un fichier plus récent
+du même groupe met ses événements à jour.
+
+--publish DOSSIER garde DOSSIER comme lien vers la plus récente de ses
+générations, à côté (DOSSIER.tenvik-N), et change le lien d&apos;un coup : un
+serveur Web ne sert jamais une demi-publication; une publication ratée ne change
+rien à ce qui est servi. Avec les mêmes paramètres et les mêmes jours, elle
+écrit les mêmes octets.
+
+Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a pas pu être
+écrit, 2 quand les arguments sont erronés (rien n&apos;est alors lu ni écrit).
+</translation>
     </message>
 </context>
 <context>
