@@ -265,6 +265,11 @@ int Publish(const ExportCommand& command, const UserProfile& profile, const QStr
             why = QCoreApplication::translate("tenvik-export",
                                               "it is a folder or file that --publish did not make; move it away "
                                               "or publish to another name");
+        else if (error.problem == PublishProblem::Busy)
+            why = QCoreApplication::translate("tenvik-export",
+                                              "another publish into %1 is still under way; try again when it has "
+                                              "ended")
+                      .arg(DisplayPathOf(error.path));
         else
             why = QCoreApplication::translate("tenvik-export", "%1: %2")
                       .arg(DisplayPathOf(error.path), QString::fromUtf8(SystemErrorText(error.code)));

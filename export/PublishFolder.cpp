@@ -9,6 +9,9 @@
 #include <cstdio>
 #include <optional>
 #include <string_view>
+#include <thread>
+
+#include <sys/file.h>
 
 namespace fs = std::filesystem;
 
@@ -65,6 +68,26 @@ fs::path LinkPath(const fs::path& given)
 fs::path ParentOf(const fs::path& folder)
 {
     return folder.has_parent_path() ? folder.parent_path() : fs::path(".");
+}
+
+// Two publishes beside each other (the weekly timer and one run by hand) take turns
+// through a lock on the folder that holds them; else each would remove the other's
+// generation in progress as what a crash left. The lock goes with the process, however
+// it ends, and leaves no file behind.
+void TakeTurn(const FileDescriptor& fd, const fs::path& parent, std::chrono::milliseconds wait)
+{
+    if (!fd.Valid())
+        Fail(parent);
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK)
+            Fail(parent);
+        if (std::chrono::steady_clock::now() >= deadline)
+            throw PublishError(PublishProblem::Busy, parent);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
 }
 
 bool Synced(const fs::path& folder)
@@ -136,13 +159,16 @@ PublishError::PublishError(PublishProblem what, fs::path where, std::error_code 
 {
 }
 
-PublishOutcome PublishFolder(const fs::path& given, const std::vector<PublishedFile>& files)
+PublishOutcome PublishFolder(const fs::path& given, const std::vector<PublishedFile>& files,
+                             std::chrono::milliseconds wait)
 {
     const fs::path folder = LinkPath(given);
     const std::string name = folder.filename().string();
     if (name.empty() || name == "." || name == "..")
         throw PublishError(PublishProblem::NotALink, given);
     const fs::path parent = ParentOf(folder);
+    const FileDescriptor turn{::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    TakeTurn(turn, parent, wait);
 
     struct stat link {};
     std::optional<fs::path> current;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -15,7 +16,8 @@
 // file or every new one, never a mix. Then the older generations go. A failed publish
 // removes what it wrote and leaves the link, and the last good generation, as they were.
 // What a crash leaves behind (a generation never switched in, a new link never renamed)
-// goes with the next publish, so leftovers never pile up.
+// goes with the next publish, so leftovers never pile up. Publishes beside each other
+// take turns through a lock on the folder that holds them.
 // A file whose bytes did not change keeps its modification time, which web servers build
 // their ETags from, so that caches keep what they hold. POSIX builds only.
 namespace tenvik {
@@ -32,6 +34,7 @@ struct PublishOutcome {
 
 enum class PublishProblem {
     NotALink, // the folder's name is taken by a folder or file this publisher did not make
+    Busy,     // another publish beside it went on for longer than this one waits
     System,   // the system refused a step; code says why
 };
 
@@ -46,9 +49,13 @@ public:
 // The marker between a folder's name and a generation's number.
 inline constexpr std::string_view GenerationMark = ".tenvik-";
 
+// How long a publish waits for another one beside it to end.
+inline constexpr std::chrono::milliseconds PublishWait{30000};
+
 // folder is the link (made on the first publish; an empty folder of that name is
 // replaced by it). Throws PublishError.
-PublishOutcome PublishFolder(const std::filesystem::path& folder, const std::vector<PublishedFile>& files);
+PublishOutcome PublishFolder(const std::filesystem::path& folder, const std::vector<PublishedFile>& files,
+                             std::chrono::milliseconds wait = PublishWait);
 
 // The generation folder's link points at, when folder is such a link and the generation is
 // there: what a failed publish leaves served.

@@ -900,6 +900,10 @@ geschrieben werden konnte, 2, wenn die Argumente falsch sind (dann wird nichts
 gelesen oder geschrieben).
 </translation>
     </message>
+    <message>
+        <source>another publish into %1 is still under way; try again when it has ended</source>
+        <translation>eine andere Veröffentlichung in %1 läuft noch; versuchen Sie es erneut, wenn sie beendet ist</translation>
+    </message>
 </context>
 <context>
     <name>tenvik::ColorNames</name>

@@ -897,6 +897,10 @@ Estado de salida: 0 si se escribió todo, 1 si no se pudo escribir un archivo,
 2 si los argumentos son incorrectos (entonces no se lee ni se escribe nada).
 </translation>
     </message>
+    <message>
+        <source>another publish into %1 is still under way; try again when it has ended</source>
+        <translation>otra publicación en %1 sigue en curso; vuelva a intentarlo cuando haya terminado</translation>
+    </message>
 </context>
 <context>
     <name>tenvik::ColorNames</name>

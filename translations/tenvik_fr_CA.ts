@@ -899,6 +899,10 @@ Code de sortie&#xa0;: 0 quand tout a été écrit, 1 quand un fichier n&apos;a p
 écrit, 2 quand les arguments sont erronés (rien n&apos;est alors lu ni écrit).
 </translation>
     </message>
+    <message>
+        <source>another publish into %1 is still under way; try again when it has ended</source>
+        <translation>une autre publication dans %1 est encore en cours; réessayez quand elle sera terminée</translation>
+    </message>
 </context>
 <context>
     <name>tenvik::ColorNames</name>

@@ -8,7 +8,10 @@
 
 #include <algorithm>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -74,6 +77,30 @@ TEST(PublishFolderTest, AFailedPublishLeavesTheLastOneAndNothingElse)
     // What the message after a failure tells apart: a publish still served, or none.
     EXPECT_EQ(PublishedGeneration(feeds / ""), temp.Path() / "feeds.tenvik-1");
     EXPECT_EQ(PublishedGeneration(temp.Path() / "none"), std::nullopt);
+}
+
+// The weekly timer and a publish by hand take turns; one that waits too long changes
+// nothing.
+TEST(PublishFolderTest, WaitsForAnotherPublishBesideIt)
+{
+    const TempFolder temp;
+    const fs::path feeds = temp.Path() / "feeds";
+    PublishFolder(feeds, {{"a.ics", "one"}});
+    {
+        const int other = ::open(temp.Path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ASSERT_GE(other, 0);
+        ASSERT_EQ(::flock(other, LOCK_EX), 0);
+        try {
+            PublishFolder(feeds, {{"a.ics", "two"}}, std::chrono::milliseconds(100));
+            ADD_FAILURE() << "published while another publish held the folder";
+        } catch (const PublishError& error) {
+            EXPECT_EQ(error.problem, PublishProblem::Busy);
+        }
+        EXPECT_EQ(Entries(temp.Path()), (std::vector<std::string>{"feeds", "feeds.tenvik-1"}));
+        ::close(other);
+    }
+    PublishFolder(feeds, {{"a.ics", "two"}});
+    EXPECT_EQ(ReadFileBytes(feeds / "a.ics"), "two");
 }
 
 // A crash leaves a generation half written, or a new link never renamed; the next publish,
