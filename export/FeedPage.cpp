@@ -29,11 +29,6 @@ a:focus-visible{outline:3px solid #b3261e;outline-offset:2px}
 footer{margin-top:2rem;font-size:.9rem;color:#4a4a4a}
 )";
 
-std::string Escaped(std::string_view text)
-{
-    return EscapeHtml(text);
-}
-
 std::string FeedId(std::string_view fileName)
 {
     return "feed-" + std::string(fileName.substr(0, fileName.find('.')));
@@ -45,12 +40,12 @@ void AppendFeed(std::string& page, const PageTexts& texts, std::string_view base
     const std::string web = FeedUrl(base, feed.fileName);
     const std::string webcal = WebcalUrl(base, feed.fileName);
     page += "<li class=\"feed\"><section aria-labelledby=\"" + id + "\">\n";
-    page += "<h3 id=\"" + id + "\">" + Escaped(feed.name) + "</h3>\n";
-    page += "<p>" + Escaped(feed.note) + "</p>\n";
-    page += "<p><a class=\"subscribe\" href=\"" + Escaped(webcal) + "\" aria-label=\""
-        + Escaped(FillIn(texts.subscribeLabel, {feed.name})) + "\">" + Escaped(texts.subscribe) + "</a></p>\n";
-    page += "<p class=\"address\">" + Escaped(texts.address) + "<br><a href=\"" + Escaped(web) + "\">" + Escaped(web)
-        + "</a></p>\n";
+    page += "<h3 id=\"" + id + "\">" + EscapeHtml(feed.name) + "</h3>\n";
+    page += "<p>" + EscapeHtml(feed.note) + "</p>\n";
+    page += "<p><a class=\"subscribe\" href=\"" + EscapeHtml(webcal) + "\" aria-label=\""
+        + EscapeHtml(FillIn(texts.subscribeLabel, {feed.name})) + "\">" + EscapeHtml(texts.subscribe) + "</a></p>\n";
+    page += "<p class=\"address\">" + EscapeHtml(texts.address) + "<br><a href=\"" + EscapeHtml(web) + "\">"
+        + EscapeHtml(web) + "</a></p>\n";
     page += QrCodeSvg(webcal, FillIn(texts.codeLabel, {feed.name, webcal}), CodePixels);
     page += "\n</section></li>\n";
 }
@@ -61,24 +56,24 @@ std::string FeedPageHtml(const PageTexts& texts, std::string_view base, const st
 {
     std::string page;
     page.reserve(64 * 1024);
-    page += "<!DOCTYPE html>\n<html lang=\"" + Escaped(texts.language) + "\">\n<head>\n<meta charset=\"utf-8\">\n";
+    page += "<!DOCTYPE html>\n<html lang=\"" + EscapeHtml(texts.language) + "\">\n<head>\n<meta charset=\"utf-8\">\n";
     page += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
-    page += "<title>" + Escaped(texts.title) + "</title>\n<style>" + std::string(Style) + "</style>\n</head>\n";
-    page += "<body>\n<main>\n<h1>" + Escaped(texts.title) + "</h1>\n";
-    page += "<p>" + Escaped(texts.intro) + " <a href=\"#how-to\">" + Escaped(texts.howToLink) + "</a></p>\n";
+    page += "<title>" + EscapeHtml(texts.title) + "</title>\n<style>" + std::string(Style) + "</style>\n</head>\n";
+    page += "<body>\n<main>\n<h1>" + EscapeHtml(texts.title) + "</h1>\n";
+    page += "<p>" + EscapeHtml(texts.intro) + " <a href=\"#how-to\">" + EscapeHtml(texts.howToLink) + "</a></p>\n";
     int number = 0;
     for (const PageSection& section : sections) {
         const std::string id = "section-" + std::to_string(++number);
-        page += "<section aria-labelledby=\"" + id + "\">\n<h2 id=\"" + id + "\">" + Escaped(section.heading)
+        page += "<section aria-labelledby=\"" + id + "\">\n<h2 id=\"" + id + "\">" + EscapeHtml(section.heading)
             + "</h2>\n<ul class=\"feeds\">\n";
         for (const PageFeed& feed : section.feeds)
             AppendFeed(page, texts, base, feed);
         page += "</ul>\n</section>\n";
     }
-    page += "<section aria-labelledby=\"how-to\">\n<h2 id=\"how-to\">" + Escaped(texts.howToHeading) + "</h2>\n";
+    page += "<section aria-labelledby=\"how-to\">\n<h2 id=\"how-to\">" + EscapeHtml(texts.howToHeading) + "</h2>\n";
     for (const auto& [program, steps] : texts.howTo)
-        page += "<h3>" + Escaped(program) + "</h3>\n<p>" + Escaped(steps) + "</p>\n";
-    page += "</section>\n</main>\n<footer><p>" + Escaped(texts.footer) + "</p></footer>\n</body>\n</html>\n";
+        page += "<h3>" + EscapeHtml(program) + "</h3>\n<p>" + EscapeHtml(steps) + "</p>\n";
+    page += "</section>\n</main>\n<footer><p>" + EscapeHtml(texts.footer) + "</p></footer>\n</body>\n</html>\n";
     return page;
 }
 

@@ -10,9 +10,6 @@
 namespace tenvik {
 namespace {
 
-// Day 0 is 30 December 1899; the system clock counts from 1 January 1970, day 25569.
-constexpr int UnixEpochDay = 25569;
-
 std::string Lowered(std::string_view text)
 {
     std::string lowered;
@@ -80,7 +77,8 @@ std::vector<DayEvent> FeedEvents(const Feed& feed, const FeedWindow& window, con
 std::string FeedText(const Feed& feed, const FeedWindow& window, const UserProfile& profile,
                      const EventPhrases& phrases, const FeedNames& names)
 {
-    const std::chrono::sys_seconds stamp{std::chrono::days{WholeDay(window.first) - UnixEpochDay}};
+    const CivilDate first = DecodeDate(window.first);
+    const std::chrono::sys_days stamp{std::chrono::year{first.year} / first.month / first.day};
     return ICalendarText(FeedEvents(feed, window, profile, phrases), FeedCalendarName(feed, profile.agency, names),
                          stamp);
 }

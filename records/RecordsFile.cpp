@@ -30,9 +30,12 @@ fs::path WithSuffix(const fs::path& path, std::string_view suffix)
     return result;
 }
 
+// Another window's edit holds the file for moments; wait that long rather than fail.
+constexpr std::chrono::seconds BusyTimeout{5};
+
 void Configure(Connection& connection)
 {
-    connection.SetBusyTimeout(std::chrono::seconds(5));
+    connection.SetBusyTimeout(BusyTimeout);
     connection.Execute("PRAGMA foreign_keys = ON");
     // WAL lets one window read while another writes. Where the medium has no shared
     // memory the file keeps its rollback journal, which works with one process at a time.
@@ -150,6 +153,17 @@ fs::path MakeDailyBackup(Connection& connection, const fs::path& path, const Mom
     return target;
 }
 
+// Sets an opened file up for this program and brings its schema up to date; false for a
+// later program's file, which is not written to at all, not even its journal mode.
+bool PrepareForUse(Connection& connection)
+{
+    connection.SetBusyTimeout(BusyTimeout);
+    if (connection.QueryInt("PRAGMA user_version") > CurrentSchemaVersion())
+        return false;
+    Configure(connection);
+    return Migrate(connection) != SchemaState::TooNew;
+}
+
 } // namespace
 
 fs::path RecordsPathBeside(const fs::path& settingsFile)
@@ -204,14 +218,7 @@ OpenedRecords OpenRecords(const fs::path& path, const Moment& now)
     if (!connection)
         connection = Connection::Open(path, OpenMode::ReadWriteCreate);
 
-    // A later program's file is not written to at all, not even its journal mode.
-    connection->SetBusyTimeout(std::chrono::seconds(5));
-    if (connection->QueryInt("PRAGMA user_version") > CurrentSchemaVersion()) {
-        report.state = OpenReport::State::TooNew;
-        return {nullptr, report};
-    }
-    Configure(*connection);
-    if (Migrate(*connection) == SchemaState::TooNew) {
+    if (!PrepareForUse(*connection)) {
         report.state = OpenReport::State::TooNew;
         return {nullptr, report};
     }
@@ -233,11 +240,8 @@ std::unique_ptr<EntryStore> OpenRecordsIfSound(const fs::path& path, const Momen
         if (!fs::exists(path))
             return nullptr;
         Connection connection = Connection::Open(path, OpenMode::ReadWrite);
-        connection.SetBusyTimeout(std::chrono::seconds(5));
-        if (!LooksSound(connection) || connection.QueryInt("PRAGMA user_version") > CurrentSchemaVersion())
-            return nullptr;
-        Configure(connection);
-        if (Migrate(connection) == SchemaState::TooNew)
+        connection.SetBusyTimeout(BusyTimeout);
+        if (!LooksSound(connection) || !PrepareForUse(connection))
             return nullptr;
         try {
             MakeDailyBackup(connection, path, now);

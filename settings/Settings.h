@@ -53,10 +53,10 @@ struct SettingsRecord {
 // that cannot be read gives that role's default colour, a shift length outside
 // MinShiftHours–MaxShiftHours the default. A value present but unreadable (a switch that
 // is no number, a date no reader takes, a group or colour no one has, a shift length
-// outside its range) is listed in
-// `unreadable`; a missing or empty one is not. The agency comes back as stored
-// (possibly empty); the window turns an empty one into the default. Never throws: a file
-// that fails to read in any way, memory running out included, gives every default.
+// outside its range) is listed in `unreadable`; a missing or empty one is not. The agency
+// comes back as stored (possibly empty); the window turns an empty one into the default.
+// Never throws: a file that fails to read in any way, memory running out included, gives
+// every default.
 SettingsRecord ReadSettings(const IniFile& ini, const FormatSettings& locale);
 
 // Sets every key in order and puts them into the file in one replacement (UpdateFile).
