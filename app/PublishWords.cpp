@@ -1,9 +1,9 @@
 #include "app/PublishWords.h"
 
+#include "bridge/QtDate.h"
 #include "bridge/QtText.h"
 
 #include <QCoreApplication>
-#include <QDate>
 #include <QLocale>
 
 namespace tenvik {
@@ -16,8 +16,7 @@ std::string Words(const QString& text)
 
 QString LongDate(const QLocale& locale, DayNumber day)
 {
-    const CivilDate date = DecodeDate(day);
-    return locale.toString(QDate(date.year, date.month, date.day), QLocale::LongFormat);
+    return locale.toString(DayNumberToQDate(day), QLocale::LongFormat);
 }
 
 } // namespace

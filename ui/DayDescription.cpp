@@ -1,5 +1,6 @@
 #include "ui/DayDescription.h"
 
+#include "bridge/QtDate.h"
 #include "bridge/QtText.h"
 #include "core/Clock.h"
 #include "core/DayMarks.h"
@@ -9,7 +10,6 @@
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
 #include "ui/widgets/ColorNames.h"
-#include "ui/widgets/DateEdit.h"
 #include "ui/widgets/Switch.h"
 
 #include <QStringList>

@@ -1,6 +1,7 @@
 // The user's own records of their days: the database opened at its first need, and the
 // day's entries opened from the grid by a double-click, Enter or the context menu.
 #include "bridge/FilePath.h"
+#include "bridge/QtDate.h"
 #include "bridge/QtText.h"
 #include "core/Clock.h"
 #include "records/DatabaseError.h"
@@ -10,7 +11,6 @@
 #include "ui/MainState.h"
 #include "ui/MainUnit.h"
 #include "ui/RecordsSummaryDialog.h"
-#include "ui/widgets/DateEdit.h"
 #include "ui/widgets/DayCell.h"
 #include "ui/widgets/Tag.h"
 

@@ -3,10 +3,10 @@
 #include "AccessibleNotices.h"
 #include "WindowFixture.h"
 
+#include "bridge/QtDate.h"
 #include "ui/widgets/CellGrid.h"
 #include "ui/widgets/ColorComboBox.h"
 #include "ui/widgets/ComboBox.h"
-#include "ui/widgets/DateEdit.h"
 #include "ui/widgets/DayCell.h"
 #include "ui/widgets/Image.h"
 #include "ui/widgets/Label.h"

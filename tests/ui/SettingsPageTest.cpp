@@ -3,6 +3,7 @@
 #include "../settings/SettingsTestSupport.h"
 
 #include "bridge/FilePath.h"
+#include "bridge/QtDate.h"
 #include "ui/ColorButtonTags.h"
 #include "ui/DayEntriesDialog.h"
 #include "ui/widgets/CellGrid.h"

@@ -1,4 +1,5 @@
 #include "PaintCounter.h"
+#include "bridge/QtDate.h"
 #include "ui/widgets/DateEdit.h"
 
 #include <QCalendarWidget>
